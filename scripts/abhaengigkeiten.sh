@@ -1,0 +1,25 @@
+# Sourced by ./saldino and ./run-tests: installs the Debian packages the build
+# needs, or says how to install them.
+# Usage: abhaengigkeiten_sichern PACKAGE...
+abhaengigkeiten_sichern() {
+    local fehlend=()
+    local paket
+    for paket in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q 'install ok installed'; then
+            fehlend+=("$paket")
+        fi
+    done
+    [ ${#fehlend[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Es fehlen Pakete. Bitte einmal ausführen:" >&2
+        echo "  sudo apt-get install -y ${fehlend[*]}" >&2
+        exit 1
+    fi
+    echo "Installiere: ${fehlend[*]}" >&2
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get install -y -q "${fehlend[@]}" >&2 ||
+        { apt-get update -q >&2 && apt-get install -y -q "${fehlend[@]}" >&2; } ||
+        { echo "Die Pakete konnten nicht installiert werden." >&2; exit 1; }
+}
+
+BAU_PAKETE=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation2)

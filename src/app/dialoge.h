@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every box and file dialog of the program goes through this interface, so
+// tests can answer them from a script.
+namespace saldino::app {
+
+struct Dateiauswahl {
+    QString titel;
+    QString vorschlag; // proposed file name or path
+    QString filter;    // for example "Saldino-Dateien (*.sdn)"
+    QString endung;    // default suffix without the dot
+};
+
+class Dialoge {
+public:
+    virtual ~Dialoge() = default;
+
+    // A plain message with OK, captioned "Saldino".
+    virtual void meldung(const QString& text) = 0;
+
+    // The error box of a failed command, captioned "Saldino".
+    virtual void fehler(const QString& text) = 0;
+
+    // A question captioned "Bestätigung" with "&Ja" and "&Nein"; true only for "&Ja".
+    virtual bool frage(const QString& text) = 0;
+
+    // The chosen file, or an empty text when the user cancels.
+    virtual QString datei_speichern(const Dateiauswahl& auswahl) = 0;
+    virtual QString datei_oeffnen(const Dateiauswahl& auswahl) = 0;
+};
+
+// The program's dialogs, built on QMessageBox and QFileDialog.
+class QtDialoge : public Dialoge {
+public:
+    explicit QtDialoge(QWidget* eltern = nullptr) : eltern_(eltern) {}
+
+    void setze_eltern(QWidget* eltern) { eltern_ = eltern; }
+
+    void meldung(const QString& text) override;
+    void fehler(const QString& text) override;
+    bool frage(const QString& text) override;
+    QString datei_speichern(const Dateiauswahl& auswahl) override;
+    QString datei_oeffnen(const Dateiauswahl& auswahl) override;
+
+private:
+    QWidget* eltern_;
+};
+
+} // namespace saldino::app

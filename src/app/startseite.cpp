@@ -1,0 +1,95 @@
+#include "app/startseite.h"
+
+#include "app/bausteine.h"
+#include "app/tform1.h"
+#include "runtime/dateien.h"
+#include "runtime/fehler.h"
+#include "runtime/rtf.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace saldino::app {
+
+namespace {
+
+constexpr const char* hinweisdatei = "Wichtiger Hinweis.rtf";
+
+QTextCharFormat zeichenformat(const runtime::RtfFormat& format) {
+    QTextCharFormat ergebnis;
+    ergebnis.setFontWeight(format.fett ? QFont::Bold : QFont::Normal);
+    ergebnis.setFontItalic(format.kursiv);
+    ergebnis.setFontUnderline(format.unterstrichen);
+    ergebnis.setFontPointSize(format.halbpunkte / 2.0);
+    return ergebnis;
+}
+
+void fuelle(QTextDocument& dokument, const runtime::RtfDokument& rtf) {
+    dokument.clear();
+    QTextCursor cursor(&dokument);
+    bool erster = true;
+    for (const auto& absatz : rtf.absaetze) {
+        if (!erster) {
+            cursor.insertBlock();
+        }
+        erster = false;
+        for (const auto& lauf : absatz.laeufe) {
+            cursor.insertText(QString::fromUtf8(lauf.text), zeichenformat(lauf.format));
+        }
+    }
+}
+
+} // namespace
+
+StartSeite::StartSeite(TForm1& form, QWidget* eltern) : QWidget(eltern) {
+    setObjectName(QStringLiteral("TabSheet1"));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(112, 16, 417, 193);
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/saldino/titelbild.bmp")));
+
+    Label1 = beschriftung(this, "Label1", QStringLiteral("Saldino – Buchführung lernen"), 112, 248);
+    QFont titel = Label1->font();
+    titel.setPixelSize(19);
+    titel.setBold(true);
+    Label1->setFont(titel);
+    Label1->adjustSize();
+
+    Label2 = beschriftung(this, "Label2",
+                          QStringLiteral("Version %1 – doppelte Buchführung für den Unterricht")
+                              .arg(QStringLiteral(SALDINO_VERSION)),
+                          144, 280);
+    QFont version = Label2->font();
+    version.setPixelSize(13);
+    Label2->setFont(version);
+    Label2->adjustSize();
+
+    RichEdit1 = new QTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setGeometry(40, 312, 593, 113);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    form.zeige_handler(this, [this] { TabSheet1Show(); });
+}
+
+void StartSeite::TabSheet1Show() {
+    RichEdit1->clear();
+    std::string inhalt;
+    try {
+        inhalt = runtime::lies_ganz(hinweisdatei);
+    } catch (const runtime::Laufzeitfehler& fehler) {
+        runtime::wirf_nicht_oeffnbar(runtime::voller_pfad(hinweisdatei), fehler.meldung());
+    }
+    fuelle(*RichEdit1->document(), runtime::lies_rtf(inhalt));
+    RichEdit1->moveCursor(QTextCursor::Start);
+}
+
+} // namespace saldino::app

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "backup/aufgaben.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QToolButton;
+
+namespace saldino::app {
+class TForm1;
+}
+
+namespace saldino::backup {
+
+// The exercise page: buttons "1" to "8", each with its exercise's title.
+class AufgabenSeite : public QWidget {
+    Q_OBJECT
+
+public:
+    AufgabenSeite(app::TForm1& form, QWidget* eltern);
+    Q_DISABLE_COPY_MOVE(AufgabenSeite)
+
+    // Makes `titel` the caption of title label n (1 to 8).
+    void titel_setzen(int n, const QString& titel);
+
+    QLabel* Label27 = nullptr;
+    std::array<QToolButton*, aufgabenzahl> SpeedButton14bis21{};
+    std::array<QLabel*, aufgabenzahl> Label36bis43{};
+};
+
+} // namespace saldino::backup

@@ -1,0 +1,67 @@
+#include "masterdata/einstellungen.h"
+
+#include "runtime/dateien.h"
+#include "runtime/zahlen.h"
+
+#include <algorithm>
+
+namespace saldino::masterdata {
+
+namespace {
+
+constexpr std::size_t zeilenzahl = 17;
+
+const char* wahrheit(bool wert) {
+    return wert ? "true" : "false";
+}
+
+} // namespace
+
+void grundeinstellungen_wiederherstellen(Einstellungen& werte) {
+    werte.mit_mwst = true;
+    werte.nullkonten_zeigen = false;
+    werte.jahr = "2005";
+    werte.kontenplan_namen = {"Einfach", "Umfangreicher", "Handel", "Industrie"};
+}
+
+int begrenze_kontenplan_index(int index) {
+    return std::clamp(index, -1, 3);
+}
+
+void lies_einstellungen(Einstellungen& werte) {
+    auto zeilen = runtime::teile_zeilen(runtime::lies_ganz(einstellungsdatei));
+    zeilen.resize(zeilenzahl);
+    std::copy_n(zeilen.begin(), 8, werte.firma.begin());
+    werte.mit_mwst = zeilen[8] == "true";
+    werte.mwst_satz = zeilen[9];
+    werte.nullkonten_zeigen = zeilen[10] == "true";
+    werte.jahr = zeilen[11];
+    std::copy_n(zeilen.begin() + 12, 4, werte.kontenplan_namen.begin());
+    werte.kontenplan_index = begrenze_kontenplan_index(runtime::lies_integer(zeilen[16]));
+}
+
+std::string einstellungen_text(const Einstellungen& werte) {
+    std::string text;
+    const auto zeile = [&text](std::string_view wert) {
+        text.append(wert);
+        text.append("\r\n");
+    };
+    for (const auto& feld : werte.firma) {
+        zeile(feld);
+    }
+    zeile(wahrheit(werte.mit_mwst));
+    zeile(werte.mwst_satz);
+    zeile(wahrheit(werte.nullkonten_zeigen));
+    zeile(werte.jahr);
+    for (const auto& name : werte.kontenplan_namen) {
+        zeile(name);
+    }
+    zeile(std::to_string(werte.kontenplan_index));
+    return text;
+}
+
+void schreibe_einstellungen(const Einstellungen& werte) {
+    runtime::ersetze_datei(einstellungsdatei, einstellungen_text(werte));
+}
+
+} // namespace saldino::masterdata

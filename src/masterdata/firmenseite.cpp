@@ -1,0 +1,71 @@
+#include "masterdata/firmenseite.h"
+
+#include "app/bausteine.h"
+#include "app/qtext.h"
+#include "app/tform1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace saldino::masterdata {
+
+FirmenSeite::FirmenSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), form_(form) {
+    setObjectName(QStringLiteral("TabSheet2"));
+    QLabel* kopf = app::beschriftung(this, "Label3", QStringLiteral("Bitte geben Sie Ihre Firmendaten ein!"), 48, 32);
+    QFont fett = kopf->font();
+    fett.setBold(true);
+    kopf->setFont(fett);
+    kopf->adjustSize();
+
+    struct Feld {
+        const char* name;
+        const char* label;
+        QString text;
+        QRect ort;
+    };
+    const std::array<Feld, 8> felder = {{
+        {"Edit1", "Label4", QStringLiteral("Firmen-Name:"), {192, 64, 225, 21}},
+        {"Edit2", "Label5", QStringLiteral("Straße und Nr.:"), {192, 88, 225, 21}},
+        {"Edit3", "Label6", QStringLiteral("PLZ und Ort:"), {192, 112, 225, 21}},
+        {"Edit4", "Label8", QStringLiteral("Konto-Nr.:"), {192, 152, 225, 21}},
+        {"Edit5", "Label9", QStringLiteral("BLZ:"), {192, 176, 225, 21}},
+        {"Edit6", "Label10", QStringLiteral("Name des Instituts:"), {192, 200, 225, 21}},
+        {"Edit7", "Label11", QStringLiteral("Verantwortlich für die Buchhaltung"), {240, 240, 177, 21}},
+        {"Edit8", "Label13", QStringLiteral("Verantwortlich für das Unternehmen"), {240, 264, 177, 21}},
+    }};
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        const Feld& f = felder[i];
+        QLabel* label = app::beschriftung(this, f.label, f.text, 48, f.ort.top() + 3);
+        if (i >= 3 && i <= 5) {
+            // The bank fields' labels stand right of their group heading, flush with the fields.
+            label->move(f.ort.left() - 6 - label->width(), label->y());
+        }
+        Edit[i] = app::eingabefeld(this, f.name, f.ort);
+        QPalette farbe = Edit[i]->palette();
+        farbe.setColor(QPalette::Base, QColor::fromRgb(app::himmelblau));
+        Edit[i]->setPalette(farbe);
+    }
+    app::beschriftung(this, "Label7", QStringLiteral("Bankverbindung:"), 48, 144);
+
+    SpeedButton32 = app::flacher_knopf(this, "SpeedButton32", QStringLiteral("OK"), {368, 352, 49, 49});
+    connect(SpeedButton32, &QToolButton::clicked, this, [this] { form_.befehl([this] { SpeedButton32Click(); }); });
+}
+
+void FirmenSeite::werte_in(Einstellungen& werte) const {
+    for (std::size_t i = 0; i < Edit.size(); ++i) {
+        werte.firma[i] = app::alsCp1252(Edit[i]->text());
+    }
+}
+
+void FirmenSeite::zeige(const Einstellungen& werte) {
+    for (std::size_t i = 0; i < Edit.size(); ++i) {
+        Edit[i]->setText(app::alsQString(werte.firma[i]));
+    }
+}
+
+void FirmenSeite::SpeedButton32Click() {
+    form_.einstellungen_sichern();
+}
+
+} // namespace saldino::masterdata

@@ -1,0 +1,252 @@
+#include "runtime/dateien.h"
+
+#include "runtime/fehler.h"
+#include "runtime/text.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace saldino::runtime {
+
+namespace {
+
+int fehler_nach_schreibvorgaengen = 0;
+int fehler_nummer = 0;
+
+// Every write to disk passes here, so the test seam reaches all of them.
+ssize_t schreibe_einmal(int deskriptor, const char* daten, std::size_t anzahl, std::int64_t position) {
+    if (fehler_nach_schreibvorgaengen > 0 && --fehler_nach_schreibvorgaengen == 0) {
+        const std::size_t haelfte = anzahl / 2;
+        if (haelfte > 0) {
+            position < 0 ? ::write(deskriptor, daten, haelfte)
+                         : ::pwrite(deskriptor, daten, haelfte, position);
+        }
+        errno = fehler_nummer;
+        return -1;
+    }
+    return position < 0 ? ::write(deskriptor, daten, anzahl)
+                        : ::pwrite(deskriptor, daten, anzahl, position);
+}
+
+// Writes all bytes; position < 0 writes at the file's current offset.
+void schreibe_alles(int deskriptor, const void* daten, std::size_t anzahl, std::int64_t position) {
+    const auto* zeiger = static_cast<const char*>(daten);
+    while (anzahl > 0) {
+        const ssize_t geschrieben = schreibe_einmal(deskriptor, zeiger, anzahl, position);
+        if (geschrieben < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            wirf_dateifehler(errno);
+        }
+        if (geschrieben == 0) {
+            wirf_dateifehler(ENOSPC);
+        }
+        zeiger += geschrieben;
+        anzahl -= static_cast<std::size_t>(geschrieben);
+        if (position >= 0) {
+            position += geschrieben;
+        }
+    }
+}
+
+int oeffne(const std::string& name, int flags, mode_t modus = 0666) {
+    int deskriptor;
+    do {
+        deskriptor = ::open(name.c_str(), flags | O_CLOEXEC, modus);
+    } while (deskriptor < 0 && errno == EINTR);
+    if (deskriptor < 0) {
+        wirf_dateifehler(errno);
+    }
+    return deskriptor;
+}
+
+} // namespace
+
+namespace testnaht {
+void schreibfehler_bei(int n, int fehlernummer) {
+    fehler_nach_schreibvorgaengen = n;
+    fehler_nummer = fehlernummer;
+}
+} // namespace testnaht
+
+Datei::Datei(const std::string& name, Zugriff zugriff, bool anlegen) {
+    int flags = zugriff == Zugriff::lesen       ? O_RDONLY
+                : zugriff == Zugriff::schreiben ? O_WRONLY
+                                                : O_RDWR;
+    if (anlegen) {
+        flags |= O_CREAT;
+    }
+    deskriptor_ = oeffne(name, flags);
+}
+
+Datei::~Datei() {
+    if (deskriptor_ >= 0) {
+        ::close(deskriptor_);
+    }
+}
+
+std::int64_t Datei::groesse() const {
+    struct stat info {};
+    if (::fstat(deskriptor_, &info) != 0) {
+        wirf_dateifehler(errno);
+    }
+    return info.st_size;
+}
+
+std::size_t Datei::lies(std::int64_t position, void* ziel, std::size_t anzahl) const {
+    auto* zeiger = static_cast<char*>(ziel);
+    std::size_t gelesen = 0;
+    while (gelesen < anzahl) {
+        const ssize_t n = ::pread(deskriptor_, zeiger + gelesen, anzahl - gelesen,
+                                  position + static_cast<std::int64_t>(gelesen));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            wirf_dateifehler(errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        gelesen += static_cast<std::size_t>(n);
+    }
+    return gelesen;
+}
+
+void Datei::schreibe(std::int64_t position, const void* daten, std::size_t anzahl) {
+    schreibe_alles(deskriptor_, daten, anzahl, position);
+}
+
+void Datei::kuerze(std::int64_t laenge) {
+    if (::ftruncate(deskriptor_, laenge) != 0) {
+        wirf_dateifehler(errno);
+    }
+}
+
+void Datei::schliessen() {
+    const int deskriptor = deskriptor_;
+    deskriptor_ = -1;
+    if (deskriptor >= 0 && ::close(deskriptor) != 0 && errno != EINTR) {
+        wirf_dateifehler(errno);
+    }
+}
+
+bool existiert(const std::string& name) {
+    struct stat info {};
+    return ::stat(name.c_str(), &info) == 0;
+}
+
+std::string lies_ganz(const std::string& name) {
+    Datei datei(name, Datei::Zugriff::lesen);
+    std::string inhalt;
+    constexpr std::size_t block = 64 * 1024;
+    std::size_t gelesen = 0;
+    for (;;) {
+        inhalt.resize(gelesen + block);
+        const std::size_t n = datei.lies(static_cast<std::int64_t>(gelesen), inhalt.data() + gelesen, block);
+        gelesen += n;
+        if (n < block) {
+            break;
+        }
+    }
+    inhalt.resize(gelesen);
+    datei.schliessen();
+    return inhalt;
+}
+
+std::vector<std::string> teile_zeilen(std::string_view text) {
+    std::vector<std::string> zeilen;
+    std::size_t anfang = 0;
+    while (anfang < text.size()) {
+        std::size_t ende = text.find_first_of("\r\n", anfang);
+        if (ende == std::string_view::npos) {
+            zeilen.emplace_back(text.substr(anfang));
+            break;
+        }
+        zeilen.emplace_back(text.substr(anfang, ende - anfang));
+        anfang = ende + 1;
+        if (text[ende] == '\r' && anfang < text.size() && text[anfang] == '\n') {
+            ++anfang;
+        }
+    }
+    return zeilen;
+}
+
+std::string voller_pfad(const std::string& name) {
+    std::error_code fehler;
+    const auto pfad = std::filesystem::absolute(name, fehler);
+    return utf8_nach_cp1252(fehler ? name : pfad.string());
+}
+
+Ersatzdatei::Ersatzdatei(std::string ziel) : ziel_(std::move(ziel)) {
+    struct stat info {};
+    if (::stat(ziel_.c_str(), &info) == 0) {
+        // rename() would ignore the target's own write protection.
+        ::close(oeffne(ziel_, O_WRONLY));
+        modus_ = info.st_mode & 07777;
+    } else {
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        modus_ = 0666 & ~maske;
+    }
+    temporaer_ = ziel_ + ".tmpXXXXXX";
+    deskriptor_ = ::mkstemp(temporaer_.data());
+    if (deskriptor_ < 0) {
+        wirf_dateifehler(errno);
+    }
+    ::fcntl(deskriptor_, F_SETFD, FD_CLOEXEC);
+}
+
+Ersatzdatei::~Ersatzdatei() {
+    if (deskriptor_ >= 0) {
+        ::close(deskriptor_);
+    }
+    if (!temporaer_.empty()) {
+        ::unlink(temporaer_.c_str());
+    }
+}
+
+void Ersatzdatei::schreibe(std::string_view daten) {
+    constexpr std::size_t puffergroesse = 64 * 1024;
+    if (puffer_.size() + daten.size() > puffergroesse) {
+        puffer_leeren();
+    }
+    if (daten.size() >= puffergroesse) {
+        schreibe_alles(deskriptor_, daten.data(), daten.size(), -1);
+    } else {
+        puffer_.append(daten);
+    }
+}
+
+void Ersatzdatei::puffer_leeren() {
+    schreibe_alles(deskriptor_, puffer_.data(), puffer_.size(), -1);
+    puffer_.clear();
+}
+
+void Ersatzdatei::fertigstellen() {
+    puffer_leeren();
+    if (::fchmod(deskriptor_, modus_) != 0 || ::fsync(deskriptor_) != 0) {
+        wirf_dateifehler(errno);
+    }
+    const int deskriptor = deskriptor_;
+    deskriptor_ = -1;
+    if (::close(deskriptor) != 0 && errno != EINTR) {
+        wirf_dateifehler(errno);
+    }
+    if (::rename(temporaer_.c_str(), ziel_.c_str()) != 0) {
+        wirf_dateifehler(errno);
+    }
+    temporaer_.clear();
+}
+
+void ersetze_datei(const std::string& name, std::string_view inhalt) {
+    Ersatzdatei datei(name);
+    datei.schreibe(inhalt);
+    datei.fertigstellen();
+}
+
+} // namespace saldino::runtime

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Files of the working directory. Every failure throws Laufzeitfehler with the
+// runtime's German message; a file is closed before the command that opened it
+// returns.
+namespace saldino::runtime {
+
+// An open file, closed by the destructor.
+class Datei {
+public:
+    enum class Zugriff { lesen, schreiben, lesen_und_schreiben };
+
+    // Opens an existing file; `anlegen` creates it when it is missing.
+    Datei(const std::string& name, Zugriff zugriff, bool anlegen = false);
+    ~Datei();
+    Datei(const Datei&) = delete;
+    Datei& operator=(const Datei&) = delete;
+
+    std::int64_t groesse() const;
+
+    // Reads up to `anzahl` bytes from `position`; fewer only at the end of the file.
+    std::size_t lies(std::int64_t position, void* ziel, std::size_t anzahl) const;
+
+    // Writes all bytes or throws; a write that stops short means a full disk.
+    void schreibe(std::int64_t position, const void* daten, std::size_t anzahl);
+
+    void kuerze(std::int64_t laenge);
+
+    // Closes the file and reports an error that only closing reveals.
+    void schliessen();
+
+private:
+    int deskriptor_ = -1;
+};
+
+bool existiert(const std::string& name);
+
+// The whole content of a file.
+std::string lies_ganz(const std::string& name);
+
+// The lines of a text; a line ends at CR LF, a lone CR or a lone LF, and a line
+// end at the very end does not start another line.
+std::vector<std::string> teile_zeilen(std::string_view text);
+
+// The absolute path of a name relative to the working directory, as a
+// Windows-1252 text for messages.
+std::string voller_pfad(const std::string& name);
+
+// Replaces a whole file safely: the new content goes into a temporary file
+// beside the target, which is renamed over the target only when it is
+// complete. A failure leaves the target as it was and no temporary file.
+class Ersatzdatei {
+public:
+    // Fails with "Dateizugriff verweigert" when the target exists but may not be
+    // written, exactly as writing it in place would.
+    explicit Ersatzdatei(std::string ziel);
+    ~Ersatzdatei();
+    Ersatzdatei(const Ersatzdatei&) = delete;
+    Ersatzdatei& operator=(const Ersatzdatei&) = delete;
+
+    void schreibe(std::string_view daten);
+
+    // Renames the finished file over the target; it keeps the target's permissions.
+    void fertigstellen();
+
+private:
+    void puffer_leeren();
+
+    std::string ziel_;
+    std::string temporaer_;
+    int deskriptor_ = -1;
+    unsigned modus_ = 0;
+    std::string puffer_;
+};
+
+void ersetze_datei(const std::string& name, std::string_view inhalt);
+
+// A seam for tests: the n-th write from now on (counting every write that goes
+// to disk, 1 = the next) writes only half its bytes and fails with the given
+// system error number. 0 switches it off.
+namespace testnaht {
+void schreibfehler_bei(int n, int fehlernummer);
+}
+
+} // namespace saldino::runtime

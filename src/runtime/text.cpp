@@ -1,0 +1,101 @@
+#include "runtime/text.h"
+
+#include <array>
+
+namespace saldino::runtime {
+
+namespace {
+
+// Characters of the bytes 0x80 to 0x9F; the rest of Windows-1252 equals Latin-1.
+constexpr std::array<char32_t, 32> hochbereich = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+} // namespace
+
+char32_t cp1252_zeichen(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) {
+        return hochbereich[byte - 0x80];
+    }
+    return byte;
+}
+
+char cp1252_byte(char32_t zeichen) {
+    if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF)) {
+        return static_cast<char>(zeichen);
+    }
+    for (std::size_t i = 0; i < hochbereich.size(); ++i) {
+        if (hochbereich[i] == zeichen) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return '?';
+}
+
+void utf8_anhaengen(std::string& ziel, char32_t z) {
+    if (z < 0x80) {
+        ziel += static_cast<char>(z);
+    } else if (z < 0x800) {
+        ziel += static_cast<char>(0xC0 | (z >> 6));
+        ziel += static_cast<char>(0x80 | (z & 0x3F));
+    } else if (z < 0x10000) {
+        ziel += static_cast<char>(0xE0 | (z >> 12));
+        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        ziel += static_cast<char>(0x80 | (z & 0x3F));
+    } else {
+        ziel += static_cast<char>(0xF0 | (z >> 18));
+        ziel += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
+        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        ziel += static_cast<char>(0x80 | (z & 0x3F));
+    }
+}
+
+std::string cp1252_nach_utf8(std::string_view cp1252) {
+    std::string ergebnis;
+    ergebnis.reserve(cp1252.size() + cp1252.size() / 8);
+    for (char c : cp1252) {
+        utf8_anhaengen(ergebnis, cp1252_zeichen(static_cast<unsigned char>(c)));
+    }
+    return ergebnis;
+}
+
+std::string utf8_nach_cp1252(std::string_view utf8) {
+    std::string ergebnis;
+    ergebnis.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        std::size_t laenge = 0;
+        char32_t z = 0;
+        if (b < 0x80) {
+            laenge = 1;
+            z = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            laenge = 2;
+            z = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            laenge = 3;
+            z = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            laenge = 4;
+            z = b & 0x07;
+        }
+        bool gueltig = laenge > 0 && i + laenge <= utf8.size();
+        for (std::size_t k = 1; gueltig && k < laenge; ++k) {
+            const auto f = static_cast<unsigned char>(utf8[i + k]);
+            gueltig = (f & 0xC0) == 0x80;
+            z = (z << 6) | (f & 0x3F);
+        }
+        if (!gueltig) {
+            ergebnis += '?';
+            ++i;
+            continue;
+        }
+        ergebnis += cp1252_byte(z);
+        i += laenge;
+    }
+    return ergebnis;
+}
+
+} // namespace saldino::runtime

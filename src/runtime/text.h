@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Inside the core every text is a std::string of Windows-1252 bytes: one byte
+// is one character, as the file formats and report columns count. Conversion
+// happens only at the edges (pages, command-line tool).
+namespace saldino::runtime {
+
+// The character of a Windows-1252 byte. The five bytes that Windows-1252
+// leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1 control
+// of the same number, so every byte round-trips.
+char32_t cp1252_zeichen(unsigned char byte);
+
+// The Windows-1252 byte of a character, or '?' when it has none.
+char cp1252_byte(char32_t zeichen);
+
+std::string cp1252_nach_utf8(std::string_view cp1252);
+
+// Invalid UTF-8 sequences become '?' as well.
+std::string utf8_nach_cp1252(std::string_view utf8);
+
+// Appends the UTF-8 form of one character.
+void utf8_anhaengen(std::string& ziel, char32_t zeichen);
+
+} // namespace saldino::runtime
