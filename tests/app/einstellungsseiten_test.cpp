@@ -1,0 +1,136 @@
+#include "app/fenster.h"
+#include "app/startseite.h"
+#include "masterdata/einstellungsseite.h"
+#include "masterdata/firmenseite.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace saldino::test {
+namespace {
+
+class EinstellungsTest : public FensterTest {
+protected:
+    void SetUp() override { verzeichnis.mit_daten(); }
+
+    masterdata::EinstellungsSeite* seite() { return form->TabSheet7; }
+};
+
+class Zugangswort : public EinstellungsTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Zugangswort, OnlyTheExactWordOpensTheSettings) {
+    starte();
+    form->TabSheet2->Edit[0]->setText(QString::fromUtf8(GetParam()));
+    klicke("SpeedButton24");
+    if (QString::fromUtf8(GetParam()) == "Kustos") {
+        EXPECT_EQ(form->sichtbare_seite(), seite());
+    } else {
+        EXPECT_EQ(dialoge.nimm(Art::meldung), "Sie haben keine Berechtigung für diesen Menüpunkt!");
+        EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
+    }
+    EXPECT_EQ(form->TabSheet2->Edit[0]->text(), QString::fromUtf8(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Einstellungen, Zugangswort,
+                         ::testing::Values("Kustos", "kustos", "KUSTOS", "Kustos ", " Kustos", "", "Kust"));
+
+TEST_F(EinstellungsTest, SavingWritesBothPagesAndTheNextStartReadsThemBack) {
+    starte();
+    const std::array<QString, 8> firma = {"Fahrrad Müller", "Hauptstr. 1", "12345 Stadt", "4711",
+                                          "100 200 30",     "Sparkasse",   "Frau Kunz",   "Herr Müller"};
+    for (std::size_t i = 0; i < firma.size(); ++i) {
+        form->TabSheet2->Edit[i]->setText(firma[i]);
+    }
+    seite()->CheckBox1->setChecked(false);
+    seite()->Edit13->setText("19,00");
+    seite()->Edit28->setText("2006");
+    klicke("Button2");
+    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"),
+              "Fahrrad M\xFCller\r\nHauptstr. 1\r\n12345 Stadt\r\n4711\r\n100 200 30\r\nSparkasse\r\nFrau Kunz\r\n"
+              "Herr M\xFCller\r\nfalse\r\n19,00\r\nfalse\r\n2006\r\nEinfach\r\nUmfangreicher\r\nHandel\r\n"
+              "Industrie\r\n-1\r\n");
+
+    form.reset();
+    starte();
+    for (std::size_t i = 0; i < firma.size(); ++i) {
+        EXPECT_EQ(form->TabSheet2->Edit[i]->text(), firma[i]);
+    }
+    EXPECT_FALSE(seite()->CheckBox1->isChecked());
+    EXPECT_FALSE(seite()->Edit13->isEnabled());
+    EXPECT_EQ(seite()->Edit13->text(), "19,00");
+    EXPECT_EQ(seite()->RadioGroup1ItemIndex(), -1);
+    for (QRadioButton* knopf : seite()->RadioGroup1Items) {
+        EXPECT_FALSE(knopf->isChecked());
+    }
+    EXPECT_EQ(form->kontenplan_nr, 0);
+}
+
+TEST_F(EinstellungsTest, OkOnTheCompanyPageWritesTheFileEvenWithoutOne) {
+    verzeichnis.entferne("einstellungen.txt");
+    starte();
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "Datei nicht gefunden");
+    form->TabSheet2->Edit[0]->setText("Neu");
+    klicke("SpeedButton32");
+    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"),
+              "Neu\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n0,00\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n0\r\n");
+}
+
+TEST_F(EinstellungsTest, TheVatBoxEnablesTheRateAndItsLabels) {
+    starte();
+    for (bool an : {false, true, false}) {
+        seite()->CheckBox1->setChecked(an);
+        EXPECT_EQ(seite()->Label22->isEnabled(), an);
+        EXPECT_EQ(seite()->Edit13->isEnabled(), an);
+        EXPECT_EQ(seite()->Label23->isEnabled(), an);
+    }
+    EXPECT_EQ(seite()->Edit13->text(), "0,00");
+}
+
+TEST_F(EinstellungsTest, RestoringDefaultsTouchesNeitherRateNorCompanyNorFile) {
+    starte();
+    const std::string datei = verzeichnis.lies("einstellungen.txt");
+    form->TabSheet2->Edit[0]->setText("Firma");
+    seite()->CheckBox1->setChecked(false);
+    seite()->CheckBox2->setChecked(true);
+    seite()->Edit13->setText("7,00");
+    seite()->Edit28->setText("1999");
+    seite()->Edit9bis12[1]->setText("x");
+    seite()->setzeRadioGroup1ItemIndex(2);
+    klicke("Button1");
+    EXPECT_TRUE(seite()->CheckBox1->isChecked());
+    EXPECT_TRUE(seite()->Edit13->isEnabled());
+    EXPECT_FALSE(seite()->CheckBox2->isChecked());
+    EXPECT_EQ(seite()->Edit28->text(), "2005");
+    EXPECT_EQ(seite()->Edit9bis12[0]->text(), "Einfach");
+    EXPECT_EQ(seite()->Edit9bis12[1]->text(), "Umfangreicher");
+    EXPECT_EQ(seite()->Edit9bis12[2]->text(), "Handel");
+    EXPECT_EQ(seite()->Edit9bis12[3]->text(), "Industrie");
+    EXPECT_EQ(seite()->Edit13->text(), "7,00");
+    EXPECT_EQ(form->TabSheet2->Edit[0]->text(), "Firma");
+    EXPECT_EQ(seite()->RadioGroup1ItemIndex(), 2);
+    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), datei);
+}
+
+TEST_F(EinstellungsTest, AReadOnlySettingsFileShowsTheBoxAndStaysWhole) {
+    starte();
+    const std::string datei = verzeichnis.lies("einstellungen.txt");
+    form->TabSheet2->Edit[0]->setText("Neu");
+    {
+        Schreibschutz schutz("einstellungen.txt");
+        klicke("Button2");
+    }
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "Dateizugriff verweigert");
+    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), datei);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(EinstellungsTest, TheRadioGroupCannotBeChangedByTheUser) {
+    starte();
+    EXPECT_FALSE(seite()->RadioGroup1->isEnabled());
+}
+
+} // namespace
+} // namespace saldino::test

@@ -1,0 +1,270 @@
+#include "app/fenster.h"
+#include "app/startseite.h"
+#include "backup/aufgabenseite.h"
+#include "journal/buchung.h"
+#include "journal/buchungsseite.h"
+#include "masterdata/einstellungsseite.h"
+#include "masterdata/firmenseite.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+
+namespace saldino::test {
+namespace {
+
+std::string leere_saetze(int anzahl) {
+    std::string journal;
+    for (int i = 0; i < anzahl; ++i) {
+        journal::TBuchung b;
+        b.Nr = i;
+        journal += std::string(reinterpret_cast<const char*>(journal::als_satz(b).data()), journal::satzlaenge);
+    }
+    return journal;
+}
+
+QString ueberschrift(QTableWidget* gitter, int spalte) {
+    return gitter->horizontalHeaderItem(spalte)->text();
+}
+
+class StartTest : public FensterTest {
+protected:
+    void SetUp() override { verzeichnis.mit_daten(); }
+
+    QString titel(int n) { return form->TabSheet8->Label36bis43[static_cast<std::size_t>(n - 1)]->text(); }
+};
+
+TEST_F(StartTest, ANewWorkingDirectoryStartsWithoutABoxAndAnEmptyJournal) {
+    starte();
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), "");
+    EXPECT_EQ(form->anzahl_buchungen, 0);
+    EXPECT_EQ(form->aktuelle_buchung, 0);
+    EXPECT_EQ(form->TabSheet4->Label45->text(), "0/0");
+    EXPECT_FALSE(form->TabSheet4->Label45->isVisible());
+    EXPECT_EQ(form->kontenplan_nr, 0);
+    EXPECT_EQ(form->buchungsjahr, 2004);
+    EXPECT_EQ(form->startverzeichnis, verzeichnis.pfad());
+    EXPECT_EQ(titel(1), "Aufgabe 1: Eröffnung einer Firma");
+    EXPECT_EQ(titel(8), "Aufgabe 8: Betriebsergebnis");
+    auto* grid1 = finde<QTableWidget>("StringGrid1");
+    EXPECT_EQ(ueberschrift(grid1, 0), "Bezeichnung");
+    EXPECT_EQ(ueberschrift(grid1, 3), "Akt./Pass. bzw. Soll/Haben");
+    EXPECT_EQ(ueberschrift(grid1, 4), "");
+    auto* grid2 = finde<QTableWidget>("StringGrid2");
+    EXPECT_EQ(ueberschrift(grid2, 0), "Konto");
+    EXPECT_EQ(ueberschrift(grid2, 1), "Eröffnungsbetrag");
+    EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
+    EXPECT_EQ(form->windowTitle(), "Saldino");
+}
+
+TEST_F(StartTest, TheNoticeIsLoadedWhenTheWindowIsFirstShown) {
+    form = std::make_unique<app::TForm1>(dialoge);
+    EXPECT_TRUE(form->TabSheet1->RichEdit1->toPlainText().isEmpty());
+    starte();
+    const QString text = form->TabSheet1->RichEdit1->toPlainText();
+    EXPECT_TRUE(text.startsWith("Wichtiger Hinweis\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("alle bisherigen Buchungen")) << text.toStdString();
+}
+
+TEST_F(StartTest, AMissingNoticeNamesItsFullPath) {
+    verzeichnis.entferne("Wichtiger Hinweis.rtf");
+    starte();
+    const QString pfad = QString::fromStdString((verzeichnis.pfad() / "Wichtiger Hinweis.rtf").string());
+    EXPECT_EQ(dialoge.nimm(Art::fehler),
+              "Datei " + pfad + " kann nicht geöffnet werden. Datei nicht gefunden");
+    EXPECT_TRUE(form->TabSheet1->RichEdit1->toPlainText().isEmpty());
+    EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
+}
+
+struct Journalfall {
+    std::size_t bytes;
+    int buchungen;
+};
+
+class Journalzaehlung : public StartTest, public ::testing::WithParamInterface<Journalfall> {};
+
+TEST_P(Journalzaehlung, CountsTheWholeRecords) {
+    verzeichnis.schreibe(journal::journaldatei, leere_saetze(7).substr(0, GetParam().bytes));
+    starte();
+    EXPECT_EQ(form->anzahl_buchungen, GetParam().buchungen);
+    EXPECT_EQ(form->aktuelle_buchung, GetParam().buchungen);
+    const QString n = QString::number(GetParam().buchungen);
+    EXPECT_EQ(form->TabSheet4->Label45->text(), n + "/" + n);
+}
+
+INSTANTIATE_TEST_SUITE_P(Start, Journalzaehlung,
+                         ::testing::Values(Journalfall{0, 0}, Journalfall{7 * 528, 7}, Journalfall{1000, 1},
+                                           Journalfall{527, 0}));
+
+TEST_F(StartTest, AMissingSettingsFileLeavesTheDefaultsAndTheRestRuns) {
+    verzeichnis.entferne("einstellungen.txt");
+    verzeichnis.schreibe(journal::journaldatei, leere_saetze(3));
+    starte();
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "Datei nicht gefunden");
+    EXPECT_EQ(form->kontenplan_nr, 0);
+    EXPECT_EQ(form->buchungsjahr, 2004);
+    EXPECT_EQ(form->anzahl_buchungen, 3);
+    EXPECT_EQ(form->TabSheet7->RadioGroup1ItemIndex(), 0);
+    EXPECT_TRUE(form->TabSheet7->CheckBox1->isChecked());
+    EXPECT_EQ(titel(8), "Aufgabe 8: Betriebsergebnis");
+    EXPECT_EQ(ueberschrift(finde<QTableWidget>("StringGrid2"), 0), "Konto");
+}
+
+TEST_F(StartTest, ASixteenLineSettingsFileAppliesItsLinesAndSelectsNoChart) {
+    verzeichnis.schreibe("einstellungen.txt", "Firma\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nfalse\r\n7,00\r\ntrue\r\n"
+                                              "2005\r\nE\r\nU\r\nH\r\nI\r\n");
+    starte();
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "'' ist kein gültiger Integerwert");
+    EXPECT_EQ(form->TabSheet2->Edit[0]->text(), "Firma");
+    EXPECT_EQ(form->TabSheet7->Edit9bis12[3]->text(), "I");
+    EXPECT_FALSE(form->TabSheet7->CheckBox1->isChecked());
+    EXPECT_FALSE(form->TabSheet7->Edit13->isEnabled());
+    EXPECT_EQ(form->kontenplan_nr, 0);
+    // The radio group still marks item 1; the next save writes "0".
+    EXPECT_EQ(form->TabSheet7->RadioGroup1ItemIndex(), 0);
+    EXPECT_TRUE(form->TabSheet7->RadioGroup1Items[0]->isChecked());
+    EXPECT_EQ(form->anzahl_buchungen, 0);
+}
+
+TEST_F(StartTest, AMissingExerciseTitleLeavesOnlyItsOwnLabelAndTheJournalIsCounted) {
+    verzeichnis.entferne("Aufgabe3.txt");
+    verzeichnis.schreibe(journal::journaldatei, leere_saetze(2));
+    starte();
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "Datei nicht gefunden");
+    EXPECT_EQ(titel(2), "Aufgabe 2: Erste Buchungen");
+    EXPECT_EQ(titel(3), "Label36");
+    EXPECT_EQ(titel(4), "Aufgabe 4: Zusammengesetzte Buchungssätze");
+    EXPECT_EQ(form->anzahl_buchungen, 2);
+    EXPECT_EQ(form->TabSheet4->Label45->text(), "2/2");
+}
+
+TEST_F(StartTest, AnExerciseTitleIsTheFirstLineOnly) {
+    verzeichnis.schreibe("Aufgabe5.txt", "\r\nzweite Zeile\r\n");
+    verzeichnis.schreibe("Aufgabe6.txt", "ohne Zeilenende");
+    starte();
+    EXPECT_EQ(titel(5), "");
+    EXPECT_EQ(titel(6), "ohne Zeilenende");
+}
+
+struct Auswahlfall {
+    const char* zeile;
+    int kontenplan;
+};
+
+class Kontenplanzeile : public StartTest, public ::testing::WithParamInterface<Auswahlfall> {};
+
+TEST_P(Kontenplanzeile, SelectsTheClampedChart) {
+    std::string text = verzeichnis.lies("einstellungen.txt");
+    text = text.substr(0, text.rfind("-1\r\n")) + GetParam().zeile + "\r\n";
+    verzeichnis.schreibe("einstellungen.txt", text);
+    starte();
+    EXPECT_EQ(form->kontenplan_nr, GetParam().kontenplan);
+    EXPECT_EQ(form->TabSheet7->RadioGroup1ItemIndex(), GetParam().kontenplan - 1);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(form->TabSheet7->RadioGroup1Items[static_cast<std::size_t>(i)]->isChecked(),
+                  i == GetParam().kontenplan - 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Start, Kontenplanzeile,
+                         ::testing::Values(Auswahlfall{"2", 3}, Auswahlfall{"-1", 0}, Auswahlfall{"9", 4},
+                                           Auswahlfall{"-7", 0}, Auswahlfall{"0", 1}));
+
+struct Seitenfall {
+    const char* knopf;
+    const char* seite;
+};
+
+class Seitenbefehle : public StartTest, public ::testing::WithParamInterface<Seitenfall> {};
+
+TEST_P(Seitenbefehle, ShowTheirPage) {
+    starte();
+    klicke(GetParam().knopf);
+    EXPECT_EQ(form->sichtbare_seite()->objectName(), GetParam().seite);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fenster, Seitenbefehle,
+                         ::testing::Values(Seitenfall{"SpeedButton2", "TabSheet3"}, Seitenfall{"SpeedButton3", "TabSheet4"},
+                                           Seitenfall{"SpeedButton4", "TabSheet5"}, Seitenfall{"SpeedButton1", "TabSheet11"},
+                                           Seitenfall{"SpeedButton5", "TabSheet6"}, Seitenfall{"SpeedButton6", "TabSheet10"},
+                                           Seitenfall{"SpeedButton22", "TabSheet8"},
+                                           Seitenfall{"SpeedButton35", "TabSheet2"}));
+
+TEST_F(StartTest, AShowHandlerRunsOncePerVisit) {
+    starte();
+    int laeufe = 0;
+    form->zeige_handler(form->TabSheet6, [&laeufe] { ++laeufe; });
+    klicke("SpeedButton5");
+    klicke("SpeedButton5");
+    EXPECT_EQ(laeufe, 1);
+    klicke("SpeedButton3");
+    klicke("SpeedButton5");
+    EXPECT_EQ(laeufe, 2);
+}
+
+TEST_F(StartTest, AFailingShowHandlerShowsItsBoxAndThePageStays) {
+    starte();
+    form->zeige_handler(form->TabSheet5, [] { journal::lies_buchung(1); });
+    klicke("SpeedButton4");
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "Versuch hinter dem Dateiende zu lesen");
+    EXPECT_EQ(form->sichtbare_seite(), form->TabSheet5);
+}
+
+TEST_F(StartTest, LeavingAPageTakesTheFocusFromItsField) {
+    starte();
+    klicke("SpeedButton35");
+    auto* feld = form->TabSheet2->Edit[0];
+    feld->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(feld->hasFocus());
+    bool hatte_fokus_beim_verlassen = true;
+    form->zeige_handler(form->TabSheet5, [&] { hatte_fokus_beim_verlassen = feld->hasFocus(); });
+    klicke("SpeedButton4");
+    EXPECT_FALSE(hatte_fokus_beim_verlassen);
+}
+
+TEST_F(StartTest, EndeAnsweredNoClosesWithoutSaving) {
+    starte();
+    const std::string einstellungen = verzeichnis.lies("einstellungen.txt");
+    form->TabSheet2->Edit[0]->setText("geändert");
+    dialoge.antworte(false);
+    klicke("SpeedButton31");
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Vor dem Beenden speichern?");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), einstellungen);
+}
+
+TEST_F(StartTest, EndeAnsweredYesAlsoCloses) {
+    starte();
+    dialoge.antworte(true);
+    klicke("SpeedButton31");
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Vor dem Beenden speichern?");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(StartTest, HilfePointsToTheManual) {
+    starte();
+    klicke("SpeedButton34");
+    EXPECT_EQ(dialoge.nimm(Art::meldung),
+              "Auf eine eigene Hilfedatei wurde verzichtet. Bitte lesen Sie die Anleitung, die sich als "
+              "PDF-Dokument im gleichen Verzeichnis befindet, wie das Programm!");
+    EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
+}
+
+TEST_F(StartTest, TheWindowHasItsPanelsAndElevenPages) {
+    starte();
+    EXPECT_EQ(form->PageControl1->count(), 11);
+    EXPECT_EQ(finde("Panel1")->width(), 129);
+    EXPECT_EQ(finde("Panel3")->size(), QSize(216, 143));
+    EXPECT_EQ(finde("CheckListBox1")->parentWidget(), finde("Panel2"));
+    for (const char* knopf : {"SpeedButton14", "SpeedButton21", "SpeedButton30", "SpeedButton33", "SpeedButton23"}) {
+        EXPECT_EQ(finde<QAbstractButton>(knopf)->focusPolicy(), Qt::NoFocus) << knopf;
+    }
+}
+
+} // namespace
+} // namespace saldino::test

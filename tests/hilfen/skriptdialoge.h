@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/dialoge.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+namespace saldino::test {
+
+// Dialogs for GUI tests: questions and file dialogs are answered from a queue,
+// every box shown is recorded. A test takes each recorded box it expects with
+// nimm(); pruefe_leer() fails the test for boxes nobody took and answers
+// nobody used.
+class SkriptDialoge : public app::Dialoge {
+public:
+    enum class Art { meldung, fehler, frage, speichern, oeffnen };
+
+    struct Box {
+        Art art;
+        QString text;
+    };
+
+    void antworte(bool ja) { antworten_.push_back(ja ? QStringLiteral("&Ja") : QStringLiteral("&Nein")); }
+    void waehle_datei(const QString& pfad) { antworten_.push_back(pfad); }
+
+    // The text of the oldest recorded box, which must be of kind `art`.
+    QString nimm(Art art);
+
+    // All recorded boxes of one kind, taken in order.
+    QStringList nimm_alle(Art art);
+
+    void pruefe_leer();
+
+    void meldung(const QString& text) override;
+    void fehler(const QString& text) override;
+    bool frage(const QString& text) override;
+    QString datei_speichern(const app::Dateiauswahl& auswahl) override;
+    QString datei_oeffnen(const app::Dateiauswahl& auswahl) override;
+
+private:
+    QString antwort(Art art, const QString& text);
+
+    std::deque<Box> gezeigt_;
+    std::deque<QString> antworten_;
+};
+
+} // namespace saldino::test

@@ -1,0 +1,153 @@
+#include "runtime/dateien.h"
+#include "runtime/fehler.h"
+#include "runtime/text.h"
+#include "runtime/zahlen.h"
+
+#include "hilfen/arbeitsverzeichnis.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <functional>
+#include <sys/stat.h>
+
+namespace saldino::runtime {
+namespace {
+
+using Zeilen = std::vector<std::string>;
+
+struct Zeilenfall {
+    std::string text;
+    Zeilen zeilen;
+};
+
+class Zeilenenden : public ::testing::TestWithParam<Zeilenfall> {};
+
+TEST_P(Zeilenenden, SplitAtCrLfLoneCrAndLoneLf) {
+    EXPECT_EQ(teile_zeilen(GetParam().text), GetParam().zeilen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dateien, Zeilenenden,
+                         ::testing::Values(Zeilenfall{"", {}}, Zeilenfall{"a", {"a"}}, Zeilenfall{"a\r\n", {"a"}},
+                                           Zeilenfall{"a\r\nb", {"a", "b"}}, Zeilenfall{"a\nb\n", {"a", "b"}},
+                                           Zeilenfall{"a\rb\r", {"a", "b"}}, Zeilenfall{"\r\n", {""}},
+                                           Zeilenfall{"a\r\n\r\nb\r\n", {"a", "", "b"}},
+                                           Zeilenfall{"a\n\rb", {"a", "", "b"}}));
+
+struct Fehlerfall {
+    int nummer;
+    const char* meldung;
+};
+
+class Fehlertexte : public ::testing::TestWithParam<Fehlerfall> {};
+
+TEST_P(Fehlertexte, NameTheCauseInGerman) {
+    EXPECT_EQ(cp1252_nach_utf8(dateifehler_text(GetParam().nummer)), GetParam().meldung);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dateien, Fehlertexte,
+                         ::testing::Values(Fehlerfall{ENOENT, "Datei nicht gefunden"},
+                                           Fehlerfall{ENAMETOOLONG, "Ungültiger Dateiname"},
+                                           Fehlerfall{EMFILE, "Zu viele geöffnete Dateien"},
+                                           Fehlerfall{EACCES, "Dateizugriff verweigert"},
+                                           Fehlerfall{EROFS, "Dateizugriff verweigert"},
+                                           Fehlerfall{ENOSPC, "Zu wenig Speicherplatz"},
+                                           Fehlerfall{EIO, "E/A-Fehler 5"}));
+
+struct Integerfall {
+    const char* text;
+    std::int32_t wert; // used when gueltig
+    bool gueltig;
+};
+
+class Integer : public ::testing::TestWithParam<Integerfall> {};
+
+TEST_P(Integer, ReadsDecimalIntegersOnly) {
+    const auto& fall = GetParam();
+    if (fall.gueltig) {
+        EXPECT_EQ(lies_integer(fall.text), fall.wert);
+        return;
+    }
+    try {
+        lies_integer(fall.text);
+        ADD_FAILURE() << "accepted " << fall.text;
+    } catch (const Laufzeitfehler& fehler) {
+        EXPECT_EQ(cp1252_nach_utf8(fehler.meldung()), "'" + std::string(fall.text) + "' ist kein gültiger Integerwert");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Zahlen, Integer,
+                         ::testing::Values(Integerfall{"2", 2, true}, Integerfall{"-1", -1, true},
+                                           Integerfall{"+3", 3, true}, Integerfall{"007", 7, true},
+                                           Integerfall{"-2147483648", INT32_MIN, true}, Integerfall{"", 0, false},
+                                           Integerfall{" 1", 0, false}, Integerfall{"1 ", 0, false},
+                                           Integerfall{"2147483648", 0, false}, Integerfall{"+-1", 0, false},
+                                           Integerfall{"-", 0, false}, Integerfall{"0x1", 0, false},
+                                           Integerfall{"eins", 0, false}));
+
+class Ersetzen : public ::testing::Test {
+protected:
+    void TearDown() override { testnaht::schreibfehler_bei(0, 0); }
+
+    test::Arbeitsverzeichnis verzeichnis;
+};
+
+std::string meldung_von(const std::function<void()>& befehl) {
+    try {
+        befehl();
+    } catch (const Laufzeitfehler& fehler) {
+        return cp1252_nach_utf8(fehler.meldung());
+    }
+    return "(kein Fehler)";
+}
+
+TEST_F(Ersetzen, WritesTheNewContentAndKeepsThePermissions) {
+    verzeichnis.schreibe("a.txt", "alt");
+    ::chmod("a.txt", 0640);
+    ersetze_datei("a.txt", "neu\r\n");
+    EXPECT_EQ(verzeichnis.lies("a.txt"), "neu\r\n");
+    struct stat info {};
+    ::stat("a.txt", &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(verzeichnis.dateien(), "a.txt");
+}
+
+TEST_F(Ersetzen, CreatesAMissingFile) {
+    ersetze_datei("neu.txt", "x");
+    EXPECT_EQ(verzeichnis.lies("neu.txt"), "x");
+}
+
+TEST_F(Ersetzen, RefusesAReadOnlyTargetAndLeavesIt) {
+    verzeichnis.schreibe("a.txt", "alt");
+    {
+        test::Schreibschutz schutz("a.txt");
+        EXPECT_EQ(meldung_von([] { ersetze_datei("a.txt", "neu"); }), "Dateizugriff verweigert");
+    }
+    EXPECT_EQ(verzeichnis.lies("a.txt"), "alt");
+    EXPECT_EQ(verzeichnis.dateien(), "a.txt");
+}
+
+TEST_F(Ersetzen, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
+    verzeichnis.schreibe("a.txt", "alt");
+    testnaht::schreibfehler_bei(1, ENOSPC);
+    EXPECT_EQ(meldung_von([] { ersetze_datei("a.txt", "neuer Inhalt"); }), "Zu wenig Speicherplatz");
+    EXPECT_EQ(verzeichnis.lies("a.txt"), "alt");
+    EXPECT_EQ(verzeichnis.dateien(), "a.txt");
+}
+
+TEST_F(Ersetzen, AnUnfinishedReplacementLeavesTheOldFile) {
+    verzeichnis.schreibe("a.txt", "alt");
+    {
+        Ersatzdatei datei("a.txt");
+        datei.schreibe("halb");
+    }
+    EXPECT_EQ(verzeichnis.lies("a.txt"), "alt");
+    EXPECT_EQ(verzeichnis.dateien(), "a.txt");
+}
+
+TEST_F(Ersetzen, ReadingAMissingFileSaysSo) {
+    EXPECT_EQ(meldung_von([] { lies_ganz("fehlt.txt"); }), "Datei nicht gefunden");
+}
+
+} // namespace
+} // namespace saldino::runtime
