@@ -9,7 +9,8 @@
 
 namespace saldino::app {
 
-QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text, const QRect& ort) {
+QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text,
+                           const QRect& ort) {
     auto* knopf = new QToolButton(eltern);
     knopf->setObjectName(QString::fromLatin1(name));
     knopf->setText(text);

@@ -14,7 +14,8 @@ class QWidget;
 namespace saldino::app {
 
 // A flat command button that never takes the focus.
-QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text, const QRect& ort);
+QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text,
+                           const QRect& ort);
 
 QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, int links, int oben);
 

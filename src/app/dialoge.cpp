@@ -38,8 +38,8 @@ void QtDialoge::fehler(const QString& text) {
 }
 
 bool QtDialoge::frage(const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text, QMessageBox::NoButton,
-                    eltern_);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
+                    QMessageBox::NoButton, eltern_);
     QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(ja);

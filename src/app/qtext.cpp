@@ -10,7 +10,8 @@ QString alsQString(std::string_view cp1252) {
     QString text;
     text.reserve(static_cast<qsizetype>(cp1252.size()));
     for (char c : cp1252) {
-        text.append(QChar(static_cast<char16_t>(runtime::cp1252_zeichen(static_cast<unsigned char>(c)))));
+        text.append(
+            QChar(static_cast<char16_t>(runtime::cp1252_zeichen(static_cast<unsigned char>(c)))));
     }
     return text;
 }

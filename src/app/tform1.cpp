@@ -35,7 +35,8 @@ void schriften_ersetzen() {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                 QStringLiteral("Nimbus Sans")});
     for (const QString& courier : {QStringLiteral("Courier New"), QStringLiteral("Courier")}) {
-        QFont::insertSubstitutions(courier, {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS"),
+        QFont::insertSubstitutions(courier, {QStringLiteral("Liberation Mono"),
+                                             QStringLiteral("Nimbus Mono PS"),
                                              QStringLiteral("DejaVu Sans Mono")});
     }
 }
@@ -66,7 +67,8 @@ TForm1::~TForm1() = default;
 void TForm1::knopf(QWidget* panel, const char* name, const QString& text, const QRect& ort,
                    std::function<void()> befehl_) {
     QToolButton* k = flacher_knopf(panel, name, text, ort);
-    connect(k, &QToolButton::clicked, this, [this, befehl_ = std::move(befehl_)] { befehl(befehl_); });
+    connect(k, &QToolButton::clicked, this,
+            [this, befehl_ = std::move(befehl_)] { befehl(befehl_); });
 }
 
 void TForm1::panels_anlegen() {
@@ -132,10 +134,11 @@ void TForm1::seiten_anlegen() {
     TabSheet9 = new masterdata::KontenplanSeite(*this, PageControl1);
     TabSheet10 = leere_seite("TabSheet10");
     TabSheet11 = leere_seite("TabSheet11");
-    for (QWidget* seite : {static_cast<QWidget*>(TabSheet1), static_cast<QWidget*>(TabSheet2),
-                           static_cast<QWidget*>(TabSheet3), static_cast<QWidget*>(TabSheet4), TabSheet5,
-                           TabSheet6, static_cast<QWidget*>(TabSheet7), static_cast<QWidget*>(TabSheet8),
-                           static_cast<QWidget*>(TabSheet9), TabSheet10, TabSheet11}) {
+    for (QWidget* seite :
+         {static_cast<QWidget*>(TabSheet1), static_cast<QWidget*>(TabSheet2),
+          static_cast<QWidget*>(TabSheet3), static_cast<QWidget*>(TabSheet4), TabSheet5, TabSheet6,
+          static_cast<QWidget*>(TabSheet7), static_cast<QWidget*>(TabSheet8),
+          static_cast<QWidget*>(TabSheet9), TabSheet10, TabSheet11}) {
         PageControl1->addWidget(seite);
     }
     // Connected only now: adding the first page made it current already, and
@@ -143,24 +146,31 @@ void TForm1::seiten_anlegen() {
     connect(PageControl1, &QStackedWidget::currentChanged, this, &TForm1::seitenwechsel);
 
     const auto zeige = [this](QWidget* seite) { return [this, seite] { seite_zeigen(seite); }; };
-    knopf(Panel1, "SpeedButton2", QStringLiteral("Eröffnungsbuchungen"), {0, 0, 129, 49}, zeige(TabSheet3));
+    knopf(Panel1, "SpeedButton2", QStringLiteral("Eröffnungsbuchungen"), {0, 0, 129, 49},
+          zeige(TabSheet3));
     knopf(Panel1, "SpeedButton3", QStringLiteral("Buchungen"), {0, 48, 129, 49}, zeige(TabSheet4));
-    knopf(Panel1, "SpeedButton4", QStringLiteral("Bilanz und GuV"), {0, 96, 129, 49}, zeige(TabSheet5));
-    knopf(Panel1, "SpeedButton1", QStringLiteral("Betriebsergebnis"), {0, 144, 129, 49}, zeige(TabSheet11));
+    knopf(Panel1, "SpeedButton4", QStringLiteral("Bilanz und GuV"), {0, 96, 129, 49},
+          zeige(TabSheet5));
+    knopf(Panel1, "SpeedButton1", QStringLiteral("Betriebsergebnis"), {0, 144, 129, 49},
+          zeige(TabSheet11));
     knopf(Panel1, "SpeedButton5", QStringLiteral("Journal"), {0, 192, 129, 49}, zeige(TabSheet6));
-    knopf(Panel1, "SpeedButton6", QStringLiteral("Kontenblätter"), {0, 240, 129, 49}, zeige(TabSheet10));
+    knopf(Panel1, "SpeedButton6", QStringLiteral("Kontenblätter"), {0, 240, 129, 49},
+          zeige(TabSheet10));
     knopf(Panel1, "SpeedButton30", QStringLiteral("Alles Speichern"), {0, 288, 129, 49},
           [this] { SpeedButton30Click(); });
-    knopf(Panel1, "SpeedButton31", QStringLiteral("Ende"), {0, 336, 129, 41}, [this] { SpeedButton31Click(); });
+    knopf(Panel1, "SpeedButton31", QStringLiteral("Ende"), {0, 336, 129, 41},
+          [this] { SpeedButton31Click(); });
     knopf(Panel1, "SpeedButton33", QStringLiteral("Sicherung laden!"), {0, 376, 129, 41},
           [this] { SpeedButton33Click(); });
-    knopf(Panel1, "SpeedButton34", QStringLiteral("Hilfe"), {0, 416, 129, 41}, [this] { SpeedButton34Click(); });
+    knopf(Panel1, "SpeedButton34", QStringLiteral("Hilfe"), {0, 416, 129, 41},
+          [this] { SpeedButton34Click(); });
 
     knopf(Panel3, "SpeedButton22", QStringLiteral("Aufgaben"), {-1, 0, 74, 89}, zeige(TabSheet8));
     knopf(Panel3, "SpeedButton23", QStringLiteral("Kontenplan"), {72, 0, 73, 89}, [] {});
     knopf(Panel3, "SpeedButton24", QStringLiteral("Einstellungen"), {144, 0, 73, 89},
           [this] { TabSheet7->SpeedButton24Click(); });
-    knopf(Panel3, "SpeedButton35", QStringLiteral("Grundeinstellungen"), {-8, 88, 225, 57}, zeige(TabSheet2));
+    knopf(Panel3, "SpeedButton35", QStringLiteral("Grundeinstellungen"), {-8, 88, 225, 57},
+          zeige(TabSheet2));
 }
 
 void TForm1::befehl(const std::function<void()>& schritt) {
@@ -239,7 +249,8 @@ void TForm1::einstellungen_lesen() {
 }
 
 void TForm1::position_schreiben() {
-    TabSheet4->Label45->setText(QString::number(aktuelle_buchung) + u'/' + QString::number(anzahl_buchungen));
+    TabSheet4->Label45->setText(QString::number(aktuelle_buchung) + u'/' +
+                                QString::number(anzahl_buchungen));
 }
 
 void TForm1::FormCreate() {
@@ -251,7 +262,8 @@ void TForm1::FormCreate() {
     TabSheet9->ueberschriften_setzen();
     TabSheet3->ueberschriften_setzen();
     for (int n = 1; n <= backup::aufgabenzahl; ++n) {
-        befehl([this, n] { TabSheet8->titel_setzen(n, alsQString(backup::lies_aufgabentitel(n))); });
+        befehl(
+            [this, n] { TabSheet8->titel_setzen(n, alsQString(backup::lies_aufgabentitel(n))); });
     }
     befehl([this] {
         journal::journal_sichern();

@@ -9,15 +9,16 @@ namespace saldino::backup {
 
 AufgabenSeite::AufgabenSeite(app::TForm1& /*form*/, QWidget* eltern) : QWidget(eltern) {
     setObjectName(QStringLiteral("TabSheet8"));
-    Label27 = app::beschriftung(this, "Label27", QStringLiteral("Bitte wähle eine Aufgabe aus!"), 24, 24);
+    Label27 =
+        app::beschriftung(this, "Label27", QStringLiteral("Bitte wähle eine Aufgabe aus!"), 24, 24);
     for (int n = 1; n <= aufgabenzahl; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         const QByteArray knopfname = "SpeedButton" + QByteArray::number(13 + n);
         const QByteArray labelname = "Label" + QByteArray::number(35 + n);
         SpeedButton14bis21[i] = app::flacher_knopf(this, knopfname.constData(), QString::number(n),
                                                    {24, 64 + 32 * (n - 1), 23, 22});
-        Label36bis43[i] = app::beschriftung(this, labelname.constData(), QStringLiteral("Label36"), 72,
-                                            72 + 32 * (n - 1) - 4);
+        Label36bis43[i] = app::beschriftung(this, labelname.constData(), QStringLiteral("Label36"),
+                                            72, 72 + 32 * (n - 1) - 4);
     }
 }
 

@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
         schreibe(stdout, "saldino-cli " SALDINO_VERSION "\n");
         return 0;
     }
-    schreibe(stderr, argc < 2 ? "saldino-cli: Befehl fehlt\n" : "saldino-cli: unbekannter Befehl\n");
+    schreibe(stderr,
+             argc < 2 ? "saldino-cli: Befehl fehlt\n" : "saldino-cli: unbekannter Befehl\n");
     schreibe(stderr, hilfe);
     return 2;
 }

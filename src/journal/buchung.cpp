@@ -24,7 +24,8 @@ constexpr std::size_t konto_offset = 117;
 constexpr std::size_t soll_offset = 448;
 constexpr std::size_t haben_offset = 488;
 
-void schreibe_text(Satz& satz, std::size_t offset, std::size_t kapazitaet, const std::string& text) {
+void schreibe_text(Satz& satz, std::size_t offset, std::size_t kapazitaet,
+                   const std::string& text) {
     const std::size_t laenge = std::min(text.size(), kapazitaet);
     satz[offset] = static_cast<unsigned char>(laenge);
     std::memcpy(satz.data() + offset + 1, text.data(), laenge);
@@ -46,8 +47,9 @@ template <typename T> T lies_wert(const Satz& satz, std::size_t offset) {
 }
 
 std::int32_t satzanzahl(std::int64_t dateigroesse) {
-    return static_cast<std::int32_t>(std::min<std::int64_t>(
-        dateigroesse / static_cast<std::int64_t>(satzlaenge), std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(dateigroesse / static_cast<std::int64_t>(satzlaenge),
+                               std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int64_t satzposition(std::int32_t index) {
@@ -79,7 +81,8 @@ Satz als_satz(const TBuchung& buchung) {
     schreibe_text(satz, person_offset, person_kapazitaet, buchung.Person);
     schreibe_text(satz, grund_offset, grund_kapazitaet, buchung.Grund);
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        schreibe_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet, buchung.Konto[i]);
+        schreibe_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet,
+                      buchung.Konto[i]);
         schreibe_wert(satz, soll_offset + i * 8, buchung.Soll[i]);
         schreibe_wert(satz, haben_offset + i * 8, buchung.Haben[i]);
     }
@@ -93,7 +96,8 @@ TBuchung aus_satz(const Satz& satz) {
     buchung.Person = lies_text(satz, person_offset, person_kapazitaet);
     buchung.Grund = lies_text(satz, grund_offset, grund_kapazitaet);
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        buchung.Konto[i] = lies_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet);
+        buchung.Konto[i] =
+            lies_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet);
         buchung.Soll[i] = lies_wert<double>(satz, soll_offset + i * 8);
         buchung.Haben[i] = lies_wert<double>(satz, haben_offset + i * 8);
     }

@@ -10,13 +10,13 @@ namespace saldino::masterdata {
 inline constexpr const char* einstellungsdatei = "einstellungen.txt";
 
 struct Einstellungen {
-    std::array<std::string, 8> firma;          // lines 1-8: Edit1 to Edit8
-    bool mit_mwst = true;                      // line 9: CheckBox1
-    std::string mwst_satz = "0,00";            // line 10: Edit13
-    bool nullkonten_zeigen = false;            // line 11: CheckBox2
-    std::string jahr;                          // line 12: Edit28
+    std::array<std::string, 8> firma;            // lines 1-8: Edit1 to Edit8
+    bool mit_mwst = true;                        // line 9: CheckBox1
+    std::string mwst_satz = "0,00";              // line 10: Edit13
+    bool nullkonten_zeigen = false;              // line 11: CheckBox2
+    std::string jahr;                            // line 12: Edit28
     std::array<std::string, 4> kontenplan_namen; // lines 13-16: Edit9 to Edit12
-    int kontenplan_index = 0;                  // line 17: RadioGroup1's item index, -1 to 3
+    int kontenplan_index = 0;                    // line 17: RadioGroup1's item index, -1 to 3
 
     bool operator==(const Einstellungen&) const = default;
 };

@@ -20,7 +20,8 @@ namespace {
 
 constexpr const char* zugangswort = "Kustos";
 
-QCheckBox* kontrollkaestchen(QWidget* eltern, const char* name, const QString& text, int links, int oben) {
+QCheckBox* kontrollkaestchen(QWidget* eltern, const char* name, const QString& text, int links,
+                             int oben) {
     auto* box = new QCheckBox(text, eltern);
     box->setObjectName(QString::fromLatin1(name));
     box->move(links, oben);
@@ -30,7 +31,8 @@ QCheckBox* kontrollkaestchen(QWidget* eltern, const char* name, const QString& t
 
 } // namespace
 
-EinstellungsSeite::EinstellungsSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), form_(form) {
+EinstellungsSeite::EinstellungsSeite(app::TForm1& form, QWidget* eltern)
+    : QWidget(eltern), form_(form) {
     setObjectName(QStringLiteral("TabSheet7"));
 
     CheckBox1 = kontrollkaestchen(this, "CheckBox1", QStringLiteral("Mit MWSt. buchen"), 48, 30);
@@ -39,19 +41,21 @@ EinstellungsSeite::EinstellungsSeite(app::TForm1& form, QWidget* eltern) : QWidg
     Edit13 = app::eingabefeld(this, "Edit13", {288, 26, 65, 21});
     Edit13->setText(QStringLiteral("0,00"));
     Label23 = app::beschriftung(this, "Label23", QStringLiteral("in %"), 360, 32);
-    CheckBox2 = kontrollkaestchen(this, "CheckBox2",
-                                  QStringLiteral("Konten mit dem Wert 0,00 in der Bilanz darstellen!"), 48, 54);
+    CheckBox2 = kontrollkaestchen(
+        this, "CheckBox2", QStringLiteral("Konten mit dem Wert 0,00 in der Bilanz darstellen!"), 48,
+        54);
 
     app::beschriftung(this, "Label25", QStringLiteral("Jahr der Buchhaltng:"), 56, 152);
-    Edit28 = app::eingabefeld(this, "Edit28", {216, 148, 121, 21});
+    Edit28 = app::eingabefeld(this, "Edit28", {216, 144, 121, 21});
     const std::array<const char*, 4> namen = {"Edit9", "Edit10", "Edit11", "Edit12"};
     const std::array<const char*, 4> labels = {"Label18", "Label19", "Label20", "Label21"};
     for (int i = 0; i < 4; ++i) {
         const int oben = 176 + 24 * i;
         app::beschriftung(this, labels[static_cast<std::size_t>(i)],
-                          QStringLiteral("Bezeichnung für Kontenplan %1:").arg(i + 1), 56, oben + 8);
+                          QStringLiteral("Bezeichnung für Kontenplan %1:").arg(i + 1), 56,
+                          oben + 8);
         Edit9bis12[static_cast<std::size_t>(i)] =
-            app::eingabefeld(this, namen[static_cast<std::size_t>(i)], {216, oben + 4, 121, 21});
+            app::eingabefeld(this, namen[static_cast<std::size_t>(i)], {216, oben, 121, 21});
     }
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Aktuell"), this);
@@ -68,7 +72,8 @@ EinstellungsSeite::EinstellungsSeite(app::TForm1& form, QWidget* eltern) : QWidg
     RadioGroup1->setEnabled(false);
     setzeRadioGroup1ItemIndex(0);
 
-    Button1 = app::knopf(this, "Button1", QStringLiteral("Grundeinstellungen wiederherstellen"), {56, 312, 217, 25});
+    Button1 = app::knopf(this, "Button1", QStringLiteral("Grundeinstellungen wiederherstellen"),
+                         {56, 312, 217, 25});
     Button2 = app::knopf(this, "Button2", QStringLiteral("Speichern"), {304, 312, 75, 25});
     const auto befehl = [this](void (EinstellungsSeite::*handler)()) {
         return [this, handler] { form_.befehl([this, handler] { (this->*handler)(); }); };
@@ -117,7 +122,8 @@ void EinstellungsSeite::SpeedButton24Click() {
     if (form_.TabSheet2->Edit[0]->text() == QLatin1String(zugangswort)) {
         form_.seite_zeigen(this);
     } else {
-        form_.dialoge().meldung(QStringLiteral("Sie haben keine Berechtigung für diesen Menüpunkt!"));
+        form_.dialoge().meldung(
+            QStringLiteral("Sie haben keine Berechtigung für diesen Menüpunkt!"));
     }
 }
 

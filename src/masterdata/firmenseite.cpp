@@ -12,7 +12,8 @@ namespace saldino::masterdata {
 
 FirmenSeite::FirmenSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), form_(form) {
     setObjectName(QStringLiteral("TabSheet2"));
-    QLabel* kopf = app::beschriftung(this, "Label3", QStringLiteral("Bitte geben Sie Ihre Firmendaten ein!"), 48, 32);
+    QLabel* kopf = app::beschriftung(
+        this, "Label3", QStringLiteral("Bitte geben Sie Ihre Firmendaten ein!"), 48, 32);
     QFont fett = kopf->font();
     fett.setBold(true);
     kopf->setFont(fett);
@@ -31,8 +32,14 @@ FirmenSeite::FirmenSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), 
         {"Edit4", "Label8", QStringLiteral("Konto-Nr.:"), {192, 152, 225, 21}},
         {"Edit5", "Label9", QStringLiteral("BLZ:"), {192, 176, 225, 21}},
         {"Edit6", "Label10", QStringLiteral("Name des Instituts:"), {192, 200, 225, 21}},
-        {"Edit7", "Label11", QStringLiteral("Verantwortlich für die Buchhaltung"), {240, 240, 177, 21}},
-        {"Edit8", "Label13", QStringLiteral("Verantwortlich für das Unternehmen"), {240, 264, 177, 21}},
+        {"Edit7",
+         "Label11",
+         QStringLiteral("Verantwortlich für die Buchhaltung"),
+         {240, 240, 177, 21}},
+        {"Edit8",
+         "Label13",
+         QStringLiteral("Verantwortlich für das Unternehmen"),
+         {240, 264, 177, 21}},
     }};
     for (std::size_t i = 0; i < felder.size(); ++i) {
         const Feld& f = felder[i];
@@ -48,8 +55,10 @@ FirmenSeite::FirmenSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), 
     }
     app::beschriftung(this, "Label7", QStringLiteral("Bankverbindung:"), 48, 144);
 
-    SpeedButton32 = app::flacher_knopf(this, "SpeedButton32", QStringLiteral("OK"), {368, 352, 49, 49});
-    connect(SpeedButton32, &QToolButton::clicked, this, [this] { form_.befehl([this] { SpeedButton32Click(); }); });
+    SpeedButton32 =
+        app::flacher_knopf(this, "SpeedButton32", QStringLiteral("OK"), {368, 352, 49, 49});
+    connect(SpeedButton32, &QToolButton::clicked, this,
+            [this] { form_.befehl([this] { SpeedButton32Click(); }); });
 }
 
 void FirmenSeite::werte_in(Einstellungen& werte) const {

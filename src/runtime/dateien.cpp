@@ -17,7 +17,8 @@ int fehler_nach_schreibvorgaengen = 0;
 int fehler_nummer = 0;
 
 // Every write to disk passes here, so the test seam reaches all of them.
-ssize_t schreibe_einmal(int deskriptor, const char* daten, std::size_t anzahl, std::int64_t position) {
+ssize_t schreibe_einmal(int deskriptor, const char* daten, std::size_t anzahl,
+                        std::int64_t position) {
     if (fehler_nach_schreibvorgaengen > 0 && --fehler_nach_schreibvorgaengen == 0) {
         const std::size_t haelfte = anzahl / 2;
         if (haelfte > 0) {
@@ -147,7 +148,8 @@ std::string lies_ganz(const std::string& name) {
     std::size_t gelesen = 0;
     for (;;) {
         inhalt.resize(gelesen + block);
-        const std::size_t n = datei.lies(static_cast<std::int64_t>(gelesen), inhalt.data() + gelesen, block);
+        const std::size_t n =
+            datei.lies(static_cast<std::int64_t>(gelesen), inhalt.data() + gelesen, block);
         gelesen += n;
         if (n < block) {
             break;

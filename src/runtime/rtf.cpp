@@ -193,7 +193,8 @@ private:
         } else if (wort == "ulnone") {
             g.format.unterstrichen = false;
         } else if (wort == "fs") {
-            g.format.halbpunkte = hat_zahl ? static_cast<int>(std::clamp<std::int64_t>(zahl, 2, 400)) : 24;
+            g.format.halbpunkte =
+                hat_zahl ? static_cast<int>(std::clamp<std::int64_t>(zahl, 2, 400)) : 24;
         } else if (wort == "plain") {
             g.format = RtfFormat{};
         } else if (wort == "uc") {
@@ -204,7 +205,8 @@ private:
             zeichen(code > 0 && code < 0x110000 ? static_cast<char32_t>(code) : U'?');
             ungelesene_ersatzzeichen_ = g.ersatzzeichen;
         } else if (wort == "bin" && hat_zahl) {
-            const auto laenge = static_cast<std::size_t>(std::clamp<std::int64_t>(zahl, 0, static_cast<std::int64_t>(rtf_.size())));
+            const auto laenge = static_cast<std::size_t>(
+                std::clamp<std::int64_t>(zahl, 0, static_cast<std::int64_t>(rtf_.size())));
             pos_ = std::min(rtf_.size(), pos_ + laenge);
         }
     }

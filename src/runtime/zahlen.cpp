@@ -15,7 +15,8 @@ std::int32_t lies_integer(std::string_view text) {
         }
     }
     std::int32_t wert = 0;
-    const auto [ende, fehler] = std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), wert);
+    const auto [ende, fehler] =
+        std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), wert);
     if (ziffern.empty() || fehler != std::errc() || ende != ziffern.data() + ziffern.size()) {
         wirf_kein_integer(text);
     }

@@ -35,12 +35,14 @@ TEST_P(Zugangswort, OnlyTheExactWordOpensTheSettings) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Einstellungen, Zugangswort,
-                         ::testing::Values("Kustos", "kustos", "KUSTOS", "Kustos ", " Kustos", "", "Kust"));
+                         ::testing::Values("Kustos", "kustos", "KUSTOS", "Kustos ", " Kustos", "",
+                                           "Kust"));
 
 TEST_F(EinstellungsTest, SavingWritesBothPagesAndTheNextStartReadsThemBack) {
     starte();
-    const std::array<QString, 8> firma = {"Fahrrad Müller", "Hauptstr. 1", "12345 Stadt", "4711",
-                                          "100 200 30",     "Sparkasse",   "Frau Kunz",   "Herr Müller"};
+    const std::array<QString, 8> firma = {"Fahrrad Müller", "Hauptstr. 1", "12345 Stadt",
+                                          "4711",           "100 200 30",  "Sparkasse",
+                                          "Frau Kunz",      "Herr Müller"};
     for (std::size_t i = 0; i < firma.size(); ++i) {
         form->TabSheet2->Edit[i]->setText(firma[i]);
     }
@@ -48,10 +50,13 @@ TEST_F(EinstellungsTest, SavingWritesBothPagesAndTheNextStartReadsThemBack) {
     seite()->Edit13->setText("19,00");
     seite()->Edit28->setText("2006");
     klicke("Button2");
-    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"),
-              "Fahrrad M\xFCller\r\nHauptstr. 1\r\n12345 Stadt\r\n4711\r\n100 200 30\r\nSparkasse\r\nFrau Kunz\r\n"
-              "Herr M\xFCller\r\nfalse\r\n19,00\r\nfalse\r\n2006\r\nEinfach\r\nUmfangreicher\r\nHandel\r\n"
-              "Industrie\r\n-1\r\n");
+    EXPECT_EQ(
+        verzeichnis.lies("einstellungen.txt"),
+        "Fahrrad M\xFCller\r\nHauptstr. 1\r\n12345 Stadt\r\n4711\r\n100 200 "
+        "30\r\nSparkasse\r\nFrau Kunz\r\n"
+        "Herr "
+        "M\xFCller\r\nfalse\r\n19,00\r\nfalse\r\n2006\r\nEinfach\r\nUmfangreicher\r\nHandel\r\n"
+        "Industrie\r\n-1\r\n");
 
     form.reset();
     starte();
@@ -74,8 +79,9 @@ TEST_F(EinstellungsTest, OkOnTheCompanyPageWritesTheFileEvenWithoutOne) {
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Datei nicht gefunden");
     form->TabSheet2->Edit[0]->setText("Neu");
     klicke("SpeedButton32");
-    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"),
-              "Neu\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n0,00\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n0\r\n");
+    EXPECT_EQ(
+        verzeichnis.lies("einstellungen.txt"),
+        "Neu\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n0,00\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n0\r\n");
 }
 
 TEST_F(EinstellungsTest, TheVatBoxEnablesTheRateAndItsLabels) {

@@ -23,7 +23,8 @@ std::string leere_saetze(int anzahl) {
     for (int i = 0; i < anzahl; ++i) {
         journal::TBuchung b;
         b.Nr = i;
-        journal += std::string(reinterpret_cast<const char*>(journal::als_satz(b).data()), journal::satzlaenge);
+        journal += std::string(reinterpret_cast<const char*>(journal::als_satz(b).data()),
+                               journal::satzlaenge);
     }
     return journal;
 }
@@ -36,7 +37,9 @@ class StartTest : public FensterTest {
 protected:
     void SetUp() override { verzeichnis.mit_daten(); }
 
-    QString titel(int n) { return form->TabSheet8->Label36bis43[static_cast<std::size_t>(n - 1)]->text(); }
+    QString titel(int n) {
+        return form->TabSheet8->Label36bis43[static_cast<std::size_t>(n - 1)]->text();
+    }
 };
 
 TEST_F(StartTest, ANewWorkingDirectoryStartsWithoutABoxAndAnEmptyJournal) {
@@ -74,7 +77,8 @@ TEST_F(StartTest, TheNoticeIsLoadedWhenTheWindowIsFirstShown) {
 TEST_F(StartTest, AMissingNoticeNamesItsFullPath) {
     verzeichnis.entferne("Wichtiger Hinweis.rtf");
     starte();
-    const QString pfad = QString::fromStdString((verzeichnis.pfad() / "Wichtiger Hinweis.rtf").string());
+    const QString pfad =
+        QString::fromStdString((verzeichnis.pfad() / "Wichtiger Hinweis.rtf").string());
     EXPECT_EQ(dialoge.nimm(Art::fehler),
               "Datei " + pfad + " kann nicht geöffnet werden. Datei nicht gefunden");
     EXPECT_TRUE(form->TabSheet1->RichEdit1->toPlainText().isEmpty());
@@ -98,8 +102,8 @@ TEST_P(Journalzaehlung, CountsTheWholeRecords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Start, Journalzaehlung,
-                         ::testing::Values(Journalfall{0, 0}, Journalfall{7 * 528, 7}, Journalfall{1000, 1},
-                                           Journalfall{527, 0}));
+                         ::testing::Values(Journalfall{0, 0}, Journalfall{7 * 528, 7},
+                                           Journalfall{1000, 1}, Journalfall{527, 0}));
 
 TEST_F(StartTest, AMissingSettingsFileLeavesTheDefaultsAndTheRestRuns) {
     verzeichnis.entferne("einstellungen.txt");
@@ -116,8 +120,9 @@ TEST_F(StartTest, AMissingSettingsFileLeavesTheDefaultsAndTheRestRuns) {
 }
 
 TEST_F(StartTest, ASixteenLineSettingsFileAppliesItsLinesAndSelectsNoChart) {
-    verzeichnis.schreibe("einstellungen.txt", "Firma\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nfalse\r\n7,00\r\ntrue\r\n"
-                                              "2005\r\nE\r\nU\r\nH\r\nI\r\n");
+    verzeichnis.schreibe("einstellungen.txt",
+                         "Firma\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nfalse\r\n7,00\r\ntrue\r\n"
+                         "2005\r\nE\r\nU\r\nH\r\nI\r\n");
     starte();
     EXPECT_EQ(dialoge.nimm(Art::fehler), "'' ist kein gültiger Integerwert");
     EXPECT_EQ(form->TabSheet2->Edit[0]->text(), "Firma");
@@ -172,8 +177,9 @@ TEST_P(Kontenplanzeile, SelectsTheClampedChart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Start, Kontenplanzeile,
-                         ::testing::Values(Auswahlfall{"2", 3}, Auswahlfall{"-1", 0}, Auswahlfall{"9", 4},
-                                           Auswahlfall{"-7", 0}, Auswahlfall{"0", 1}));
+                         ::testing::Values(Auswahlfall{"2", 3}, Auswahlfall{"-1", 0},
+                                           Auswahlfall{"9", 4}, Auswahlfall{"-7", 0},
+                                           Auswahlfall{"0", 1}));
 
 struct Seitenfall {
     const char* knopf;
@@ -189,9 +195,12 @@ TEST_P(Seitenbefehle, ShowTheirPage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenster, Seitenbefehle,
-                         ::testing::Values(Seitenfall{"SpeedButton2", "TabSheet3"}, Seitenfall{"SpeedButton3", "TabSheet4"},
-                                           Seitenfall{"SpeedButton4", "TabSheet5"}, Seitenfall{"SpeedButton1", "TabSheet11"},
-                                           Seitenfall{"SpeedButton5", "TabSheet6"}, Seitenfall{"SpeedButton6", "TabSheet10"},
+                         ::testing::Values(Seitenfall{"SpeedButton2", "TabSheet3"},
+                                           Seitenfall{"SpeedButton3", "TabSheet4"},
+                                           Seitenfall{"SpeedButton4", "TabSheet5"},
+                                           Seitenfall{"SpeedButton1", "TabSheet11"},
+                                           Seitenfall{"SpeedButton5", "TabSheet6"},
+                                           Seitenfall{"SpeedButton6", "TabSheet10"},
                                            Seitenfall{"SpeedButton22", "TabSheet8"},
                                            Seitenfall{"SpeedButton35", "TabSheet2"}));
 
@@ -249,9 +258,10 @@ TEST_F(StartTest, EndeAnsweredYesAlsoCloses) {
 TEST_F(StartTest, HilfePointsToTheManual) {
     starte();
     klicke("SpeedButton34");
-    EXPECT_EQ(dialoge.nimm(Art::meldung),
-              "Auf eine eigene Hilfedatei wurde verzichtet. Bitte lesen Sie die Anleitung, die sich als "
-              "PDF-Dokument im gleichen Verzeichnis befindet, wie das Programm!");
+    EXPECT_EQ(
+        dialoge.nimm(Art::meldung),
+        "Auf eine eigene Hilfedatei wurde verzichtet. Bitte lesen Sie die Anleitung, die sich als "
+        "PDF-Dokument im gleichen Verzeichnis befindet, wie das Programm!");
     EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
 }
 
@@ -261,7 +271,8 @@ TEST_F(StartTest, TheWindowHasItsPanelsAndElevenPages) {
     EXPECT_EQ(finde("Panel1")->width(), 129);
     EXPECT_EQ(finde("Panel3")->size(), QSize(216, 143));
     EXPECT_EQ(finde("CheckListBox1")->parentWidget(), finde("Panel2"));
-    for (const char* knopf : {"SpeedButton14", "SpeedButton21", "SpeedButton30", "SpeedButton33", "SpeedButton23"}) {
+    for (const char* knopf :
+         {"SpeedButton14", "SpeedButton21", "SpeedButton30", "SpeedButton33", "SpeedButton23"}) {
         EXPECT_EQ(finde<QAbstractButton>(knopf)->focusPolicy(), Qt::NoFocus) << knopf;
     }
 }

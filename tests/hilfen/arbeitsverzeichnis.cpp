@@ -30,7 +30,8 @@ Arbeitsverzeichnis::~Arbeitsverzeichnis() {
 
 void Arbeitsverzeichnis::mit_daten() const {
     for (const auto& eintrag : fs::directory_iterator(SALDINO_DATA_DIR)) {
-        fs::copy_file(eintrag.path(), pfad_ / eintrag.path().filename(), fs::copy_options::overwrite_existing);
+        fs::copy_file(eintrag.path(), pfad_ / eintrag.path().filename(),
+                      fs::copy_options::overwrite_existing);
     }
 }
 

@@ -22,7 +22,9 @@ public:
         QString text;
     };
 
-    void antworte(bool ja) { antworten_.push_back(ja ? QStringLiteral("&Ja") : QStringLiteral("&Nein")); }
+    void antworte(bool ja) {
+        antworten_.push_back(ja ? QStringLiteral("&Ja") : QStringLiteral("&Nein"));
+    }
     void waehle_datei(const QString& pfad) { antworten_.push_back(pfad); }
 
     // The text of the oldest recorded box, which must be of kind `art`.

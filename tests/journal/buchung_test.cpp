@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <functional>
 #include <cstring>
+#include <functional>
 
 namespace saldino::journal {
 namespace {
@@ -21,7 +21,10 @@ TBuchung beispiel() {
     b.Datum = "05.03.2004";
     b.Person = "M\xFCller GmbH";
     b.Grund = "Rechnung Nr. 17";
-    b.Konto = {"Bank", "Kasse", "Er\xF6" "ffnungsbilanzkonto", "", ""};
+    b.Konto = {"Bank", "Kasse",
+               "Er\xF6"
+               "ffnungsbilanzkonto",
+               "", ""};
     b.Soll = {1500.0, 0, 0, 0, 0};
     b.Haben = {0, 1000.5, 499.5, 0, 0};
     return b;
@@ -58,7 +61,8 @@ std::string meldung_von(const std::function<void()>& befehl) {
 }
 
 TEST(Buchungssatz, MatchesTheRecordLayoutByteForByte) {
-    const std::string golden = test::Arbeitsverzeichnis::lies_datei(SALDINO_FIXTURES_DIR "/buchung.bin");
+    const std::string golden =
+        test::Arbeitsverzeichnis::lies_datei(SALDINO_FIXTURES_DIR "/buchung.bin");
     ASSERT_EQ(golden.size(), satzlaenge);
     EXPECT_EQ(als_text(als_satz(beispiel())), golden);
     EXPECT_EQ(aus_satz(als_satz_bytes(golden)), beispiel());
@@ -128,7 +132,8 @@ TEST_F(JournalTest, EnsuringKeepsAnExistingJournal) {
 }
 
 TEST_F(JournalTest, BytesAfterTheLastWholeRecordAreIgnoredAndOverwritten) {
-    verzeichnis.schreibe(journaldatei, als_text(als_satz(beispiel())) + std::string(1000 - satzlaenge, 'x'));
+    verzeichnis.schreibe(journaldatei,
+                         als_text(als_satz(beispiel())) + std::string(1000 - satzlaenge, 'x'));
     EXPECT_EQ(zaehle_buchungen(), 1);
     TBuchung b = gebucht("zweite");
     EXPECT_EQ(buchung_anhaengen(b), 2);

@@ -35,9 +35,9 @@ protected:
 
 TEST_F(EinstellungsdateiTest, ReadsEveryLineIntoItsValue) {
     verzeichnis.schreibe(einstellungsdatei,
-                         crlf({"Fahrrad M\xFCller", "Hauptstr. 1", "12345 Stadt", "4711", "100 200 30", "Sparkasse",
-                               "Frau Kunz", "Herr M\xFCller", "false", "19,00", "true", "2006", "A", "B", "C", "D",
-                               "2", "nicht gelesen"}));
+                         crlf({"Fahrrad M\xFCller", "Hauptstr. 1", "12345 Stadt", "4711",
+                               "100 200 30", "Sparkasse", "Frau Kunz", "Herr M\xFCller", "false",
+                               "19,00", "true", "2006", "A", "B", "C", "D", "2", "nicht gelesen"}));
     Einstellungen werte;
     lies_einstellungen(werte);
     EXPECT_EQ(werte.firma[0], "Fahrrad M\xFCller");
@@ -58,7 +58,8 @@ TEST_F(EinstellungsdateiTest, WritesWhatItReadsBackExactly) {
     werte.kontenplan_index = -1;
     schreibe_einstellungen(werte);
     EXPECT_EQ(verzeichnis.lies(einstellungsdatei),
-              crlf({"Firma", "", "Ort", "", "", "", "A", "B", "false", "0,00", "false", "", "", "", "", "", "-1"}));
+              crlf({"Firma", "", "Ort", "", "", "", "A", "B", "false", "0,00", "false", "", "", "",
+                    "", "", "-1"}));
     Einstellungen gelesen;
     gelesen.mit_mwst = true;
     gelesen.kontenplan_index = 3;
@@ -70,7 +71,8 @@ TEST_F(EinstellungsdateiTest, TheSuppliedFileHoldsTheRestoredDefaultsAndNoChart)
     Einstellungen werte;
     grundeinstellungen_wiederherstellen(werte);
     werte.kontenplan_index = -1;
-    EXPECT_EQ(einstellungen_text(werte), test::Arbeitsverzeichnis::lies_datei(SALDINO_DATA_DIR "/einstellungen.txt"));
+    EXPECT_EQ(einstellungen_text(werte),
+              test::Arbeitsverzeichnis::lies_datei(SALDINO_DATA_DIR "/einstellungen.txt"));
 }
 
 struct Wahrheitsfall {
@@ -83,8 +85,8 @@ class Wahrheitswerte : public ::testing::TestWithParam<Wahrheitsfall> {};
 TEST_P(Wahrheitswerte, OnlyTheExactWordTrueChecksABox) {
     test::Arbeitsverzeichnis verzeichnis;
     const std::string zeile = GetParam().zeile;
-    verzeichnis.schreibe(einstellungsdatei, crlf({"", "", "", "", "", "", "", "", zeile.c_str(), "", zeile.c_str(),
-                                                  "", "", "", "", "", "0"}));
+    verzeichnis.schreibe(einstellungsdatei, crlf({"", "", "", "", "", "", "", "", zeile.c_str(), "",
+                                                  zeile.c_str(), "", "", "", "", "", "0"}));
     Einstellungen werte;
     lies_einstellungen(werte);
     EXPECT_EQ(werte.mit_mwst, GetParam().gesetzt);
@@ -92,8 +94,10 @@ TEST_P(Wahrheitswerte, OnlyTheExactWordTrueChecksABox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Einstellungen, Wahrheitswerte,
-                         ::testing::Values(Wahrheitsfall{"true", true}, Wahrheitsfall{"True", false},
-                                           Wahrheitsfall{"TRUE", false}, Wahrheitsfall{"true ", false},
+                         ::testing::Values(Wahrheitsfall{"true", true},
+                                           Wahrheitsfall{"True", false},
+                                           Wahrheitsfall{"TRUE", false},
+                                           Wahrheitsfall{"true ", false},
                                            Wahrheitsfall{" true", false}, Wahrheitsfall{"", false},
                                            Wahrheitsfall{"1", false}));
 
@@ -106,20 +110,21 @@ class Kontenplanauswahl : public ::testing::TestWithParam<Auswahlfall> {};
 
 TEST_P(Kontenplanauswahl, IsClampedToTheRadioGroup) {
     test::Arbeitsverzeichnis verzeichnis;
-    verzeichnis.schreibe(einstellungsdatei,
-                         crlf({"", "", "", "", "", "", "", "", "true", "", "false", "", "", "", "", "", GetParam().zeile}));
+    verzeichnis.schreibe(einstellungsdatei, crlf({"", "", "", "", "", "", "", "", "true", "",
+                                                  "false", "", "", "", "", "", GetParam().zeile}));
     Einstellungen werte;
     lies_einstellungen(werte);
     EXPECT_EQ(werte.kontenplan_index, GetParam().index);
 }
 
 INSTANTIATE_TEST_SUITE_P(Einstellungen, Kontenplanauswahl,
-                         ::testing::Values(Auswahlfall{"2", 2}, Auswahlfall{"-1", -1}, Auswahlfall{"9", 3},
-                                           Auswahlfall{"-7", -1}, Auswahlfall{"0", 0}, Auswahlfall{"3", 3}));
+                         ::testing::Values(Auswahlfall{"2", 2}, Auswahlfall{"-1", -1},
+                                           Auswahlfall{"9", 3}, Auswahlfall{"-7", -1},
+                                           Auswahlfall{"0", 0}, Auswahlfall{"3", 3}));
 
 TEST_F(EinstellungsdateiTest, ASixteenLineFileAppliesSixteenValuesThenFailsOnTheEmptyLine) {
-    verzeichnis.schreibe(einstellungsdatei, crlf({"Firma", "", "", "", "", "", "", "Chef", "false", "7,00", "true",
-                                                  "2005", "E", "U", "H", "I"}));
+    verzeichnis.schreibe(einstellungsdatei, crlf({"Firma", "", "", "", "", "", "", "Chef", "false",
+                                                  "7,00", "true", "2005", "E", "U", "H", "I"}));
     Einstellungen werte;
     werte.kontenplan_index = 0;
     EXPECT_EQ(fehlermeldung(werte), "'' ist kein gültiger Integerwert");
@@ -138,7 +143,8 @@ TEST_F(EinstellungsdateiTest, AMissingFileChangesNothing) {
 }
 
 TEST_F(EinstellungsdateiTest, AReadOnlyFileIsRefusedAndStaysAsItWas) {
-    const std::string alt = crlf({"Alt", "", "", "", "", "", "", "", "true", "0,00", "false", "", "", "", "", "", "0"});
+    const std::string alt =
+        crlf({"Alt", "", "", "", "", "", "", "", "true", "0,00", "false", "", "", "", "", "", "0"});
     verzeichnis.schreibe(einstellungsdatei, alt);
     Einstellungen werte;
     werte.firma[0] = "Neu";

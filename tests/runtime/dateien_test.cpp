@@ -27,12 +27,13 @@ TEST_P(Zeilenenden, SplitAtCrLfLoneCrAndLoneLf) {
     EXPECT_EQ(teile_zeilen(GetParam().text), GetParam().zeilen);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dateien, Zeilenenden,
-                         ::testing::Values(Zeilenfall{"", {}}, Zeilenfall{"a", {"a"}}, Zeilenfall{"a\r\n", {"a"}},
-                                           Zeilenfall{"a\r\nb", {"a", "b"}}, Zeilenfall{"a\nb\n", {"a", "b"}},
-                                           Zeilenfall{"a\rb\r", {"a", "b"}}, Zeilenfall{"\r\n", {""}},
-                                           Zeilenfall{"a\r\n\r\nb\r\n", {"a", "", "b"}},
-                                           Zeilenfall{"a\n\rb", {"a", "", "b"}}));
+INSTANTIATE_TEST_SUITE_P(
+    Dateien, Zeilenenden,
+    ::testing::Values(Zeilenfall{"", {}}, Zeilenfall{"a", {"a"}}, Zeilenfall{"a\r\n", {"a"}},
+                      Zeilenfall{"a\r\nb", {"a", "b"}}, Zeilenfall{"a\nb\n", {"a", "b"}},
+                      Zeilenfall{"a\rb\r", {"a", "b"}}, Zeilenfall{"\r\n", {""}},
+                      Zeilenfall{"a\r\n\r\nb\r\n", {"a", "", "b"}},
+                      Zeilenfall{"a\n\rb", {"a", "", "b"}}));
 
 struct Fehlerfall {
     int nummer;
@@ -72,17 +73,20 @@ TEST_P(Integer, ReadsDecimalIntegersOnly) {
         lies_integer(fall.text);
         ADD_FAILURE() << "accepted " << fall.text;
     } catch (const Laufzeitfehler& fehler) {
-        EXPECT_EQ(cp1252_nach_utf8(fehler.meldung()), "'" + std::string(fall.text) + "' ist kein gültiger Integerwert");
+        EXPECT_EQ(cp1252_nach_utf8(fehler.meldung()),
+                  "'" + std::string(fall.text) + "' ist kein gültiger Integerwert");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Zahlen, Integer,
                          ::testing::Values(Integerfall{"2", 2, true}, Integerfall{"-1", -1, true},
                                            Integerfall{"+3", 3, true}, Integerfall{"007", 7, true},
-                                           Integerfall{"-2147483648", INT32_MIN, true}, Integerfall{"", 0, false},
-                                           Integerfall{" 1", 0, false}, Integerfall{"1 ", 0, false},
-                                           Integerfall{"2147483648", 0, false}, Integerfall{"+-1", 0, false},
-                                           Integerfall{"-", 0, false}, Integerfall{"0x1", 0, false},
+                                           Integerfall{"-2147483648", INT32_MIN, true},
+                                           Integerfall{"", 0, false}, Integerfall{" 1", 0, false},
+                                           Integerfall{"1 ", 0, false},
+                                           Integerfall{"2147483648", 0, false},
+                                           Integerfall{"+-1", 0, false}, Integerfall{"-", 0, false},
+                                           Integerfall{"0x1", 0, false},
                                            Integerfall{"eins", 0, false}));
 
 class Ersetzen : public ::testing::Test {
@@ -130,7 +134,8 @@ TEST_F(Ersetzen, RefusesAReadOnlyTargetAndLeavesIt) {
 TEST_F(Ersetzen, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
     verzeichnis.schreibe("a.txt", "alt");
     testnaht::schreibfehler_bei(1, ENOSPC);
-    EXPECT_EQ(meldung_von([] { ersetze_datei("a.txt", "neuer Inhalt"); }), "Zu wenig Speicherplatz");
+    EXPECT_EQ(meldung_von([] { ersetze_datei("a.txt", "neuer Inhalt"); }),
+              "Zu wenig Speicherplatz");
     EXPECT_EQ(verzeichnis.lies("a.txt"), "alt");
     EXPECT_EQ(verzeichnis.dateien(), "a.txt");
 }

@@ -26,8 +26,11 @@ TEST_P(Zeichen, ConvertsBothWays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Text, Zeichen,
-                         ::testing::Values(Zeichenfall{"Eröffnungsbilanzkonto", "Er\xF6" "ffnungsbilanzkonto"},
-                                           Zeichenfall{"Straße", "Stra\xDF" "e"},
+                         ::testing::Values(Zeichenfall{"Eröffnungsbilanzkonto",
+                                                       "Er\xF6"
+                                                       "ffnungsbilanzkonto"},
+                                           Zeichenfall{"Straße", "Stra\xDF"
+                                                                 "e"},
                                            Zeichenfall{"5 €", "5 \x80"},
                                            Zeichenfall{"„Soll“", "\x84Soll\x93"},
                                            Zeichenfall{"\xC2\x81", "\x81"}));
@@ -35,7 +38,9 @@ INSTANTIATE_TEST_SUITE_P(Text, Zeichen,
 TEST(Text, CharactersOutsideCp1252AndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(utf8_nach_cp1252("✓ ok"), "? ok");
     EXPECT_EQ(utf8_nach_cp1252("a\xC3"), "a?");
-    EXPECT_EQ(utf8_nach_cp1252("\xFF" "b"), "?b");
+    EXPECT_EQ(utf8_nach_cp1252("\xFF"
+                               "b"),
+              "?b");
     EXPECT_EQ(utf8_nach_cp1252("😀"), "?");
 }
 
