@@ -72,6 +72,22 @@ Satz lies_satz(const Datei& datei, std::int32_t index) {
     return satz;
 }
 
+// Writes record `index` in one piece. When the write fails, `rueckgaengig`
+// restores what was there before the error is reported.
+template <typename Rueckgaengig>
+void schreibe_satz(Datei& datei, std::int32_t index, const Satz& satz, Rueckgaengig rueckgaengig) {
+    try {
+        datei.schreibe(satzposition(index), satz.data(), satz.size());
+    } catch (const runtime::Laufzeitfehler&) {
+        try {
+            rueckgaengig();
+        } catch (const runtime::Laufzeitfehler&) {
+            // The first error is the one to report.
+        }
+        throw;
+    }
+}
+
 } // namespace
 
 Satz als_satz(const TBuchung& buchung) {
@@ -133,17 +149,7 @@ std::int32_t buchung_anhaengen(TBuchung& buchung) {
     }
     TBuchung neu = buchung;
     neu.Nr = anzahl;
-    const Satz satz = als_satz(neu);
-    try {
-        datei.schreibe(satzposition(anzahl), satz.data(), satz.size());
-    } catch (const runtime::Laufzeitfehler&) {
-        try {
-            datei.kuerze(alte_groesse);
-        } catch (const runtime::Laufzeitfehler&) {
-            // The first error is the one to report.
-        }
-        throw;
-    }
+    schreibe_satz(datei, anzahl, als_satz(neu), [&] { datei.kuerze(alte_groesse); });
     datei.schliessen();
     buchung.Nr = anzahl;
     return anzahl + 1;
@@ -155,17 +161,8 @@ void buchung_ueberschreiben(std::int32_t k, TBuchung& buchung) {
     const Satz alt = lies_satz(datei, index);
     TBuchung neu = buchung;
     neu.Nr = index;
-    const Satz satz = als_satz(neu);
-    try {
-        datei.schreibe(satzposition(index), satz.data(), satz.size());
-    } catch (const runtime::Laufzeitfehler&) {
-        try {
-            datei.schreibe(satzposition(index), alt.data(), alt.size());
-        } catch (const runtime::Laufzeitfehler&) {
-            // The first error is the one to report.
-        }
-        throw;
-    }
+    schreibe_satz(datei, index, als_satz(neu),
+                  [&] { datei.schreibe(satzposition(index), alt.data(), alt.size()); });
     datei.schliessen();
     buchung.Nr = index;
 }

@@ -5,15 +5,17 @@
 #include "runtime/text.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/fehler.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 
 namespace saldino::journal {
 namespace {
+
+using test::meldung_von;
 
 TBuchung beispiel() {
     TBuchung b;
@@ -49,15 +51,6 @@ TBuchung gebucht(const char* grund) {
     b.Soll[0] = 10;
     b.Haben[1] = 10;
     return b;
-}
-
-std::string meldung_von(const std::function<void()>& befehl) {
-    try {
-        befehl();
-    } catch (const runtime::Laufzeitfehler& fehler) {
-        return runtime::cp1252_nach_utf8(fehler.meldung());
-    }
-    return "(kein Fehler)";
 }
 
 TEST(Buchungssatz, MatchesTheRecordLayoutByteForByte) {

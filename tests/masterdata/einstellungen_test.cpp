@@ -4,6 +4,7 @@
 #include "runtime/text.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/fehler.h"
 
 #include <gtest/gtest.h>
 
@@ -17,15 +18,6 @@ std::string crlf(std::initializer_list<const char*> zeilen) {
         text += "\r\n";
     }
     return text;
-}
-
-std::string fehlermeldung(Einstellungen& werte) {
-    try {
-        lies_einstellungen(werte);
-    } catch (const runtime::Laufzeitfehler& fehler) {
-        return runtime::cp1252_nach_utf8(fehler.meldung());
-    }
-    return "(kein Fehler)";
 }
 
 class EinstellungsdateiTest : public ::testing::Test {
@@ -127,7 +119,8 @@ TEST_F(EinstellungsdateiTest, ASixteenLineFileAppliesSixteenValuesThenFailsOnThe
                                                   "7,00", "true", "2005", "E", "U", "H", "I"}));
     Einstellungen werte;
     werte.kontenplan_index = 0;
-    EXPECT_EQ(fehlermeldung(werte), "'' ist kein gültiger Integerwert");
+    EXPECT_EQ(test::meldung_von([&] { lies_einstellungen(werte); }),
+              "'' ist kein gültiger Integerwert");
     EXPECT_EQ(werte.firma[0], "Firma");
     EXPECT_EQ(werte.firma[7], "Chef");
     EXPECT_FALSE(werte.mit_mwst);
@@ -138,7 +131,7 @@ TEST_F(EinstellungsdateiTest, ASixteenLineFileAppliesSixteenValuesThenFailsOnThe
 TEST_F(EinstellungsdateiTest, AMissingFileChangesNothing) {
     Einstellungen werte;
     werte.firma[0] = "bleibt";
-    EXPECT_EQ(fehlermeldung(werte), "Datei nicht gefunden");
+    EXPECT_EQ(test::meldung_von([&] { lies_einstellungen(werte); }), "Datei nicht gefunden");
     EXPECT_EQ(werte.firma[0], "bleibt");
 }
 
@@ -148,16 +141,11 @@ TEST_F(EinstellungsdateiTest, AReadOnlyFileIsRefusedAndStaysAsItWas) {
     verzeichnis.schreibe(einstellungsdatei, alt);
     Einstellungen werte;
     werte.firma[0] = "Neu";
-    std::string meldung;
     {
         test::Schreibschutz schutz(einstellungsdatei);
-        try {
-            schreibe_einstellungen(werte);
-        } catch (const runtime::Laufzeitfehler& fehler) {
-            meldung = fehler.meldung();
-        }
+        EXPECT_EQ(test::meldung_von([&] { schreibe_einstellungen(werte); }),
+                  "Dateizugriff verweigert");
     }
-    EXPECT_EQ(meldung, "Dateizugriff verweigert");
     EXPECT_EQ(verzeichnis.lies(einstellungsdatei), alt);
 }
 

@@ -4,15 +4,17 @@
 #include "runtime/zahlen.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/fehler.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <functional>
 #include <sys/stat.h>
 
 namespace saldino::runtime {
 namespace {
+
+using test::meldung_von;
 
 using Zeilen = std::vector<std::string>;
 
@@ -95,15 +97,6 @@ protected:
 
     test::Arbeitsverzeichnis verzeichnis;
 };
-
-std::string meldung_von(const std::function<void()>& befehl) {
-    try {
-        befehl();
-    } catch (const Laufzeitfehler& fehler) {
-        return cp1252_nach_utf8(fehler.meldung());
-    }
-    return "(kein Fehler)";
-}
 
 TEST_F(Ersetzen, WritesTheNewContentAndKeepsThePermissions) {
     verzeichnis.schreibe("a.txt", "alt");
