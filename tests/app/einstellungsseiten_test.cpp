@@ -4,7 +4,6 @@
 #include "masterdata/firmenseite.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -131,11 +130,6 @@ TEST_F(EinstellungsTest, AReadOnlySettingsFileShowsTheBoxAndStaysWhole) {
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Dateizugriff verweigert");
     EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), datei);
     EXPECT_TRUE(form->isVisible());
-}
-
-TEST_F(EinstellungsTest, TheRadioGroupCannotBeChangedByTheUser) {
-    starte();
-    EXPECT_FALSE(seite()->RadioGroup1->isEnabled());
 }
 
 } // namespace
