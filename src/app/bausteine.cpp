@@ -52,6 +52,8 @@ QTableWidget* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
     tabelle->verticalHeader()->setDefaultSectionSize(15);
     tabelle->verticalHeader()->setMinimumSectionSize(15);
     tabelle->horizontalHeader()->setHighlightSections(false);
+    // A heading wider than its column shows its beginning.
+    tabelle->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     int spalte = 0;
     for (int breite : breiten) {
         tabelle->setColumnWidth(spalte++, breite);

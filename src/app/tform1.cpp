@@ -11,6 +11,7 @@
 #include "journal/eroeffnungsseite.h"
 #include "masterdata/einstellungsseite.h"
 #include "masterdata/firmenseite.h"
+#include "masterdata/kontenplan.h"
 #include "masterdata/kontenplanseite.h"
 #include "runtime/fehler.h"
 
@@ -166,7 +167,8 @@ void TForm1::seiten_anlegen() {
           [this] { SpeedButton34Click(); });
 
     knopf(Panel3, "SpeedButton22", QStringLiteral("Aufgaben"), {-1, 0, 74, 89}, zeige(TabSheet8));
-    knopf(Panel3, "SpeedButton23", QStringLiteral("Kontenplan"), {72, 0, 73, 89}, [] {});
+    knopf(Panel3, "SpeedButton23", QStringLiteral("Kontenplan"), {72, 0, 73, 89},
+          [this] { TabSheet9->SpeedButton23Click(); });
     knopf(Panel3, "SpeedButton24", QStringLiteral("Einstellungen"), {144, 0, 73, 89},
           [this] { TabSheet7->SpeedButton24Click(); });
     knopf(Panel3, "SpeedButton35", QStringLiteral("Grundeinstellungen"), {-8, 88, 225, 57},
@@ -246,6 +248,14 @@ void TForm1::einstellungen_lesen() {
     }
     anwenden();
     kontenplan_nr = TabSheet7->RadioGroup1ItemIndex() + 1;
+}
+
+bool TForm1::ist_konto(const std::string& text) {
+    if (kontenplan_nr == 0) {
+        dialoge_.meldung(QStringLiteral("Du hast keinen Kontenplan ausgewählt!"));
+        return false;
+    }
+    return masterdata::Kontenplan(kontenplan_nr).ist_konto(text);
 }
 
 void TForm1::position_schreiben() {

@@ -69,6 +69,10 @@ public:
     void einstellungen_sichern();
     masterdata::Einstellungen einstellungen() const;
 
+    // Whether `text` (Windows-1252) names an account of the selected chart;
+    // without a chart the user is told so and the answer is false.
+    bool ist_konto(const std::string& text);
+
     // Writes aktuelle_buchung "/" anzahl_buchungen into the booking page's Label45.
     void position_schreiben();
 

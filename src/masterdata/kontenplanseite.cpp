@@ -1,17 +1,58 @@
 #include "masterdata/kontenplanseite.h"
 
 #include "app/bausteine.h"
+#include "app/dialoge.h"
+#include "app/qtext.h"
+#include "app/tform1.h"
+#include "journal/buchung.h"
+#include "masterdata/einstellungsseite.h"
+#include "masterdata/kontenplan.h"
 
 #include <QAbstractItemView>
+#include <QLabel>
 #include <QTableWidget>
+#include <QToolButton>
 
 namespace saldino::masterdata {
 
-KontenplanSeite::KontenplanSeite(app::TForm1& /*form*/, QWidget* eltern) : QWidget(eltern) {
+namespace {
+
+// Rows below the heading that the grid always has.
+constexpr int mindestzeilen = 99;
+
+QString aktuell(std::int32_t nummer) {
+    return QStringLiteral("Aktuell: %1").arg(nummer);
+}
+
+} // namespace
+
+KontenplanSeite::KontenplanSeite(app::TForm1& form, QWidget* eltern)
+    : QWidget(eltern), form_(form) {
     setObjectName(QStringLiteral("TabSheet9"));
-    StringGrid1 =
-        app::gitter(this, "StringGrid1", 5, 99, {204, 67, 57, 64, 58}, {24, 120, 474, 300});
+    Label12 =
+        app::beschriftung(this, "Label12", QStringLiteral("Kontenplan bitte auswählen:"), 24, 16);
+    Label24 = app::beschriftung(this, "Label24", QStringLiteral("z.Zt. ausgewählt: 0"), 24, 44);
+    const std::array<QString, 4> namen = {QStringLiteral("Einfach"), QStringLiteral("Umfangreich"),
+                                          QStringLiteral("Handel"), QStringLiteral("Industrie")};
+    for (int i = 0; i < 4; ++i) {
+        // 1 above 2, 3 above 4 to their right, each followed by its name.
+        const int links = 200 + 160 * (i / 2);
+        const int oben = 8 + 32 * (i % 2);
+        const auto index = static_cast<std::size_t>(i);
+        const QByteArray knopf = "SpeedButton" + QByteArray::number(10 + i);
+        const QByteArray label = "Label" + QByteArray::number(14 + i);
+        SpeedButton10bis13[index] = app::flacher_knopf(
+            this, knopf.constData(), QString::number(i + 1), {links, oben, 25, 25});
+        Label14bis17[index] =
+            app::beschriftung(this, label.constData(), namen[index], links + 32, oben + 6);
+        connect(SpeedButton10bis13[index], &QToolButton::clicked, this,
+                [this, i] { form_.befehl([this, i] { kontenplan_waehlen(i + 1); }); });
+    }
+    StringGrid1 = app::gitter(this, "StringGrid1", 5, mindestzeilen, {204, 67, 57, 64, 58},
+                              {24, 80, 472, 352});
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    form.zeige_handler(this, [this] { TabSheet9Show(); });
 }
 
 void KontenplanSeite::ueberschriften_setzen() {
@@ -20,6 +61,54 @@ void KontenplanSeite::ueberschriften_setzen() {
                                QString()};
     for (int spalte = 0; spalte < texte.size(); ++spalte) {
         StringGrid1->horizontalHeaderItem(spalte)->setText(texte[spalte]);
+        StringGrid1->horizontalHeaderItem(spalte)->setToolTip(texte[spalte]);
+    }
+}
+
+void KontenplanSeite::SpeedButton23Click() {
+    app::Dialoge& dialoge = form_.dialoge();
+    if (!dialoge.frage(QStringLiteral("Neuer Kontenplan bedeutet, dass alle Buchungen gelöscht "
+                                      "werden! Wollen Sie weiter?"))) {
+        return;
+    }
+    if (!dialoge.frage(QStringLiteral("Die Buchungssätze werden jetzt gelöscht!"))) {
+        return;
+    }
+    journal::journal_leeren();
+    form_.anzahl_buchungen = 0;
+    form_.aktuelle_buchung = 0;
+    form_.position_schreiben();
+    form_.seite_zeigen(this);
+}
+
+void KontenplanSeite::TabSheet9Show() {
+    const std::int32_t nummer = form_.kontenplan_nr;
+    if (nummer >= 1 && nummer <= 4) {
+        kontenplan_waehlen(nummer);
+    }
+}
+
+void KontenplanSeite::kontenplan_waehlen(std::int32_t nummer) {
+    form_.kontenplan_nr = nummer;
+    form_.TabSheet7->setzeRadioGroup1ItemIndex(nummer - 1);
+    form_.einstellungen_sichern();
+    kontenplan_auswahl();
+    Label24->setText(aktuell(nummer));
+}
+
+void KontenplanSeite::kontenplan_auswahl() {
+    const Kontenplan kontenplan(form_.kontenplan_nr);
+    const auto& konten = kontenplan.konten();
+    StringGrid1->clearContents();
+    StringGrid1->setRowCount(std::max(mindestzeilen, static_cast<int>(konten.size())));
+    for (std::size_t k = 0; k < konten.size(); ++k) {
+        const TKonto& konto = konten[k];
+        const int zeile = static_cast<int>(k);
+        int spalte = 0;
+        for (const std::string* feld :
+             {&konto.bezeichnung, &konto.bilanz, &konto.guv, &konto.seite, &konto.bn}) {
+            StringGrid1->setItem(zeile, spalte++, new QTableWidgetItem(app::alsQString(*feld)));
+        }
     }
 }
 

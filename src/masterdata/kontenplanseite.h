@@ -2,7 +2,12 @@
 
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
+
+class QLabel;
 class QTableWidget;
+class QToolButton;
 
 namespace saldino::app {
 class TForm1;
@@ -10,7 +15,9 @@ class TForm1;
 
 namespace saldino::masterdata {
 
-// The chart-selection page with the grid of the chosen chart.
+// The chart-selection page: four buttons choose chart 1 to 4, the grid shows
+// the chosen chart with the classification of every account. The only way
+// here is "Kontenplan", which empties the journal first.
 class KontenplanSeite : public QWidget {
     Q_OBJECT
 
@@ -21,7 +28,22 @@ public:
     // Row 0 of the grid: written once at start-up.
     void ueberschriften_setzen();
 
+    // "Kontenplan": after two confirmations empties the journal and shows this page.
+    void SpeedButton23Click();
+    void TabSheet9Show();
+    // SpeedButton10Click to SpeedButton13Click: choose chart 1 to 4.
+    void kontenplan_waehlen(std::int32_t nummer);
+    // Refills the grid from the selected chart file.
+    void kontenplan_auswahl();
+
+    QLabel* Label12 = nullptr;
+    QLabel* Label24 = nullptr;
+    std::array<QToolButton*, 4> SpeedButton10bis13{};
+    std::array<QLabel*, 4> Label14bis17{};
     QTableWidget* StringGrid1 = nullptr;
+
+private:
+    app::TForm1& form_;
 };
 
 } // namespace saldino::masterdata

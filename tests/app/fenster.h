@@ -12,6 +12,11 @@
 
 #include <memory>
 
+// Lets GoogleTest print a QString as text.
+inline void PrintTo(const QString& text, std::ostream* aus) {
+    *aus << '"' << text.toStdString() << '"';
+}
+
 namespace saldino::test {
 
 // A main window in a fresh working directory, with scripted dialogs.
