@@ -9,8 +9,8 @@ namespace saldino::backup {
 
 AufgabenSeite::AufgabenSeite(app::TForm1& /*form*/, QWidget* eltern) : QWidget(eltern) {
     setObjectName(QStringLiteral("TabSheet8"));
-    Label27 =
-        app::beschriftung(this, "Label27", QStringLiteral("Bitte wähle eine Aufgabe aus!"), 24, 24);
+    Label47 =
+        app::beschriftung(this, "Label47", QStringLiteral("Bitte wähle eine Aufgabe aus!"), 24, 24);
     for (int n = 1; n <= aufgabenzahl; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         const QByteArray knopfname = "SpeedButton" + QByteArray::number(13 + n);

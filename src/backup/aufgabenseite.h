@@ -26,7 +26,7 @@ public:
     // Makes `titel` the caption of title label n (1 to 8).
     void titel_setzen(int n, const QString& titel);
 
-    QLabel* Label27 = nullptr;
+    QLabel* Label47 = nullptr;
     std::array<QToolButton*, aufgabenzahl> SpeedButton14bis21{};
     std::array<QLabel*, aufgabenzahl> Label36bis43{};
 };

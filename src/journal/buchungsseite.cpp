@@ -1,17 +1,348 @@
 #include "journal/buchungsseite.h"
 
 #include "app/bausteine.h"
+#include "app/dialoge.h"
+#include "app/fokusverlust.h"
+#include "app/qtext.h"
+#include "app/tform1.h"
+#include "journal/eingaberegeln.h"
+#include "masterdata/kontenplan.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <cmath>
 
 namespace saldino::journal {
 
-BuchungsSeite::BuchungsSeite(app::TForm1& /*form*/, QWidget* eltern) : QWidget(eltern) {
+namespace {
+
+const QString automatisch = QStringLiteral("wird automatisch eingetragen");
+const QString null_euro = QStringLiteral("0,00");
+
+// A total compared in whole cents.
+double in_cent(double summe) {
+    return std::nearbyint(summe * 100);
+}
+
+} // namespace
+
+BuchungsSeite::BuchungsSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), form_(form) {
     setObjectName(QStringLiteral("TabSheet4"));
+    const auto befehl = [this](void (BuchungsSeite::*handler)()) {
+        return [this, handler] { form_.befehl([this, handler] { (this->*handler)(); }); };
+    };
+    const auto knopf = [&](const char* name, const QString& text, int links, int breite,
+                           void (BuchungsSeite::*handler)()) {
+        QToolButton* k = app::flacher_knopf(this, name, text, {links, 0, breite, 22});
+        connect(k, &QToolButton::clicked, this, befehl(handler));
+        return k;
+    };
+    SpeedButton8 =
+        knopf("SpeedButton8", QStringLiteral("Neu"), 32, 41, &BuchungsSeite::SpeedButton8Click);
+    SpeedButton9 =
+        knopf("SpeedButton9", QStringLiteral("|<"), 72, 33, &BuchungsSeite::SpeedButton9Click);
+    SpeedButton25 =
+        knopf("SpeedButton25", QStringLiteral("<"), 104, 33, &BuchungsSeite::SpeedButton25Click);
+    SpeedButton26 =
+        knopf("SpeedButton26", QStringLiteral(">"), 136, 33, &BuchungsSeite::SpeedButton26Click);
+    SpeedButton27 =
+        knopf("SpeedButton27", QStringLiteral(">|"), 168, 33, &BuchungsSeite::SpeedButton27Click);
+    SpeedButton28 = knopf("SpeedButton28", QStringLiteral("Ändern"), 200, 57,
+                          &BuchungsSeite::SpeedButton28Click);
+    SpeedButton36 = knopf("SpeedButton36", QStringLiteral("Löschen"), 256, 57,
+                          &BuchungsSeite::SpeedButton36Click);
+
     Label44 = app::beschriftung(this, "Label44", QStringLiteral("Buchung:"), 400, 24);
     Label45 = app::beschriftung(this, "Label45", QString(), 464, 24);
     Label44->hide();
     Label45->hide();
+
+    app::beschriftung(this, "Label25", QStringLiteral("Buchungs-Nummer:"), 32, 48);
+    Label26 = app::beschriftung(this, "Label26", QStringLiteral("0"), 160, 48);
+    Label26->setMinimumWidth(200);
+    app::beschriftung(this, "Label27", QStringLiteral("Buchungsdatum:"), 32, 67);
+    Edit14 = app::eingabefeld(this, "Edit14", {160, 64, 121, 21});
+    app::beschriftung(this, "Label50",
+                      QStringLiteral("(Format: TT.MM.JJ oder TT.MM.JJJJ oder TTMMJJ)"), 304, 67);
+    app::beschriftung(this, "Label28", QStringLiteral("Einzahler/Empfänger:"), 32, 91);
+    Edit15 = app::eingabefeld(this, "Edit15", {160, 88, 217, 21});
+    app::beschriftung(this, "Label29", QStringLiteral("Zahlungsgrund:"), 32, 115);
+    Edit16 = app::eingabefeld(this, "Edit16", {160, 112, 217, 21});
+    app::beschriftung(this, "Label30", QStringLiteral("Betrag::"), 32, 144);
+    Label31 = app::beschriftung(this, "Label31", null_euro, 160, 144);
+
+    app::beschriftung(this, "Label32", QStringLiteral("Konto:"), 32, 168);
+    app::beschriftung(this, "Label33", QStringLiteral("Sollbetrag:"), 232, 168);
+    app::beschriftung(this, "Label34", QStringLiteral("Habenbetrag::"), 368, 168);
+
+    auto* fokus = new app::Fokusverlust(form, this);
+    fokus->beobachte(Edit14, [this] { Edit14Exit(); });
+    QWidget* vorher = Edit16;
+    setTabOrder(Edit14, Edit15);
+    setTabOrder(Edit15, Edit16);
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        const int oben = 184 + 24 * static_cast<int>(i);
+        auto* box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr); // the list only offers; the typed text is what counts
+        box->setGeometry(32, oben, 185, 21);
+        box->setMaxVisibleItems(20);
+        ComboBox[i] = box;
+        const QByteArray soll = "Edit" + QByteArray::number(17 + 2 * static_cast<int>(i));
+        const QByteArray haben = "Edit" + QByteArray::number(18 + 2 * static_cast<int>(i));
+        Soll[i] = app::eingabefeld(this, soll.constData(), {232, oben, 81, 21});
+        Haben[i] = app::eingabefeld(this, haben.constData(), {368, oben, 81, 21});
+        fokus->beobachte(box, [this, i] { ComboBoxExit(i); });
+        for (QLineEdit* feld : {Soll[i], Haben[i]}) {
+            fokus->beobachte(feld, [this, feld] { BetragExit(feld); });
+        }
+        setTabOrder(vorher, box);
+        setTabOrder(box, Soll[i]);
+        setTabOrder(Soll[i], Haben[i]);
+        vorher = Haben[i];
+    }
+
+    SpeedButton29 =
+        app::flacher_knopf(this, "SpeedButton29", QStringLiteral("&Buchen"), {480, 240, 105, 62});
+    QFont gross = SpeedButton29->font();
+    gross.setPixelSize(16);
+    gross.setBold(true);
+    SpeedButton29->setFont(gross);
+    connect(SpeedButton29, &QToolButton::clicked, this, befehl(&BuchungsSeite::SpeedButton29Click));
+    SpeedButton29->setEnabled(false);
+
+    Panel5 = new QWidget(this);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+
+    form.zeige_handler(this, [this] { TabSheet4Show(); });
+}
+
+void BuchungsSeite::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    Panel5->setGeometry(0, height() - 33, width(), 33);
+}
+
+bool BuchungsSeite::neueingabe() const {
+    return SpeedButton29->isEnabled();
+}
+
+void BuchungsSeite::TabSheet4Show() {
+    const std::int32_t anzahl = zaehle_buchungen();
+    if (!neueingabe()) {
+        Label26->setText(QString::number(anzahl));
+    }
+    if (form_.kontenplan_nr == 0) {
+        form_.dialoge().meldung(QStringLiteral("Du hast keinen Kontenplan ausgewählt!"));
+        return;
+    }
+    const masterdata::Kontenplan kontenplan(form_.kontenplan_nr);
+    QStringList namen;
+    namen.reserve(static_cast<qsizetype>(kontenplan.konten().size()));
+    for (const auto& konto : kontenplan.konten()) {
+        namen.append(app::alsQString(konto.bezeichnung));
+    }
+    for (QComboBox* box : ComboBox) {
+        // Refilling the list would replace the typed text with the first entry.
+        const QString text = box->currentText();
+        box->clear();
+        box->addItems(namen);
+        box->setCurrentIndex(-1);
+        box->setEditText(text);
+    }
+    // A form being typed stays: showing the current booking would replace it,
+    // and "&Buchen" would then store a copy of that booking.
+    if (!neueingabe()) {
+        buchung_anzeigen(form_.aktuelle_buchung);
+    }
+}
+
+void BuchungsSeite::buchung_anzeigen(std::int32_t n) {
+    if (n <= 0) {
+        return;
+    }
+    buchung_ = lies_buchung(n);
+    buchungsformular_loeschen();
+    Label26->setText(QString::number(static_cast<std::int64_t>(buchung_.Nr) + 1));
+    Edit14->setText(app::alsQString(buchung_.Datum));
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        ComboBox[i]->setEditText(app::alsQString(buchung_.Konto[i]));
+    }
+    Edit15->setText(app::alsQString(buchung_.Person));
+    Edit16->setText(app::alsQString(buchung_.Grund));
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        Soll[i]->setText(app::alsQString(betragstext(buchung_.Soll[i])));
+    }
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        Haben[i]->setText(app::alsQString(betragstext(buchung_.Haben[i])));
+    }
+}
+
+void BuchungsSeite::buchungsformular_loeschen() {
+    Label26->setText(automatisch);
+    Edit14->clear();
+    Edit15->clear();
+    Edit16->clear();
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        Soll[i]->setText(null_euro);
+        Haben[i]->setText(null_euro);
+        ComboBox[i]->setEditText(QString());
+    }
+}
+
+bool BuchungsSeite::buchungssatz_uebernehmen() {
+    TBuchung neu;
+    neu.Nr = form_.anzahl_buchungen;
+    neu.Datum = checkdate(app::alsCp1252(Edit14->text()), form_.buchungsjahr);
+    neu.Person = app::alsCp1252(Edit15->text()).substr(0, person_kapazitaet);
+    neu.Grund = app::alsCp1252(Edit16->text()).substr(0, grund_kapazitaet);
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        neu.Konto[i] = app::alsCp1252(ComboBox[i]->currentText()).substr(0, konto_kapazitaet);
+    }
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        neu.Soll[i] = lies_betrag(app::alsCp1252(Soll[i]->text()));
+    }
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        neu.Haben[i] = lies_betrag(app::alsCp1252(Haben[i]->text()));
+    }
+    buchung_ = neu;
+
+    // An amount that belongs to no account of the chart would count nowhere.
+    const masterdata::Kontenplan kontenplan(form_.kontenplan_nr);
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        if ((neu.Soll[i] != 0 || neu.Haben[i] != 0) && !kontenplan.ist_konto(neu.Konto[i])) {
+            form_.dialoge().meldung(form_.kontenplan_nr == 0
+                                        ? QStringLiteral("Du hast keinen Kontenplan ausgewählt!")
+                                        : QStringLiteral("Konto nicht gefunden!"));
+            return false;
+        }
+    }
+
+    double soll = 0;
+    double haben = 0;
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        soll += neu.Soll[i];
+    }
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        haben += neu.Haben[i];
+    }
+    if (in_cent(soll) != in_cent(haben)) {
+        form_.dialoge().meldung(QStringLiteral("Soll und Haben muss stets gleich groß sein!"));
+        return false;
+    }
+    if (in_cent(soll) == 0) {
+        form_.dialoge().meldung(QStringLiteral("Null Euro werden nicht gebucht!"));
+        return false;
+    }
+    return true;
+}
+
+void BuchungsSeite::zustand_anzeigen() {
+    SpeedButton29->setEnabled(false);
+    SpeedButton28->setEnabled(true);
+}
+
+void BuchungsSeite::SpeedButton8Click() {
+    buchungsformular_loeschen();
+    SpeedButton29->setEnabled(true);
+    SpeedButton28->setEnabled(false);
+}
+
+void BuchungsSeite::zeige_und_setze(std::int32_t neue_position) {
+    buchung_anzeigen(neue_position);
+    form_.aktuelle_buchung = neue_position;
+    form_.position_schreiben();
+    zustand_anzeigen();
+}
+
+void BuchungsSeite::SpeedButton9Click() {
+    zeige_und_setze(form_.aktuelle_buchung > 0 ? 1 : form_.aktuelle_buchung);
+}
+
+void BuchungsSeite::SpeedButton25Click() {
+    zeige_und_setze(form_.aktuelle_buchung > 1 ? form_.aktuelle_buchung - 1
+                                               : form_.aktuelle_buchung);
+}
+
+void BuchungsSeite::SpeedButton26Click() {
+    zeige_und_setze(form_.aktuelle_buchung < form_.anzahl_buchungen ? form_.aktuelle_buchung + 1
+                                                                    : form_.aktuelle_buchung);
+}
+
+void BuchungsSeite::SpeedButton27Click() {
+    zeige_und_setze(form_.anzahl_buchungen);
+}
+
+void BuchungsSeite::SpeedButton28Click() {
+    if (!form_.dialoge().frage(QStringLiteral("Möchtest du den Buchungssatz wirklich ändern?"))) {
+        return;
+    }
+    zaehle_buchungen(); // a missing journal ends the command before the form is looked at
+    if (!buchungssatz_uebernehmen()) {
+        return;
+    }
+    buchung_.Nr = form_.aktuelle_buchung - 1;
+    if (form_.aktuelle_buchung > 0) {
+        buchung_ueberschreiben(form_.aktuelle_buchung, buchung_);
+    }
+    form_.position_schreiben();
+}
+
+void BuchungsSeite::SpeedButton29Click() {
+    if (!buchungssatz_uebernehmen()) {
+        return;
+    }
+    form_.anzahl_buchungen = buchung_anhaengen(buchung_);
+    form_.aktuelle_buchung = form_.anzahl_buchungen;
+    form_.position_schreiben();
+    zustand_anzeigen();
+}
+
+void BuchungsSeite::SpeedButton36Click() {
+    if (neueingabe() || form_.aktuelle_buchung <= 0) {
+        return;
+    }
+    if (!form_.dialoge().frage(QStringLiteral("Möchtest du den Buchungssatz wirklich löschen?"))) {
+        return;
+    }
+    loesche_buchung(form_.aktuelle_buchung);
+    form_.anzahl_buchungen -= 1;
+    form_.aktuelle_buchung = std::min(form_.aktuelle_buchung, form_.anzahl_buchungen);
+    form_.position_schreiben();
+    if (form_.aktuelle_buchung > 0) {
+        buchung_anzeigen(form_.aktuelle_buchung);
+    } else {
+        buchungsformular_loeschen();
+    }
+}
+
+void BuchungsSeite::ComboBoxExit(std::size_t zeile) {
+    QComboBox* box = ComboBox[zeile];
+    QString text = box->currentText();
+    // Boxes 3 to 5 may stay empty; boxes 1 and 2 are always checked.
+    if (zeile >= 2 && text.isEmpty()) {
+        return;
+    }
+    if (!text.isEmpty() && text[0] >= u'a' && text[0] <= u'z') {
+        text[0] = text[0].toUpper();
+        box->setEditText(text);
+    }
+    if (!form_.ist_konto(app::alsCp1252(text))) {
+        box->setEditText(QString());
+        form_.dialoge().meldung(QStringLiteral("Konto nicht gefunden!"));
+    }
+}
+
+void BuchungsSeite::Edit14Exit() {
+    // The date stays as typed; the date rule runs when a booking is taken over.
+}
+
+void BuchungsSeite::BetragExit(QLineEdit* feld) {
+    feld->setText(app::alsQString(checkmoney(app::alsCp1252(feld->text()))));
 }
 
 } // namespace saldino::journal

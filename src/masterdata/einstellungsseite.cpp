@@ -45,7 +45,7 @@ EinstellungsSeite::EinstellungsSeite(app::TForm1& form, QWidget* eltern)
         this, "CheckBox2", QStringLiteral("Konten mit dem Wert 0,00 in der Bilanz darstellen!"), 48,
         54);
 
-    app::beschriftung(this, "Label25", QStringLiteral("Jahr der Buchhaltng:"), 56, 152);
+    app::beschriftung(this, "Label46", QStringLiteral("Jahr der Buchhaltng:"), 56, 152);
     Edit28 = app::eingabefeld(this, "Edit28", {216, 144, 121, 21});
     const std::array<const char*, 4> namen = {"Edit9", "Edit10", "Edit11", "Edit12"};
     const std::array<const char*, 4> labels = {"Label18", "Label19", "Label20", "Label21"};

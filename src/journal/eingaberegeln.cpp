@@ -1,0 +1,280 @@
+#include "journal/eingaberegeln.h"
+
+#include "runtime/fehler.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace saldino::journal {
+
+namespace {
+
+bool ist_ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// One digit position of the date rule.
+int ziffer(std::string_view text, std::size_t position) {
+    const char c = text[position];
+    if (!ist_ziffer(c)) {
+        runtime::wirf_kein_integer(std::string(1, c));
+    }
+    return c - '0';
+}
+
+int zweistellig(std::string_view text, std::size_t position) {
+    const int zehner = ziffer(text, position);
+    return 10 * zehner + ziffer(text, position + 1);
+}
+
+void zwei_ziffern(std::string& ziel, std::uint64_t wert) {
+    if (wert < 10) {
+        ziel += '0';
+    }
+    ziel += std::to_string(wert);
+}
+
+std::string datumstext(int tag, int monat, int jahr) {
+    std::string text;
+    zwei_ziffern(text, static_cast<std::uint64_t>(tag));
+    text += '.';
+    zwei_ziffern(text, static_cast<std::uint64_t>(monat));
+    text += '.';
+    text += std::to_string(jahr);
+    return text;
+}
+
+constexpr const char* ungueltiges_datum = "00.00.0000";
+
+// 2^63: the first magnitude whose whole part no longer fits 64 bits.
+constexpr double grenze_ganzzahl = 9223372036854775808.0;
+
+// (bruch * 100) rounded to the nearest whole number, an exact half to even,
+// computed exactly from the bits of `bruch` (0 <= bruch < 1).
+std::uint64_t hundertstel(double bruch) {
+    if (bruch == 0) {
+        return 0;
+    }
+    int exponent = 0;
+    const double mantisse = std::frexp(bruch, &exponent); // bruch = mantisse * 2^exponent
+    // bruch = m * 2^(exponent - 53) with a whole m below 2^53; m * 100 stays below 2^60.
+    const auto m = static_cast<std::uint64_t>(std::ldexp(mantisse, 53));
+    const std::uint64_t produkt = m * 100;
+    const int verschiebung = 53 - exponent; // >= 53 since bruch < 1
+    if (verschiebung >= 64) {
+        return 0; // below 1/16: far from a half
+    }
+    const std::uint64_t ganz = produkt >> verschiebung;
+    const std::uint64_t rest = produkt & ((std::uint64_t{1} << verschiebung) - 1);
+    const std::uint64_t haelfte = std::uint64_t{1} << (verschiebung - 1);
+    const bool aufrunden = rest > haelfte || (rest == haelfte && (ganz & 1) != 0);
+    return ganz + (aufrunden ? 1 : 0);
+}
+
+// Roughly the decimal exponent of a number that a double cannot hold: its
+// integer digits plus its exponent. Only the sign matters, which tells a
+// number far too large from one far too small.
+long long groessenordnung(const std::string& ganz, const std::string& exponent) {
+    const std::size_t erste = ganz.find_first_not_of('0');
+    const auto stellen =
+        static_cast<long long>(erste == std::string::npos ? 0 : ganz.size() - erste);
+    long long zehnerpotenz = 0;
+    for (char c : exponent) {
+        if (ist_ziffer(c) && zehnerpotenz < 1'000'000) {
+            zehnerpotenz = 10 * zehnerpotenz + (c - '0');
+        }
+    }
+    return stellen + (exponent.starts_with('-') ? -zehnerpotenz : zehnerpotenz);
+}
+
+} // namespace
+
+std::string checkdate(std::string_view text, std::int32_t buchungsjahr) {
+    const std::size_t laenge = text.size();
+    const bool punkte = laenge >= 6 && text[2] == '.' && text[5] == '.';
+    if (laenge == 4) {
+        const int tag = zweistellig(text, 0);
+        const int monat = zweistellig(text, 2);
+        return datumstext(tag, monat, buchungsjahr);
+    }
+    if (laenge == 6 && !punkte) {
+        const int tag = zweistellig(text, 0);
+        const int monat = zweistellig(text, 2);
+        return datumstext(tag, monat, 2000 + zweistellig(text, 4));
+    }
+    if (!punkte || (laenge != 6 && laenge != 8 && laenge != 10)) {
+        return ungueltiges_datum;
+    }
+    const int tag = zweistellig(text, 0);
+    const int monat = zweistellig(text, 3);
+    int jahr = 0;
+    if (laenge == 10) {
+        const int hunderte = zweistellig(text, 6);
+        jahr = 100 * hunderte + zweistellig(text, 8);
+    } else if (laenge == 8) {
+        jahr = 2000 + zweistellig(text, 6);
+    }
+    if (tag > 31 || monat > 12 || jahr < 1900) {
+        return ungueltiges_datum;
+    }
+    return datumstext(tag, monat, jahr);
+}
+
+double lies_betrag(std::string_view text) {
+    const auto fehler = [text] { runtime::wirf_kein_gleitkomma(text); };
+    std::size_t i = 0;
+    const auto leer = [&] {
+        while (i < text.size() && text[i] == ' ') {
+            ++i;
+        }
+    };
+    const auto ziffern = [&](std::string& ziel) {
+        const std::size_t anfang = i;
+        while (i < text.size() && ist_ziffer(text[i])) {
+            ziel += text[i++];
+        }
+        return i - anfang;
+    };
+
+    if (text.empty()) {
+        return 0;
+    }
+    leer();
+    bool negativ = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negativ = text[i] == '-';
+        ++i;
+    }
+    std::string ganz;
+    std::string bruch;
+    const std::size_t ganzziffern = ziffern(ganz);
+    bool komma = false;
+    if (i < text.size() && text[i] == ',') {
+        komma = true;
+        ++i;
+        ziffern(bruch);
+    }
+    if (ganzziffern == 0 && !komma) {
+        fehler();
+    }
+    std::string exponent;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            exponent += text[i++];
+        }
+        if (ziffern(exponent) == 0) {
+            fehler();
+        }
+    }
+    leer();
+    if (i != text.size()) {
+        fehler();
+    }
+
+    // The number in the form from_chars reads: digits, a point, an exponent.
+    std::string zahl = (ganz.empty() ? "0" : ganz) + "." + (bruch.empty() ? "0" : bruch);
+    if (!exponent.empty()) {
+        zahl += "e" + exponent;
+    }
+    double wert = 0;
+    const auto [ende, ergebnis] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    if (ergebnis == std::errc::result_out_of_range) {
+        // Beyond the range of a double: far too small is zero, far too large no number.
+        if (groessenordnung(ganz, exponent) > 0) {
+            fehler();
+        }
+        wert = 0;
+    } else if (ergebnis != std::errc() || ende != zahl.data() + zahl.size()) {
+        fehler();
+    }
+    if (!(std::fabs(wert) < grenze_ganzzahl)) {
+        fehler();
+    }
+    return negativ ? -wert : wert;
+}
+
+std::string checkmoney(std::string_view text) {
+    const double wert = lies_betrag(text);
+    const double betrag = std::fabs(wert);
+    const double ganzteil = std::trunc(betrag);
+    auto ganz = static_cast<std::uint64_t>(ganzteil);
+    std::uint64_t cent = hundertstel(betrag - ganzteil);
+    if (cent == 100) {
+        ++ganz;
+        cent = 0;
+    }
+    std::string ergebnis;
+    if (std::signbit(wert) && (ganz != 0 || cent != 0)) {
+        ergebnis += '-';
+    }
+    ergebnis += std::to_string(ganz);
+    ergebnis += ',';
+    zwei_ziffern(ergebnis, cent);
+    return ergebnis;
+}
+
+std::string ist_betrag(std::string_view text) {
+    for (char c : text) {
+        if (!ist_ziffer(c) && c != ',') {
+            return "0,00";
+        }
+    }
+    return std::string(text);
+}
+
+std::string allgemeine_form(double wert) {
+    if (std::isnan(wert)) {
+        return "NAN";
+    }
+    if (std::isinf(wert)) {
+        return wert < 0 ? "-INF" : "INF";
+    }
+    if (wert == 0) {
+        return "0";
+    }
+    // d.dddddddddddddde[+-]x: the value rounded to 15 significant digits.
+    std::array<char, 40> puffer{};
+    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(),
+                                        std::fabs(wert), std::chars_format::scientific, 14);
+    const std::string_view wissenschaftlich(puffer.data(),
+                                            static_cast<std::size_t>(ergebnis.ptr - puffer.data()));
+    const std::size_t e = wissenschaftlich.find('e');
+    std::string ziffern;
+    ziffern += wissenschaftlich[0];
+    ziffern.append(wissenschaftlich.substr(2, e - 2));
+    while (ziffern.size() > 1 && ziffern.back() == '0') {
+        ziffern.pop_back();
+    }
+    int zehnerpotenz = 0;
+    std::from_chars(wissenschaftlich.data() + e + (wissenschaftlich[e + 1] == '+' ? 2 : 1),
+                    wissenschaftlich.data() + wissenschaftlich.size(), zehnerpotenz);
+
+    std::string text = wert < 0 ? "-" : "";
+    if (zehnerpotenz >= -4 && zehnerpotenz < 15) {
+        if (zehnerpotenz >= 0) {
+            const auto stellen = static_cast<std::size_t>(zehnerpotenz) + 1;
+            if (ziffern.size() <= stellen) {
+                text += ziffern + std::string(stellen - ziffern.size(), '0');
+            } else {
+                text += ziffern.substr(0, stellen) + "," + ziffern.substr(stellen);
+            }
+        } else {
+            text += "0," + std::string(static_cast<std::size_t>(-zehnerpotenz - 1), '0') + ziffern;
+        }
+    } else {
+        text += ziffern.substr(0, 1);
+        if (ziffern.size() > 1) {
+            text += "," + ziffern.substr(1);
+        }
+        text += "E" + std::to_string(zehnerpotenz);
+    }
+    return text;
+}
+
+std::string betragstext(double wert) {
+    return checkmoney(allgemeine_form(wert));
+}
+
+} // namespace saldino::journal

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The rules that turn typed dates and amounts into the texts the journal
+// stores and the reports print. Every number is read and written without the
+// process locale; the decimal separator is always the comma.
+namespace saldino::journal {
+
+// The date rule: TTMM, TT.MM.JJJJ, TT.MM.JJ, TT.MM. and TTMMJJ become
+// "TT.MM.JJJJ"; anything else, and a date out of range, "00.00.0000". A
+// character that is not a digit where the chosen form wants one throws
+// "'<character>' ist kein gültiger Integerwert".
+std::string checkdate(std::string_view text, std::int32_t buchungsjahr);
+
+// Reads a typed amount: blanks, an optional sign, digits with an optional
+// decimal comma, an optional exponent, blanks; an empty text or a comma alone
+// is 0. Throws "'<text>' ist kein gültiger Gleitkommawert" for anything else
+// and for a value whose whole part does not fit 64 bits.
+double lies_betrag(std::string_view text);
+
+// The amount rule: the amount text (whole number, comma, two decimals) of a
+// typed amount, the cents rounded half to even on the exact double value.
+std::string checkmoney(std::string_view text);
+
+// The amount filter: the text itself when it holds only digits and commas,
+// otherwise "0,00".
+std::string ist_betrag(std::string_view text);
+
+// The general decimal form of a double: at most 15 significant digits, as
+// short as possible, decimal comma, fixed notation from 0,0001 up to 15
+// integer digits, otherwise scientific ("1E-5", "1,5E20"). NaN and the
+// infinities are written "NAN", "INF" and "-INF".
+std::string allgemeine_form(double wert);
+
+// The amount text of a stored value: the amount rule applied to its general
+// decimal form. A NaN or infinity throws the floating-point conversion error.
+std::string betragstext(double wert);
+
+} // namespace saldino::journal

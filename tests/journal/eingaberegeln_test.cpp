@@ -1,0 +1,154 @@
+#include "journal/eingaberegeln.h"
+
+#include "hilfen/fehler.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace saldino::journal {
+namespace {
+
+using test::meldung_von;
+
+struct Fall {
+    std::string eingabe;
+    std::string ergebnis; // the result, or the message of the error
+};
+
+void PrintTo(const Fall& fall, std::ostream* aus) {
+    *aus << '"' << fall.eingabe << '"';
+}
+
+std::string ergebnis_von(const std::function<std::string()>& regel) {
+    std::string ergebnis;
+    const std::string meldung = meldung_von([&] { ergebnis = regel(); });
+    return meldung == "(kein Fehler)" ? ergebnis : meldung;
+}
+
+class Datumsregel : public ::testing::TestWithParam<Fall> {};
+
+TEST_P(Datumsregel, GivesTheDateTextOrTheMarker) {
+    EXPECT_EQ(ergebnis_von([] { return checkdate(GetParam().eingabe, 2004); }), GetParam().ergebnis);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Eingaberegeln, Datumsregel,
+    ::testing::Values(Fall{"05.03.04", "05.03.2004"}, Fall{"05.03.2004", "05.03.2004"}, Fall{"050304", "05.03.2004"},
+                      Fall{"0503", "05.03.2004"}, Fall{"01.01.99", "01.01.2099"}, Fall{"31.02.2004", "31.02.2004"},
+                      Fall{"00.00.2004", "00.00.2004"}, Fall{"32.01.2004", "00.00.0000"},
+                      Fall{"01.13.04", "00.00.0000"}, Fall{"01.01.1899", "00.00.0000"},
+                      Fall{"05.03.", "00.00.0000"}, Fall{"05032004", "00.00.0000"},
+                      Fall{"05/03/2004", "00.00.0000"}, Fall{" 05.03.04", "00.00.0000"}, Fall{"", "00.00.0000"},
+                      Fall{"9999", "99.99.2004"}, Fall{"999999", "99.99.2099"}, Fall{"1.2.2004", "00.00.0000"},
+                      Fall{"12.12.1900", "12.12.1900"}, Fall{"5.3.04", "'.' ist kein gültiger Integerwert"},
+                      Fall{"1.2.04", "'.' ist kein gültiger Integerwert"},
+                      Fall{"ab.cd.04", "'a' ist kein gültiger Integerwert"},
+                      Fall{"05.x3.04", "'x' ist kein gültiger Integerwert"},
+                      Fall{"05.03.2O04", "'O' ist kein gültiger Integerwert"},
+                      Fall{"0 03", "' ' ist kein gültiger Integerwert"}));
+
+TEST(Datumsregel, TakesTheBookingYearForFourDigits) {
+    EXPECT_EQ(checkdate("1712", 1999), "17.12.1999");
+}
+
+class Betragsregel : public ::testing::TestWithParam<Fall> {};
+
+TEST_P(Betragsregel, GivesTheAmountText) {
+    EXPECT_EQ(ergebnis_von([] { return checkmoney(GetParam().eingabe); }), GetParam().ergebnis);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Eingaberegeln, Betragsregel,
+    ::testing::Values(Fall{"", "0,00"}, Fall{"5", "5,00"}, Fall{"5,5", "5,50"}, Fall{" 12 ", "12,00"},
+                      Fall{"+7", "7,00"}, Fall{",", "0,00"}, Fall{",5", "0,50"}, Fall{"0,125", "0,12"},
+                      Fall{"1,005", "1,00"}, Fall{"12,345", "12,35"}, Fall{"1,999", "2,00"}, Fall{"0,995", "0,99"},
+                      Fall{"99,995", "100,00"}, Fall{"-1,5", "-1,50"}, Fall{"-0,5", "-0,50"},
+                      Fall{"-0,001", "0,00"}, Fall{"-0,995", "-0,99"}, Fall{"-1,999", "-2,00"},
+                      Fall{"1e3", "1000,00"}, Fall{"1E-2", "0,01"}, Fall{"2,5e+1", "25,00"}, Fall{"12,50", "12,50"},
+                      Fall{"5,", "5,00"}, Fall{"-0", "0,00"}, Fall{"0,375", "0,38"}, Fall{"2,675", "2,67"},
+                      Fall{"1e-400", "0,00"}, Fall{"2147483648", "2147483648,00"},
+                      Fall{"-2147483648,5", "-2147483648,50"}, Fall{"9007199254740993", "9007199254740992,00"},
+                      Fall{"9,2e18", "9200000000000000000,00"},
+                      Fall{"1.000", "'1.000' ist kein gültiger Gleitkommawert"},
+                      Fall{"1,2,3", "'1,2,3' ist kein gültiger Gleitkommawert"},
+                      Fall{"abc", "'abc' ist kein gültiger Gleitkommawert"},
+                      Fall{"-", "'-' ist kein gültiger Gleitkommawert"},
+                      Fall{"1e", "'1e' ist kein gültiger Gleitkommawert"},
+                      Fall{"E5", "'E5' ist kein gültiger Gleitkommawert"},
+                      Fall{"1 000", "'1 000' ist kein gültiger Gleitkommawert"},
+                      Fall{"1e400", "'1e400' ist kein gültiger Gleitkommawert"},
+                      Fall{"1e300", "'1e300' ist kein gültiger Gleitkommawert"},
+                      Fall{"9,3e18", "'9,3e18' ist kein gültiger Gleitkommawert"}));
+
+class Betragsfilter : public ::testing::TestWithParam<Fall> {};
+
+TEST_P(Betragsfilter, LetsDigitsAndCommasThrough) {
+    EXPECT_EQ(ist_betrag(GetParam().eingabe), GetParam().ergebnis);
+}
+
+INSTANTIATE_TEST_SUITE_P(Eingaberegeln, Betragsfilter,
+                         ::testing::Values(Fall{"12,50", "12,50"}, Fall{"100", "100"}, Fall{"", ""},
+                                           Fall{"-5", "0,00"}, Fall{"1.000", "0,00"}, Fall{" 5", "0,00"},
+                                           Fall{"1,2,3", "1,2,3"}));
+
+struct Zahlfall {
+    double wert;
+    std::string allgemein;
+    std::string betrag;
+};
+
+void PrintTo(const Zahlfall& fall, std::ostream* aus) {
+    *aus << fall.allgemein;
+}
+
+double cent_summe(int anzahl, double betrag) {
+    double summe = 0;
+    for (int i = 0; i < anzahl; ++i) {
+        summe += betrag;
+    }
+    return summe;
+}
+
+class AllgemeineForm : public ::testing::TestWithParam<Zahlfall> {};
+
+TEST_P(AllgemeineForm, WritesFifteenDigitsAtMost) {
+    EXPECT_EQ(allgemeine_form(GetParam().wert), GetParam().allgemein);
+    EXPECT_EQ(ergebnis_von([] { return betragstext(GetParam().wert); }), GetParam().betrag);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Eingaberegeln, AllgemeineForm,
+    ::testing::Values(Zahlfall{0.0, "0", "0,00"}, Zahlfall{-0.0, "0", "0,00"}, Zahlfall{0.1 + 0.2, "0,3", "0,30"},
+                      Zahlfall{cent_summe(100, 0.01), "1", "1,00"}, Zahlfall{cent_summe(30, 0.1), "3", "3,00"}, Zahlfall{cent_summe(10, 0.1), "1", "1,00"},
+                      Zahlfall{1500, "1500", "1500,00"}, Zahlfall{12.5, "12,5", "12,50"},
+                      Zahlfall{-3.75, "-3,75", "-3,75"}, Zahlfall{1e-5, "1E-5", "0,00"},
+                      Zahlfall{0.0001, "0,0001", "0,00"}, Zahlfall{-0.00012, "-0,00012", "0,00"},
+                      Zahlfall{1e15, "1E15", "1000000000000000,00"},
+                      Zahlfall{1e16, "1E16", "10000000000000000,00"},
+                      Zahlfall{123456789012345.0, "123456789012345", "123456789012345,00"},
+                      Zahlfall{1234567890123456.0, "1,23456789012346E15", "1234567890123460,00"},
+                      Zahlfall{1.5e20, "1,5E20", "'1,5E20' ist kein gültiger Gleitkommawert"},
+                      Zahlfall{-2.5e-7, "-2,5E-7", "0,00"}, Zahlfall{1.0 / 3.0, "0,333333333333333", "0,33"},
+                      Zahlfall{2.0 / 3.0, "0,666666666666667", "0,67"},
+                      Zahlfall{std::numeric_limits<double>::quiet_NaN(), "NAN",
+                               "'NAN' ist kein gültiger Gleitkommawert"},
+                      Zahlfall{-std::numeric_limits<double>::infinity(), "-INF",
+                               "'-INF' ist kein gültiger Gleitkommawert"}));
+
+TEST(Betragsregel, AnAmountTextComesBackUnchanged) {
+    for (const char* text : {"0,00", "12,50", "-3,75", "1000,00", "99999999,99", "-0,01"}) {
+        EXPECT_EQ(checkmoney(text), text);
+    }
+}
+
+TEST(Betrag, ReadsTheValueWithoutRounding) {
+    EXPECT_EQ(lies_betrag("12,345"), 12.345);
+    EXPECT_EQ(lies_betrag(""), 0.0);
+    EXPECT_EQ(lies_betrag(" -1,5e2 "), -150.0);
+}
+
+} // namespace
+} // namespace saldino::journal
