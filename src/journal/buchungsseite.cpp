@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include <cmath>
 
 namespace saldino::journal {
 
@@ -21,11 +20,6 @@ namespace {
 
 const QString automatisch = QStringLiteral("wird automatisch eingetragen");
 const QString null_euro = QStringLiteral("0,00");
-
-// A total compared in whole cents.
-double in_cent(double summe) {
-    return std::nearbyint(summe * 100);
-}
 
 } // namespace
 
@@ -234,7 +228,7 @@ bool BuchungsSeite::buchungssatz_uebernehmen() {
         form_.dialoge().meldung(QStringLiteral("Soll und Haben muss stets gleich groß sein!"));
         return false;
     }
-    if (in_cent(soll) == 0) {
+    if (in_cent(soll).null()) {
         form_.dialoge().meldung(QStringLiteral("Null Euro werden nicht gebucht!"));
         return false;
     }

@@ -195,23 +195,29 @@ double lies_betrag(std::string_view text) {
     return negativ ? -wert : wert;
 }
 
-std::string checkmoney(std::string_view text) {
-    const double wert = lies_betrag(text);
+Centbetrag in_cent(double wert) {
     const double betrag = std::fabs(wert);
+    if (!(betrag < grenze_ganzzahl)) {
+        runtime::wirf_kein_gleitkomma(allgemeine_form(wert));
+    }
     const double ganzteil = std::trunc(betrag);
-    auto ganz = static_cast<std::uint64_t>(ganzteil);
-    std::uint64_t cent = hundertstel(betrag - ganzteil);
-    if (cent == 100) {
-        ++ganz;
-        cent = 0;
+    Centbetrag ergebnis;
+    ergebnis.ganz = static_cast<std::uint64_t>(ganzteil);
+    ergebnis.cent = hundertstel(betrag - ganzteil);
+    if (ergebnis.cent == 100) {
+        ++ergebnis.ganz;
+        ergebnis.cent = 0;
     }
-    std::string ergebnis;
-    if (std::signbit(wert) && (ganz != 0 || cent != 0)) {
-        ergebnis += '-';
-    }
-    ergebnis += std::to_string(ganz);
+    ergebnis.negativ = std::signbit(wert) && !ergebnis.null();
+    return ergebnis;
+}
+
+std::string checkmoney(std::string_view text) {
+    const Centbetrag betrag = in_cent(lies_betrag(text));
+    std::string ergebnis = betrag.negativ ? "-" : "";
+    ergebnis += std::to_string(betrag.ganz);
     ergebnis += ',';
-    zwei_ziffern(ergebnis, cent);
+    zwei_ziffern(ergebnis, betrag.cent);
     return ergebnis;
 }
 

@@ -25,6 +25,20 @@ double lies_betrag(std::string_view text);
 // typed amount, the cents rounded half to even on the exact double value.
 std::string checkmoney(std::string_view text);
 
+// An amount rounded to whole cents, half to even on the exact double value.
+struct Centbetrag {
+    bool negativ = false; // never for zero
+    std::uint64_t ganz = 0;
+    std::uint64_t cent = 0; // 0 to 99
+
+    bool null() const { return ganz == 0 && cent == 0; }
+    bool operator==(const Centbetrag&) const = default;
+};
+
+// Throws the floating-point conversion error (with the general decimal form
+// as its text) for a value whose whole part does not fit 64 bits.
+Centbetrag in_cent(double wert);
+
 // The amount filter: the text itself when it holds only digits and commas,
 // otherwise "0,00".
 std::string ist_betrag(std::string_view text);

@@ -1,0 +1,420 @@
+#include "app/fenster.h"
+#include "journal/buchung.h"
+#include "journal/buchungsseite.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
+
+namespace saldino::test {
+namespace {
+
+using journal::TBuchung;
+
+const QString nicht_gefunden = QStringLiteral("Konto nicht gefunden!");
+
+class BuchungsTest : public FensterTest {
+protected:
+    void SetUp() override {
+        verzeichnis.mit_daten();
+        std::string text = verzeichnis.lies("einstellungen.txt");
+        verzeichnis.schreibe("einstellungen.txt", text.substr(0, text.rfind("-1\r\n")) + "0\r\n");
+    }
+
+    // n bookings "Buchung 1" to "Buchung n": Kasse to Bank, 10 times k.
+    void journal_mit(int n) {
+        journal::journal_sichern();
+        for (int k = 1; k <= n; ++k) {
+            TBuchung b;
+            b.Datum = "01.02.2004";
+            b.Grund = "Buchung " + std::to_string(k);
+            b.Konto = {"Kasse", "Bank", "", "", ""};
+            b.Soll[0] = 10.0 * k;
+            b.Haben[1] = 10.0 * k;
+            journal::buchung_anhaengen(b);
+        }
+    }
+
+    void oeffne() {
+        starte();
+        klicke("SpeedButton3");
+    }
+
+    journal::BuchungsSeite* seite() { return form->TabSheet4; }
+
+    // Types into a field that has the focus, without leaving it.
+    void tippe_nur(QWidget* feld, const QString& text) {
+        feld->setFocus(Qt::MouseFocusReason);
+        auto* zeile = qobject_cast<QLineEdit*>(feld);
+        if (zeile == nullptr) {
+            zeile = qobject_cast<QComboBox*>(feld)->lineEdit();
+        }
+        zeile->selectAll();
+        QTest::keyClick(zeile, Qt::Key_Delete);
+        bool ascii = true;
+        for (QChar c : text) {
+            ascii = ascii && c.unicode() < 0x80;
+        }
+        // QTest has no keys for umlauts; those are inserted as typed text.
+        if (ascii) {
+            QTest::keyClicks(zeile, text);
+        } else {
+            zeile->insert(text);
+        }
+    }
+
+    // Types into a field and then clicks elsewhere, so its focus-leave handler runs.
+    void tippe(QWidget* feld, const QString& text) {
+        tippe_nur(feld, text);
+        form->CheckListBox1->setFocus(Qt::MouseFocusReason);
+    }
+
+    void zeile(std::size_t i, const QString& konto, const QString& soll, const QString& haben) {
+        tippe(seite()->ComboBox[i], konto);
+        tippe(seite()->Soll[i], soll);
+        tippe(seite()->Haben[i], haben);
+    }
+
+    void formular(const QString& datum, const QString& grund) {
+        klicke("SpeedButton8");
+        tippe(seite()->Edit14, datum);
+        tippe(seite()->Edit15, "Kunde");
+        tippe(seite()->Edit16, grund);
+    }
+
+    QString position() { return seite()->Label45->text(); }
+    int gespeichert() { return static_cast<int>(verzeichnis.lies(journal::journaldatei).size() / journal::satzlaenge); }
+};
+
+TEST_F(BuchungsTest, ABalancedFormIsAppendedAndBecomesTheCurrentBooking) {
+    journal_mit(2);
+    oeffne();
+    formular("05.03.04", "Bareinzahlung");
+    EXPECT_EQ(seite()->Label26->text(), "wird automatisch eingetragen");
+    EXPECT_FALSE(seite()->SpeedButton28->isEnabled());
+    zeile(0, "bank", "1500", "");
+    zeile(1, "Kasse", "", "1500");
+    EXPECT_EQ(seite()->ComboBox[0]->currentText(), "Bank");
+    EXPECT_EQ(seite()->Soll[0]->text(), "1500,00");
+    EXPECT_EQ(seite()->Haben[0]->text(), "0,00");
+    klicke("SpeedButton29");
+    ASSERT_EQ(gespeichert(), 3);
+    const TBuchung b = journal::lies_buchung(3);
+    EXPECT_EQ(b.Nr, 2);
+    EXPECT_EQ(b.Datum, "05.03.2004");
+    EXPECT_EQ(b.Person, "Kunde");
+    EXPECT_EQ(b.Grund, "Bareinzahlung");
+    EXPECT_EQ(b.Konto[0], "Bank");
+    EXPECT_EQ(b.Konto[1], "Kasse");
+    EXPECT_EQ(b.Soll[0], 1500.0);
+    EXPECT_EQ(b.Haben[1], 1500.0);
+    EXPECT_EQ(form->anzahl_buchungen, 3);
+    EXPECT_EQ(form->aktuelle_buchung, 3);
+    EXPECT_EQ(position(), "3/3");
+    EXPECT_FALSE(seite()->SpeedButton29->isEnabled());
+    EXPECT_TRUE(seite()->SpeedButton28->isEnabled());
+    EXPECT_EQ(seite()->Edit14->text(), "05.03.04");
+}
+
+struct Formularfall {
+    std::vector<std::array<const char*, 3>> zeilen; // account, debit, credit
+    const char* meldung;                            // nullptr: stored
+};
+
+class Uebernahme : public BuchungsTest, public ::testing::WithParamInterface<Formularfall> {};
+
+TEST_P(Uebernahme, StoresOrRefusesTheForm) {
+    journal_mit(1);
+    oeffne();
+    formular("0503", "Fall");
+    for (std::size_t i = 0; i < GetParam().zeilen.size(); ++i) {
+        const auto& z = GetParam().zeilen[i];
+        if (*z[0] != '\0') {
+            tippe(seite()->ComboBox[i], z[0]);
+        }
+        tippe(seite()->Soll[i], z[1]);
+        tippe(seite()->Haben[i], z[2]);
+    }
+    klicke("SpeedButton29");
+    if (GetParam().meldung == nullptr) {
+        EXPECT_EQ(gespeichert(), 2);
+        EXPECT_FALSE(seite()->neueingabe());
+    } else {
+        EXPECT_EQ(dialoge.nimm(Art::meldung), QString::fromUtf8(GetParam().meldung));
+        EXPECT_EQ(gespeichert(), 1);
+        EXPECT_EQ(form->anzahl_buchungen, 1);
+        EXPECT_TRUE(seite()->neueingabe());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buchung, Uebernahme,
+    ::testing::Values(
+        Formularfall{{{"Kasse", "0,10", ""}, {"Bank", "0,20", ""}, {"Waren", "", "0,30"}}, nullptr},
+        Formularfall{{{"Kasse", "-50", ""}, {"Bank", "", "-50"}}, nullptr},
+        Formularfall{{{"Kasse", "100", ""}, {"Bank", "", "90"}}, "Soll und Haben muss stets gleich groß sein!"},
+        Formularfall{{{"Kasse", "", ""}, {"Bank", "", ""}}, "Null Euro werden nicht gebucht!"},
+        Formularfall{{{"Kasse", "100", ""}, {"Bank", "", "100"}, {"", "5", "5"}}, "Konto nicht gefunden!"}));
+
+TEST_F(BuchungsTest, AmountsAreStoredAsTypedAndNegativeOnesPass) {
+    oeffne();
+    formular("0503", "Rest");
+    zeile(0, "Kasse", "-50", "");
+    zeile(1, "Bank", "", "-50");
+    klicke("SpeedButton29");
+    EXPECT_EQ(journal::lies_buchung(1).Soll[0], -50.0);
+    EXPECT_EQ(journal::lies_buchung(1).Haben[1], -50.0);
+}
+
+TEST_F(BuchungsTest, AFieldTypedLastKeepsItsRawTextAndIsStoredAsRead) {
+    oeffne();
+    formular("0503", "roh");
+    zeile(0, "Kasse", "12,345", "");
+    tippe(seite()->ComboBox[1], "Bank");
+    tippe_nur(seite()->Haben[1], "12,345");
+    klicke("SpeedButton29");
+    EXPECT_EQ(seite()->Haben[1]->text(), "12,345");
+    EXPECT_EQ(journal::lies_buchung(1).Haben[1], 12.345);
+    EXPECT_EQ(journal::lies_buchung(1).Soll[0], 12.35); // 12,345 lies just above the half cent
+}
+
+TEST_F(BuchungsTest, AnAmountTooLargeForTheReportsIsRefused) {
+    oeffne();
+    formular("0503", "riesig");
+    zeile(0, "Kasse", "1", "");
+    tippe(seite()->ComboBox[1], "Bank");
+    tippe_nur(seite()->Haben[1], "1e300");
+    klicke("SpeedButton29");
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "'1e300' ist kein gültiger Gleitkommawert");
+    EXPECT_EQ(gespeichert(), 0);
+    EXPECT_TRUE(seite()->neueingabe());
+}
+
+TEST_F(BuchungsTest, AnAmountWithAnEmptiedAccountIsRefused) {
+    oeffne();
+    formular("0503", "ohne Konto");
+    zeile(0, "Kasse", "10", "");
+    tippe(seite()->ComboBox[1], "Gibtsnicht");
+    EXPECT_EQ(dialoge.nimm(Art::meldung), nicht_gefunden);
+    EXPECT_EQ(seite()->ComboBox[1]->currentText(), "");
+    tippe(seite()->Haben[1], "10");
+    klicke("SpeedButton29");
+    EXPECT_EQ(dialoge.nimm(Art::meldung), nicht_gefunden);
+    EXPECT_EQ(gespeichert(), 0);
+}
+
+TEST_F(BuchungsTest, DatesAreNormalisedOnlyWhenStored) {
+    oeffne();
+    formular("1.2.2004", "unlesbar");
+    zeile(0, "Kasse", "10", "");
+    zeile(1, "Bank", "", "10");
+    klicke("SpeedButton29");
+    EXPECT_EQ(journal::lies_buchung(1).Datum, "00.00.0000");
+    EXPECT_EQ(seite()->Edit14->text(), "1.2.2004");
+
+    klicke("SpeedButton8");
+    tippe(seite()->Edit14, "1.2.04");
+    zeile(0, "Kasse", "10", "");
+    zeile(1, "Bank", "", "10");
+    klicke("SpeedButton29");
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "'.' ist kein gültiger Integerwert");
+    EXPECT_EQ(gespeichert(), 1);
+    EXPECT_TRUE(seite()->neueingabe());
+}
+
+TEST_F(BuchungsTest, ANewBookingAfterBrowsingIsNumberElevenAndChangeRewritesIt) {
+    journal_mit(10);
+    oeffne();
+    for (int i = 0; i < 6; ++i) {
+        klicke("SpeedButton25");
+    }
+    EXPECT_EQ(position(), "4/10");
+    EXPECT_EQ(seite()->Edit16->text(), "Buchung 4");
+    EXPECT_EQ(seite()->Label26->text(), "4");
+    formular("0503", "Neue");
+    zeile(0, "Kasse", "7", "");
+    zeile(1, "Bank", "", "7");
+    klicke("SpeedButton29");
+    EXPECT_EQ(position(), "11/11");
+    EXPECT_EQ(journal::lies_buchung(11).Nr, 10);
+
+    tippe(seite()->Edit16, "Geändert");
+    dialoge.antworte(true);
+    klicke("SpeedButton28");
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Möchtest du den Buchungssatz wirklich ändern?");
+    EXPECT_EQ(journal::lies_buchung(11).Grund, "Ge\xE4ndert");
+    EXPECT_EQ(journal::lies_buchung(11).Nr, 10);
+    EXPECT_EQ(journal::lies_buchung(4).Grund, "Buchung 4");
+    EXPECT_EQ(gespeichert(), 11);
+    EXPECT_EQ(position(), "11/11");
+}
+
+TEST_F(BuchungsTest, ChangeAnsweredNoStoresNothing) {
+    journal_mit(2);
+    oeffne();
+    const std::string vorher = verzeichnis.lies(journal::journaldatei);
+    tippe(seite()->Edit16, "anders");
+    dialoge.antworte(false);
+    klicke("SpeedButton28");
+    dialoge.nimm(Art::frage);
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
+}
+
+TEST_F(BuchungsTest, NavigationStopsAtBothEnds) {
+    journal_mit(3);
+    oeffne();
+    EXPECT_EQ(seite()->Edit16->text(), "Buchung 3");
+    klicke("SpeedButton26");
+    EXPECT_EQ(position(), "3/3");
+    EXPECT_EQ(seite()->Edit16->text(), "Buchung 3");
+    klicke("SpeedButton9");
+    EXPECT_EQ(position(), "1/3");
+    EXPECT_EQ(seite()->Soll[0]->text(), "10,00");
+    klicke("SpeedButton25");
+    EXPECT_EQ(position(), "1/3");
+    EXPECT_EQ(seite()->Edit16->text(), "Buchung 1");
+    klicke("SpeedButton26");
+    EXPECT_EQ(seite()->Edit16->text(), "Buchung 2");
+    klicke("SpeedButton27");
+    EXPECT_EQ(position(), "3/3");
+    EXPECT_EQ(seite()->Haben[1]->text(), "30,00");
+}
+
+TEST_F(BuchungsTest, OnAnEmptyJournalNavigationAndChangeTouchNothing) {
+    oeffne();
+    klicke("SpeedButton8");
+    tippe(seite()->Edit16, "getippt");
+    for (const char* knopf : {"SpeedButton9", "SpeedButton25", "SpeedButton26", "SpeedButton27"}) {
+        klicke(knopf);
+        EXPECT_EQ(seite()->Edit16->text(), "getippt") << knopf;
+        EXPECT_EQ(position(), "0/0");
+    }
+    EXPECT_FALSE(seite()->neueingabe());
+    zeile(0, "Kasse", "5", "");
+    zeile(1, "Bank", "", "5");
+    dialoge.antworte(true);
+    klicke("SpeedButton28");
+    dialoge.nimm(Art::frage);
+    EXPECT_EQ(gespeichert(), 0);
+}
+
+TEST_F(BuchungsTest, AccountBoxesCapitaliseAndCheckTheirText) {
+    oeffne();
+    klicke("SpeedButton8");
+    tippe(seite()->ComboBox[0], "kasse");
+    EXPECT_EQ(seite()->ComboBox[0]->currentText(), "Kasse");
+    tippe(seite()->ComboBox[1], "");
+    EXPECT_EQ(dialoge.nimm(Art::meldung), nicht_gefunden);
+    tippe(seite()->ComboBox[2], "Bank");
+    tippe(seite()->ComboBox[3], "");
+    tippe(seite()->ComboBox[4], "ärger");
+    EXPECT_EQ(dialoge.nimm(Art::meldung), nicht_gefunden);
+    EXPECT_EQ(seite()->ComboBox[4]->currentText(), "");
+}
+
+TEST_F(BuchungsTest, TheListsHoldTheChartOnceAfterEveryShow) {
+    oeffne();
+    klicke("SpeedButton4");
+    klicke("SpeedButton3");
+    for (QComboBox* box : seite()->ComboBox) {
+        ASSERT_EQ(box->count(), 20);
+        EXPECT_EQ(box->itemText(0), "Gebäude");
+        EXPECT_EQ(box->itemText(19), "Eröffnungsbilanzkonto");
+    }
+    EXPECT_EQ(seite()->ComboBox[0]->completer(), nullptr);
+}
+
+TEST_F(BuchungsTest, ComingBackDuringNewEntryKeepsWhatWasTyped) {
+    journal_mit(2);
+    oeffne();
+    formular("0503", "halb fertig");
+    zeile(0, "Kasse", "3", "");
+    tippe(seite()->ComboBox[1], "Bank");
+    klicke("SpeedButton4");
+    klicke("SpeedButton3");
+    EXPECT_EQ(seite()->Edit16->text(), "halb fertig");
+    EXPECT_EQ(seite()->ComboBox[0]->currentText(), "Kasse");
+    EXPECT_EQ(seite()->ComboBox[1]->currentText(), "Bank");
+    EXPECT_EQ(seite()->Soll[0]->text(), "3,00");
+    EXPECT_EQ(seite()->Label26->text(), "wird automatisch eingetragen");
+    EXPECT_EQ(seite()->ComboBox[1]->count(), 20);
+    EXPECT_TRUE(seite()->neueingabe());
+}
+
+TEST_F(BuchungsTest, AmountFieldsNormaliseOnLeavingAndKeepBadText) {
+    oeffne();
+    klicke("SpeedButton8");
+    tippe(seite()->Soll[0], "");
+    EXPECT_EQ(seite()->Soll[0]->text(), "0,00");
+    tippe(seite()->Soll[0], "12,5");
+    tippe(seite()->Haben[0], "3");
+    EXPECT_EQ(seite()->Soll[0]->text(), "12,50");
+    EXPECT_EQ(seite()->Haben[0]->text(), "3,00");
+    tippe(seite()->Soll[1], "abc");
+    EXPECT_EQ(dialoge.nimm(Art::fehler), "'abc' ist kein gültiger Gleitkommawert");
+    EXPECT_EQ(seite()->Soll[1]->text(), "abc");
+}
+
+TEST_F(BuchungsTest, WithoutAChartThePageSaysSo) {
+    verzeichnis.schreibe("einstellungen.txt", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n");
+    journal_mit(1);
+    oeffne();
+    EXPECT_EQ(dialoge.nimm(Art::meldung), "Du hast keinen Kontenplan ausgewählt!");
+    EXPECT_EQ(seite()->Label26->text(), "1");
+    EXPECT_EQ(seite()->Edit16->text(), "");
+}
+
+struct Loeschfall {
+    int position;  // the booking shown and deleted
+    int danach;    // the booking shown afterwards
+    const char* gezeigt;
+};
+
+class Loeschen : public BuchungsTest, public ::testing::WithParamInterface<Loeschfall> {};
+
+TEST_P(Loeschen, DeletesTheShownBookingAndShowsItsSuccessor) {
+    journal_mit(4);
+    oeffne();
+    klicke("SpeedButton9");
+    for (int i = 1; i < GetParam().position; ++i) {
+        klicke("SpeedButton26");
+    }
+    dialoge.antworte(true);
+    klicke("SpeedButton36");
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Möchtest du den Buchungssatz wirklich löschen?");
+    ASSERT_EQ(gespeichert(), 3);
+    for (std::int32_t k = 1; k <= 3; ++k) {
+        EXPECT_EQ(journal::lies_buchung(k).Nr, k - 1);
+    }
+    EXPECT_EQ(form->anzahl_buchungen, 3);
+    EXPECT_EQ(form->aktuelle_buchung, GetParam().danach);
+    EXPECT_EQ(position(), QString::number(GetParam().danach) + "/3");
+    EXPECT_EQ(seite()->Edit16->text(), GetParam().gezeigt);
+    EXPECT_EQ(seite()->Label26->text(), QString::number(GetParam().danach));
+}
+
+INSTANTIATE_TEST_SUITE_P(Buchung, Loeschen,
+                         ::testing::Values(Loeschfall{1, 1, "Buchung 2"}, Loeschfall{2, 2, "Buchung 3"},
+                                           Loeschfall{4, 3, "Buchung 3"}));
+
+TEST_F(BuchungsTest, DeletingTheOnlyBookingClearsTheFormAndNewEntryDeletesNothing) {
+    journal_mit(1);
+    oeffne();
+    dialoge.antworte(true);
+    klicke("SpeedButton36");
+    dialoge.nimm(Art::frage);
+    EXPECT_EQ(gespeichert(), 0);
+    EXPECT_EQ(position(), "0/0");
+    EXPECT_EQ(seite()->Edit16->text(), "");
+    klicke("SpeedButton36"); // empty journal: no question
+    journal_mit(1);
+    form->anzahl_buchungen = form->aktuelle_buchung = 1;
+    klicke("SpeedButton8");
+    klicke("SpeedButton36"); // new entry: no question
+    EXPECT_EQ(gespeichert(), 1);
+}
+
+} // namespace
+} // namespace saldino::test
