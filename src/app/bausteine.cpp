@@ -43,9 +43,32 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, const
     return knopf;
 }
 
-QTableWidget* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
-                     std::initializer_list<int> breiten, const QRect& ort) {
-    auto* tabelle = new QTableWidget(zeilen, spalten, eltern);
+void Gitter::offene_zelle_uebernehmen() {
+    if (state() != QAbstractItemView::EditingState) {
+        return;
+    }
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+QString Gitter::text(int zeile, int spalte) const {
+    const QTableWidgetItem* eintrag = item(zeile, spalte);
+    return eintrag == nullptr ? QString() : eintrag->text();
+}
+
+void Gitter::setze_text(int zeile, int spalte, const QString& text) {
+    if (QTableWidgetItem* eintrag = item(zeile, spalte)) {
+        eintrag->setText(text);
+    } else {
+        setItem(zeile, spalte, new QTableWidgetItem(text));
+    }
+}
+
+Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
+               std::initializer_list<int> breiten, const QRect& ort) {
+    auto* tabelle = new Gitter(zeilen, spalten, eltern);
     tabelle->setObjectName(QString::fromLatin1(name));
     tabelle->setGeometry(ort);
     tabelle->verticalHeader()->hide();

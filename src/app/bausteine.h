@@ -3,10 +3,11 @@
 #include <QRect>
 #include <QString>
 
+#include <QTableWidget>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 class QToolButton;
 class QWidget;
 
@@ -23,9 +24,25 @@ QLineEdit* eingabefeld(QWidget* eltern, const char* name, const QRect& ort);
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, const QRect& ort);
 
-// A string grid whose row 0 is the header: `zeilen` rows below it.
-QTableWidget* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
-                     std::initializer_list<int> breiten, const QRect& ort);
+// A string grid: the header is its fixed row 0, table row k-1 is its row k.
+class Gitter : public QTableWidget {
+    Q_OBJECT
+
+public:
+    using QTableWidget::QTableWidget;
+
+    // Takes over what is typed into a cell that is still being edited, so a
+    // command reading the grid sees it.
+    void offene_zelle_uebernehmen();
+
+    // The text of a cell, empty where there is no item.
+    QString text(int zeile, int spalte) const;
+    void setze_text(int zeile, int spalte, const QString& text);
+};
+
+// A string grid with `zeilen` rows below its header.
+Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
+               std::initializer_list<int> breiten, const QRect& ort);
 
 // The colour of the company-data fields.
 inline constexpr unsigned himmelblau = 0xA6CAF0;

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-
 namespace saldino::journal {
 
 namespace {

@@ -2,15 +2,19 @@
 
 #include <QWidget>
 
-class QTableWidget;
+class QLabel;
+class QLineEdit;
+class QToolButton;
 
 namespace saldino::app {
+class Gitter;
 class TForm1;
-}
+} // namespace saldino::app
 
 namespace saldino::journal {
 
-// The opening-balance page with its grid of accounts and amounts.
+// The opening-balance page: every account of the chart with its opening
+// amount; "OK" replaces the journal by one opening record per account.
 class EroeffnungsSeite : public QWidget {
     Q_OBJECT
 
@@ -21,7 +25,17 @@ public:
     // Row 0 of the grid: written once at start-up.
     void ueberschriften_setzen();
 
-    QTableWidget* StringGrid2 = nullptr;
+    void TabSheet3Show();
+    void SpeedButton7Click();
+
+    app::Gitter* StringGrid2 = nullptr;
+    QLabel* Label35 = nullptr;
+    QLineEdit* Edit27 = nullptr;
+    QLabel* Label48 = nullptr;
+    QToolButton* SpeedButton7 = nullptr;
+
+private:
+    app::TForm1& form_;
 };
 
 } // namespace saldino::journal

@@ -6,12 +6,13 @@
 #include <cstdint>
 
 class QLabel;
-class QTableWidget;
+
 class QToolButton;
 
 namespace saldino::app {
+class Gitter;
 class TForm1;
-}
+} // namespace saldino::app
 
 namespace saldino::masterdata {
 
@@ -40,7 +41,7 @@ public:
     QLabel* Label24 = nullptr;
     std::array<QToolButton*, 4> SpeedButton10bis13{};
     std::array<QLabel*, 4> Label14bis17{};
-    QTableWidget* StringGrid1 = nullptr;
+    app::Gitter* StringGrid1 = nullptr;
 
 private:
     app::TForm1& form_;

@@ -1,3 +1,4 @@
+#include "app/bausteine.h"
 #include "app/fenster.h"
 #include "app/startseite.h"
 #include "journal/buchung.h"

@@ -1,0 +1,79 @@
+#include "journal/eroeffnung.h"
+
+#include "runtime/dateien.h"
+#include "runtime/text.h"
+
+#include <unordered_map>
+
+namespace saldino::journal {
+
+const std::string& eroeffnungsbilanzkonto() {
+    static const std::string name = runtime::utf8_nach_cp1252("Eröffnungsbilanzkonto");
+    return name;
+}
+
+std::vector<std::optional<double>>
+eroeffnungsbetraege(const std::vector<masterdata::TKonto>& konten) {
+    // Only names of the chart are kept, whatever the journal holds.
+    std::unordered_map<std::string_view, std::optional<double>> betrag_je_name;
+    for (const auto& konto : konten) {
+        betrag_je_name.emplace(konto.bezeichnung, std::nullopt);
+    }
+    const std::string& ebk = eroeffnungsbilanzkonto();
+    Journalleser leser;
+    TBuchung buchung;
+    while (leser.naechste(buchung)) {
+        bool eroeffnung = false;
+        for (const auto& konto : buchung.Konto) {
+            eroeffnung = eroeffnung || konto == ebk;
+        }
+        if (!eroeffnung) {
+            continue;
+        }
+        for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+            const auto eintrag = betrag_je_name.find(buchung.Konto[i]);
+            if (eintrag != betrag_je_name.end()) {
+                eintrag->second = buchung.Soll[i] + buchung.Haben[i];
+            }
+        }
+    }
+    std::vector<std::optional<double>> betraege;
+    betraege.reserve(konten.size());
+    for (const auto& konto : konten) {
+        betraege.push_back(konto.bezeichnung == ebk ? std::nullopt
+                                                    : betrag_je_name.at(konto.bezeichnung));
+    }
+    return betraege;
+}
+
+TBuchung eroeffnungssatz(const masterdata::TKonto& konto, double betrag, const std::string& datum) {
+    TBuchung satz;
+    satz.Datum = datum;
+    satz.Person = "selbst";
+    satz.Grund = runtime::utf8_nach_cp1252("Eröffnungsbuchung");
+    const bool soll = konto.seite == "A" || konto.seite == "S";
+    satz.Konto[0] = soll ? konto.bezeichnung : eroeffnungsbilanzkonto();
+    satz.Konto[1] = soll ? eroeffnungsbilanzkonto() : konto.bezeichnung;
+    satz.Soll[0] = betrag;
+    satz.Haben[1] = betrag;
+    return satz;
+}
+
+std::int32_t eroeffnung_buchen(const std::vector<masterdata::TKonto>& konten,
+                               const std::vector<double>& betraege, const std::string& datum) {
+    runtime::Ersatzdatei journal(journaldatei);
+    std::int32_t anzahl = 0;
+    for (std::size_t k = 0; k < konten.size(); ++k) {
+        if (!(betraege[k] > 0)) {
+            continue;
+        }
+        TBuchung satz = eroeffnungssatz(konten[k], betraege[k], datum);
+        satz.Nr = anzahl++;
+        const Satz bytes = als_satz(satz);
+        journal.schreibe({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    }
+    journal.fertigstellen();
+    return anzahl;
+}
+
+} // namespace saldino::journal

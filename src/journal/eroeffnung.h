@@ -1,0 +1,36 @@
+#pragma once
+
+#include "journal/buchung.h"
+#include "masterdata/kontenplan.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The opening balances: one opening record per account with an amount,
+// booked against "Eröffnungsbilanzkonto", replacing the whole journal.
+namespace saldino::journal {
+
+// "Eröffnungsbilanzkonto" in Windows-1252: the counter account of every
+// opening record.
+const std::string& eroeffnungsbilanzkonto();
+
+// The opening amount of every account of the chart, read back from the
+// journal in one pass: a record with an "Eröffnungsbilanzkonto" line is an
+// opening record, and each of its lines gives its own account its debit plus
+// credit. The last opening record decides. Accounts without one, and the
+// "Eröffnungsbilanzkonto" itself, have none.
+std::vector<std::optional<double>>
+eroeffnungsbetraege(const std::vector<masterdata::TKonto>& konten);
+
+// The opening record of one account: assets and debit-side accounts in
+// debit against "Eröffnungsbilanzkonto", all others the other way round.
+TBuchung eroeffnungssatz(const masterdata::TKonto& konto, double betrag, const std::string& datum);
+
+// Replaces the journal by the opening records of the accounts whose amount
+// is above 0, in chart order and numbered from 0, written into a temporary
+// file first. Returns their number.
+std::int32_t eroeffnung_buchen(const std::vector<masterdata::TKonto>& konten,
+                               const std::vector<double>& betraege, const std::string& datum);
+
+} // namespace saldino::journal

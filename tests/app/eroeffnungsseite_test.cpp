@@ -1,0 +1,223 @@
+#include "app/bausteine.h"
+#include "app/fenster.h"
+#include "journal/buchung.h"
+#include "journal/eroeffnung.h"
+#include "journal/eroeffnungsseite.h"
+
+#include <QLineEdit>
+
+namespace saldino::test {
+namespace {
+
+using journal::TBuchung;
+
+const QString frage = QStringLiteral(
+    "Achtung! Es werden alle bisherigen Buchungen gelöscht und nur diese Anfangsbestände gebucht! Fortfahren?");
+
+// Rows of the supplied chart 1 ("Einfach").
+constexpr int gebaeude = 0, maschinen = 1, fuhrpark = 2, bga = 3, bank = 6, kasse = 7, eigenkapital = 8,
+              mietaufwand = 13, umsatzerloese = 16, ebk = 19;
+
+class EroeffnungsTest : public FensterTest {
+protected:
+    void SetUp() override {
+        verzeichnis.mit_daten();
+        std::string text = verzeichnis.lies("einstellungen.txt");
+        verzeichnis.schreibe("einstellungen.txt", text.substr(0, text.rfind("-1\r\n")) + "0\r\n");
+        journal::journal_sichern();
+        TBuchung alt;
+        alt.Grund = "alte Buchung";
+        alt.Konto = {"Kasse", "Bank", "", "", ""};
+        alt.Soll[0] = alt.Haben[1] = 5;
+        journal::buchung_anhaengen(alt);
+    }
+
+    void oeffne() {
+        starte();
+        klicke("SpeedButton2");
+    }
+
+    app::Gitter* gitter() { return form->TabSheet3->StringGrid2; }
+    QString betrag(int zeile) { return gitter()->text(zeile, 1); }
+
+    void setze(int zeile, const QString& text) { gitter()->setze_text(zeile, 1, text); }
+
+    void buche(const QString& datum = QStringLiteral("01.01.04")) {
+        form->TabSheet3->Edit27->setText(datum);
+        dialoge.antworte(true);
+        klicke("SpeedButton7");
+        EXPECT_EQ(dialoge.nimm(Art::frage), frage);
+    }
+
+    std::vector<TBuchung> journal() {
+        std::vector<TBuchung> saetze;
+        journal::Journalleser leser;
+        TBuchung b;
+        while (leser.naechste(b)) {
+            saetze.push_back(b);
+        }
+        return saetze;
+    }
+};
+
+TEST_F(EroeffnungsTest, AnAmountTypedWithoutEnterIsBooked) {
+    oeffne();
+    EXPECT_EQ(gitter()->text(bank, 0), "Bank");
+    EXPECT_EQ(gitter()->rowCount(), 99);
+    gitter()->setFocus(Qt::MouseFocusReason);
+    gitter()->setCurrentCell(bank, 1);
+    QWidget* editor = gitter()->indexWidget(gitter()->currentIndex());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "1500");
+    buche();
+    const auto saetze = journal();
+    ASSERT_EQ(saetze.size(), 1u);
+    EXPECT_EQ(saetze[0].Nr, 0);
+    EXPECT_EQ(saetze[0].Datum, "01.01.2004");
+    EXPECT_EQ(saetze[0].Person, "selbst");
+    EXPECT_EQ(saetze[0].Grund, "Er\xF6" "ffnungsbuchung");
+    EXPECT_EQ(saetze[0].Konto[0], "Bank");
+    EXPECT_EQ(saetze[0].Konto[1], journal::eroeffnungsbilanzkonto());
+    EXPECT_EQ(saetze[0].Soll[0], 1500.0);
+    EXPECT_EQ(saetze[0].Haben[1], 1500.0);
+    EXPECT_EQ(saetze[0].Soll[1], 0.0);
+    EXPECT_EQ(form->anzahl_buchungen, 1);
+    EXPECT_EQ(form->aktuelle_buchung, 1);
+    EXPECT_EQ(verzeichnis.dateien().find(".tmp"), std::string::npos);
+}
+
+TEST_F(EroeffnungsTest, EachAccountReadsBackItsOwnLineOfTheLastOpeningRecord) {
+    TBuchung b;
+    b.Konto = {"Kasse", "Bank", journal::eroeffnungsbilanzkonto(), "", ""};
+    b.Soll = {500, 1000, 0, 0, 0};
+    b.Haben[2] = 1500;
+    journal::buchung_anhaengen(b);
+    TBuchung spaeter;
+    spaeter.Konto = {"Kasse", journal::eroeffnungsbilanzkonto(), "", "", ""};
+    spaeter.Soll[0] = 12.5;
+    spaeter.Haben[1] = 12.5;
+    journal::buchung_anhaengen(spaeter);
+    oeffne();
+    EXPECT_EQ(betrag(kasse), "12,50");
+    EXPECT_EQ(betrag(bank), "1000,00");
+    EXPECT_EQ(betrag(gebaeude), "");
+    EXPECT_EQ(gitter()->text(ebk, 0), "Eröffnungsbilanzkonto");
+    EXPECT_EQ(betrag(ebk), "");
+}
+
+TEST_F(EroeffnungsTest, NoLeavesEverythingAsItWas) {
+    oeffne();
+    const std::string vorher = verzeichnis.lies(journal::journaldatei);
+    setze(kasse, "100");
+    dialoge.antworte(false);
+    klicke("SpeedButton7");
+    EXPECT_EQ(dialoge.nimm(Art::frage), frage);
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
+    EXPECT_EQ(form->anzahl_buchungen, 1);
+    EXPECT_EQ(betrag(kasse), "100");
+}
+
+TEST_F(EroeffnungsTest, FiltersCellsAndClosesUpTheNumbers) {
+    oeffne();
+    setze(gebaeude, "100");
+    setze(maschinen, "1.000,00");
+    setze(fuhrpark, "-5");
+    setze(bga, "0");
+    setze(bank, "12,5");
+    setze(kasse, "");
+    setze(eigenkapital, "112,50");
+    setze(mietaufwand, "10");
+    setze(umsatzerloese, "20");
+    buche();
+    EXPECT_EQ(betrag(maschinen), "0,00");
+    EXPECT_EQ(betrag(fuhrpark), "0,00");
+    EXPECT_EQ(betrag(bank), "12,5");
+    const auto saetze = journal();
+    ASSERT_EQ(saetze.size(), 5u);
+    const std::vector<std::pair<std::string, std::string>> seiten = {
+        {"Geb\xE4ude", journal::eroeffnungsbilanzkonto()},
+        {"Bank", journal::eroeffnungsbilanzkonto()},
+        {journal::eroeffnungsbilanzkonto(), "Eigenkapital"},
+        {"Mietaufwand", journal::eroeffnungsbilanzkonto()},
+        {journal::eroeffnungsbilanzkonto(), "Umsatzerl\xF6se"}};
+    for (std::size_t i = 0; i < saetze.size(); ++i) {
+        EXPECT_EQ(saetze[i].Nr, static_cast<std::int32_t>(i));
+        EXPECT_EQ(saetze[i].Konto[0], seiten[i].first) << i;
+        EXPECT_EQ(saetze[i].Konto[1], seiten[i].second) << i;
+    }
+    EXPECT_EQ(saetze[1].Soll[0], 12.5);
+    EXPECT_EQ(form->anzahl_buchungen, 5);
+
+    klicke("SpeedButton3");
+    klicke("SpeedButton2");
+    EXPECT_EQ(betrag(bank), "12,50");
+    EXPECT_EQ(betrag(maschinen), "");
+    EXPECT_EQ(betrag(eigenkapital), "112,50");
+}
+
+TEST_F(EroeffnungsTest, AnAmountOnTheOpeningAccountItselfIsBookedOnBothLines) {
+    oeffne();
+    setze(ebk, "7");
+    buche();
+    const auto saetze = journal();
+    ASSERT_EQ(saetze.size(), 1u);
+    EXPECT_EQ(saetze[0].Konto[0], journal::eroeffnungsbilanzkonto());
+    EXPECT_EQ(saetze[0].Konto[1], journal::eroeffnungsbilanzkonto());
+}
+
+TEST_F(EroeffnungsTest, WithoutAChartNothingIsDeleted) {
+    verzeichnis.schreibe("einstellungen.txt", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n");
+    oeffne();
+    EXPECT_EQ(dialoge.nimm(Art::meldung), "Du hast keinen Kontenplan ausgewählt!");
+    const std::string vorher = verzeichnis.lies(journal::journaldatei);
+    buche();
+    EXPECT_EQ(dialoge.nimm(Art::meldung), "Du hast keinen Kontenplan ausgewählt!");
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
+    EXPECT_EQ(form->anzahl_buchungen, 1);
+}
+
+struct Fehlerfall {
+    const char* zelle;
+    const char* datum;
+    const char* meldung;
+};
+
+class UnlesbareEingabe : public EroeffnungsTest, public ::testing::WithParamInterface<Fehlerfall> {};
+
+TEST_P(UnlesbareEingabe, LeavesTheJournalAndTheCountersUntouched) {
+    oeffne();
+    const std::string vorher = verzeichnis.lies(journal::journaldatei);
+    setze(gebaeude, "100");
+    setze(bank, GetParam().zelle);
+    buche(GetParam().datum);
+    EXPECT_EQ(dialoge.nimm(Art::fehler), QString::fromUtf8(GetParam().meldung));
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
+    EXPECT_EQ(form->anzahl_buchungen, 1);
+    EXPECT_EQ(form->aktuelle_buchung, 1);
+    EXPECT_EQ(verzeichnis.dateien().find(".tmp"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Eroeffnung, UnlesbareEingabe,
+                         ::testing::Values(Fehlerfall{"1,2,3", "01.01.04", "'1,2,3' ist kein gültiger Gleitkommawert"},
+                                           Fehlerfall{"5", "ab.cd.04", "'a' ist kein gültiger Integerwert"}));
+
+TEST_F(EroeffnungsTest, EveryAccountOfALongChartCanBeBooked) {
+    std::string lang;
+    for (int i = 1; i <= 120; ++i) {
+        lang += "Konto " + std::to_string(i) + "<B> A  B\r\n";
+    }
+    verzeichnis.schreibe("Kontenplan1.txt", lang);
+    oeffne();
+    EXPECT_EQ(gitter()->rowCount(), 120);
+    setze(119, "3");
+    buche();
+    const auto saetze = journal();
+    ASSERT_EQ(saetze.size(), 1u);
+    EXPECT_EQ(saetze[0].Konto[0], "Konto 120");
+    klicke("SpeedButton3");
+    klicke("SpeedButton2");
+    EXPECT_EQ(betrag(119), "3,00");
+}
+
+} // namespace
+} // namespace saldino::test
