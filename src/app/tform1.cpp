@@ -13,6 +13,9 @@
 #include "masterdata/firmenseite.h"
 #include "masterdata/kontenplan.h"
 #include "masterdata/kontenplanseite.h"
+#include "reports/berichtsseite.h"
+#include "reports/bilanz.h"
+#include "reports/journalliste.h"
 #include "runtime/fehler.h"
 
 #include <QApplication>
@@ -128,18 +131,20 @@ void TForm1::seiten_anlegen() {
     TabSheet2 = new masterdata::FirmenSeite(*this, PageControl1);
     TabSheet3 = new journal::EroeffnungsSeite(*this, PageControl1);
     TabSheet4 = new journal::BuchungsSeite(*this, PageControl1);
-    TabSheet5 = leere_seite("TabSheet5");
-    TabSheet6 = leere_seite("TabSheet6");
+    TabSheet5 = new reports::Berichtsseite(*this, PageControl1, "TabSheet5", "Memo1",
+                                           {"Courier", 16, true});
+    TabSheet6 = new reports::Berichtsseite(*this, PageControl1, "TabSheet6", "Memo2",
+                                           {"Courier New", 13, false});
+    zeige_handler(TabSheet5, [this] { TabSheet5Show(); });
+    zeige_handler(TabSheet6, [this] { TabSheet6Show(); });
     TabSheet7 = new masterdata::EinstellungsSeite(*this, PageControl1);
     TabSheet8 = new backup::AufgabenSeite(*this, PageControl1);
     TabSheet9 = new masterdata::KontenplanSeite(*this, PageControl1);
     TabSheet10 = leere_seite("TabSheet10");
     TabSheet11 = leere_seite("TabSheet11");
-    for (QWidget* seite :
-         {static_cast<QWidget*>(TabSheet1), static_cast<QWidget*>(TabSheet2),
-          static_cast<QWidget*>(TabSheet3), static_cast<QWidget*>(TabSheet4), TabSheet5, TabSheet6,
-          static_cast<QWidget*>(TabSheet7), static_cast<QWidget*>(TabSheet8),
-          static_cast<QWidget*>(TabSheet9), TabSheet10, TabSheet11}) {
+    for (QWidget* seite : std::initializer_list<QWidget*>{
+             TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6, TabSheet7, TabSheet8,
+             TabSheet9, TabSheet10, TabSheet11}) {
         PageControl1->addWidget(seite);
     }
     // Connected only now: adding the first page made it current already, and
@@ -227,6 +232,28 @@ masterdata::Einstellungen TForm1::einstellungen() const {
     TabSheet2->werte_in(werte);
     TabSheet7->werte_in(werte);
     return werte;
+}
+
+reports::Berichtsdaten TForm1::berichtsdaten() const {
+    const masterdata::Einstellungen werte = einstellungen();
+    reports::Berichtsdaten daten;
+    daten.kontenplan_nr = kontenplan_nr;
+    daten.firma = {werte.firma[0], werte.firma[1], werte.firma[2], werte.firma[6], werte.firma[7]};
+    daten.nullkonten_zeigen = werte.nullkonten_zeigen;
+    return daten;
+}
+
+void TForm1::TabSheet5Show() {
+    const reports::Berichtsdaten daten = berichtsdaten();
+    TabSheet5->zeige(
+        [&daten](const reports::Zeilenziel& ziel) { return reports::bilanz(daten, ziel); });
+}
+
+void TForm1::TabSheet6Show() {
+    TabSheet6->zeige([](const reports::Zeilenziel& ziel) {
+        reports::journalliste(ziel);
+        return std::optional<std::string>();
+    });
 }
 
 void TForm1::einstellungen_sichern() {

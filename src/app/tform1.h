@@ -27,6 +27,10 @@ class EroeffnungsSeite;
 namespace saldino::backup {
 class AufgabenSeite;
 }
+namespace saldino::reports {
+class Berichtsseite;
+struct Berichtsdaten;
+} // namespace saldino::reports
 
 namespace saldino::app {
 
@@ -69,6 +73,12 @@ public:
     void einstellungen_sichern();
     masterdata::Einstellungen einstellungen() const;
 
+    // What the reports read: the chart number, the company data and the zero-account switch.
+    reports::Berichtsdaten berichtsdaten() const;
+
+    void TabSheet5Show();
+    void TabSheet6Show();
+
     // Whether `text` (Windows-1252) names an account of the selected chart;
     // without a chart the user is told so and the answer is false.
     bool ist_konto(const std::string& text);
@@ -95,8 +105,8 @@ public:
     masterdata::FirmenSeite* TabSheet2 = nullptr;
     journal::EroeffnungsSeite* TabSheet3 = nullptr;
     journal::BuchungsSeite* TabSheet4 = nullptr;
-    QWidget* TabSheet5 = nullptr;
-    QWidget* TabSheet6 = nullptr;
+    reports::Berichtsseite* TabSheet5 = nullptr;
+    reports::Berichtsseite* TabSheet6 = nullptr;
     masterdata::EinstellungsSeite* TabSheet7 = nullptr;
     backup::AufgabenSeite* TabSheet8 = nullptr;
     masterdata::KontenplanSeite* TabSheet9 = nullptr;

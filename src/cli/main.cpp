@@ -1,34 +1,11 @@
+#include "cli/kommandozeile.h"
+
 #include <cstdio>
-#include <string_view>
-
-namespace {
-
-constexpr std::string_view hilfe =
-    "Aufruf: saldino-cli [--help | --version]\n"
-    "\n"
-    "Werkzeug zu Saldino für Lehrkräfte und Skripte. Es arbeitet im aktuellen\n"
-    "Verzeichnis mit denselben Dateien wie das Programm.\n"
-    "\n"
-    "  --help     diese Hilfe zeigen\n"
-    "  --version  die Versionsnummer zeigen\n";
-
-void schreibe(std::FILE* ziel, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), ziel);
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc == 2 && std::string_view(argv[1]) == "--help") {
-        schreibe(stdout, hilfe);
-        return 0;
-    }
-    if (argc == 2 && std::string_view(argv[1]) == "--version") {
-        schreibe(stdout, "saldino-cli " SALDINO_VERSION "\n");
-        return 0;
-    }
-    schreibe(stderr,
-             argc < 2 ? "saldino-cli: Befehl fehlt\n" : "saldino-cli: unbekannter Befehl\n");
-    schreibe(stderr, hilfe);
-    return 2;
+    // Reports can be long; one large buffer instead of a write per line.
+    static char puffer[1 << 16];
+    std::setvbuf(stdout, puffer, _IOFBF, sizeof puffer);
+    const int status = saldino::cli::ausfuehren(argc, argv, stdout, stderr);
+    return std::fflush(stdout) == 0 ? status : saldino::cli::laufzeitfehler;
 }

@@ -31,9 +31,9 @@ void schreibe_text(Satz& satz, std::size_t offset, std::size_t kapazitaet,
     std::memcpy(satz.data() + offset + 1, text.data(), laenge);
 }
 
-std::string lies_text(const Satz& satz, std::size_t offset, std::size_t kapazitaet) {
+std::string_view lies_text(const Satz& satz, std::size_t offset, std::size_t kapazitaet) {
     const std::size_t laenge = std::min<std::size_t>(satz[offset], kapazitaet);
-    return std::string(reinterpret_cast<const char*>(satz.data() + offset + 1), laenge);
+    return {reinterpret_cast<const char*>(satz.data() + offset + 1), laenge};
 }
 
 template <typename T> void schreibe_wert(Satz& satz, std::size_t offset, T wert) {
@@ -106,18 +106,46 @@ Satz als_satz(const TBuchung& buchung) {
 }
 
 TBuchung aus_satz(const Satz& satz) {
+    const Satzansicht ansicht(satz);
     TBuchung buchung;
-    buchung.Nr = lies_wert<std::int32_t>(satz, nr_offset);
-    buchung.Datum = lies_text(satz, datum_offset, datum_kapazitaet);
-    buchung.Person = lies_text(satz, person_offset, person_kapazitaet);
-    buchung.Grund = lies_text(satz, grund_offset, grund_kapazitaet);
+    buchung.Nr = ansicht.nr();
+    buchung.Datum = ansicht.datum();
+    buchung.Person = ansicht.person();
+    buchung.Grund = ansicht.grund();
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        buchung.Konto[i] =
-            lies_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet);
-        buchung.Soll[i] = lies_wert<double>(satz, soll_offset + i * 8);
-        buchung.Haben[i] = lies_wert<double>(satz, haben_offset + i * 8);
+        buchung.Konto[i] = ansicht.konto(i);
+        buchung.Soll[i] = ansicht.soll(i);
+        buchung.Haben[i] = ansicht.haben(i);
     }
     return buchung;
+}
+
+std::int32_t Satzansicht::nr() const {
+    return lies_wert<std::int32_t>(satz_, nr_offset);
+}
+
+std::string_view Satzansicht::datum() const {
+    return lies_text(satz_, datum_offset, datum_kapazitaet);
+}
+
+std::string_view Satzansicht::person() const {
+    return lies_text(satz_, person_offset, person_kapazitaet);
+}
+
+std::string_view Satzansicht::grund() const {
+    return lies_text(satz_, grund_offset, grund_kapazitaet);
+}
+
+std::string_view Satzansicht::konto(std::size_t zeile) const {
+    return lies_text(satz_, konto_offset + zeile * (konto_kapazitaet + 1), konto_kapazitaet);
+}
+
+double Satzansicht::soll(std::size_t zeile) const {
+    return lies_wert<double>(satz_, soll_offset + zeile * 8);
+}
+
+double Satzansicht::haben(std::size_t zeile) const {
+    return lies_wert<double>(satz_, haben_offset + zeile * 8);
 }
 
 void journal_sichern() {

@@ -1,6 +1,7 @@
 #include "app/fenster.h"
 #include "app/startseite.h"
 #include "backup/aufgabenseite.h"
+#include "reports/berichtsseite.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/einstellungsseite.h"
@@ -219,7 +220,7 @@ TEST_F(StartTest, AShowHandlerRunsOncePerVisit) {
     klicke("SpeedButton5");
     klicke("SpeedButton5");
     EXPECT_EQ(laeufe, 1);
-    klicke("SpeedButton4");
+    klicke("SpeedButton35");
     klicke("SpeedButton5");
     EXPECT_EQ(laeufe, 2);
 }

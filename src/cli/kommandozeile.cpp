@@ -1,0 +1,175 @@
+#include "cli/kommandozeile.h"
+
+#include "masterdata/einstellungen.h"
+#include "masterdata/kontenplan.h"
+#include "reports/bilanz.h"
+#include "reports/journalliste.h"
+#include "runtime/fehler.h"
+#include "runtime/text.h"
+
+#include <cerrno>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace saldino::cli {
+
+namespace {
+
+constexpr std::string_view hilfe =
+    "Aufruf: saldino-cli [--dir VERZEICHNIS] BEFEHL [ARGUMENT]\n"
+    "\n"
+    "Zeigt die Berichte von Saldino ohne das Fenster. Gelesen werden die Dateien\n"
+    "im Arbeitsverzeichnis (Vorgabe: das aktuelle Verzeichnis), die Einstellungen\n"
+    "so wie beim Programmstart.\n"
+    "\n"
+    "Befehle:\n"
+    "  bilanz       Bilanz und GuV\n"
+    "  journal      das Journal, eine Zeile je Betrag\n"
+    "  kontenplan   der gewählte Kontenplan: Bezeichnung, Bilanz, GuV, Seite und\n"
+    "               B/N je Zeile, durch Tabulatoren getrennt\n"
+    "\n"
+    "Die Zeilen gehen in UTF-8 auf die Standardausgabe. Rückgabewert: 0 bei Erfolg,\n"
+    "1 bei einer Meldung des Programms, 2 bei einem Datei- oder Umwandlungsfehler,\n"
+    "64 bei falschem Aufruf.\n"
+    "\n"
+    "Usage: saldino-cli [--dir DIRECTORY] COMMAND [ARGUMENT]\n"
+    "\n"
+    "Prints Saldino's reports without the window, from the files of the working\n"
+    "directory (default: the current directory), reading the settings as the\n"
+    "program does at start-up.\n"
+    "\n"
+    "Commands:\n"
+    "  bilanz       balance sheet and profit-and-loss account\n"
+    "  journal      the journal, one line per amount\n"
+    "  kontenplan   the selected chart: name, balance-sheet mark, P&L mark, side\n"
+    "               and operating/neutral mark per line, separated by tabs\n"
+    "\n"
+    "Lines go to standard output in UTF-8. Exit status: 0 on success, 1 for a\n"
+    "message of the program, 2 for a file or conversion error, 64 for wrong usage.\n"
+    "\n"
+    "  --help      diese Hilfe / this help\n"
+    "  --version   Versionsnummer / version number\n";
+
+void schreibe(std::FILE* ziel, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), ziel);
+}
+
+// A line of Windows-1252 text as a line of UTF-8.
+void zeile(std::FILE* ziel, std::string_view cp1252) {
+    schreibe(ziel, runtime::cp1252_nach_utf8(cp1252));
+    std::fputc('\n', ziel);
+}
+
+struct Aufruf {
+    std::string verzeichnis;
+    std::string befehl;
+    std::vector<std::string> argumente;
+};
+
+std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]) {
+    Aufruf aufruf;
+    int i = 1;
+    if (i + 1 < argc && std::string_view(argv[i]) == "--dir") {
+        aufruf.verzeichnis = argv[i + 1];
+        i += 2;
+    }
+    if (i >= argc) {
+        return std::nullopt;
+    }
+    aufruf.befehl = argv[i++];
+    for (; i < argc; ++i) {
+        aufruf.argumente.emplace_back(argv[i]);
+    }
+    return aufruf;
+}
+
+// The settings as start-up reads them; a failure is reported and the
+// defaults stay, as in the window.
+masterdata::Einstellungen einstellungen(std::FILE* fehler) {
+    masterdata::Einstellungen werte;
+    try {
+        masterdata::lies_einstellungen(werte);
+    } catch (const runtime::Laufzeitfehler& f) {
+        schreibe(fehler, "saldino-cli: einstellungen.txt: ");
+        zeile(fehler, f.meldung());
+    }
+    return werte;
+}
+
+reports::Berichtsdaten berichtsdaten(const masterdata::Einstellungen& werte) {
+    reports::Berichtsdaten daten;
+    daten.kontenplan_nr = werte.kontenplan_index + 1;
+    daten.firma = {werte.firma[0], werte.firma[1], werte.firma[2], werte.firma[6], werte.firma[7]};
+    daten.nullkonten_zeigen = werte.nullkonten_zeigen;
+    return daten;
+}
+
+int kontenplan(const reports::Berichtsdaten& daten, std::FILE* aus) {
+    const masterdata::Kontenplan plan(daten.kontenplan_nr);
+    for (const auto& konto : plan.konten()) {
+        std::string z = konto.bezeichnung;
+        for (const std::string* feld : {&konto.bilanz, &konto.guv, &konto.seite, &konto.bn}) {
+            z += '\t';
+            z += *feld;
+        }
+        zeile(aus, z);
+    }
+    return erfolg;
+}
+
+} // namespace
+
+int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fehler) {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        schreibe(aus, hilfe);
+        return erfolg;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        schreibe(aus, "saldino-cli " SALDINO_VERSION "\n");
+        return erfolg;
+    }
+    const std::optional<Aufruf> aufruf = lies_aufruf(argc, argv);
+    const auto falsch = [fehler] {
+        schreibe(fehler, hilfe);
+        return falscher_aufruf;
+    };
+    if (!aufruf) {
+        return falsch();
+    }
+    const std::string& befehl = aufruf->befehl;
+    const bool bekannt = befehl == "bilanz" || befehl == "journal" || befehl == "kontenplan";
+    if (!bekannt || !aufruf->argumente.empty()) {
+        return falsch();
+    }
+    if (!aufruf->verzeichnis.empty() && ::chdir(aufruf->verzeichnis.c_str()) != 0) {
+        schreibe(fehler, "saldino-cli: " + aufruf->verzeichnis + ": ");
+        zeile(fehler, runtime::dateifehler_text(errno));
+        return laufzeitfehler;
+    }
+
+    const reports::Berichtsdaten daten = berichtsdaten(einstellungen(fehler));
+    const reports::Zeilenziel ziel = [aus](std::string_view z) { zeile(aus, z); };
+    try {
+        std::optional<std::string> meldung;
+        if (befehl == "bilanz") {
+            meldung = reports::bilanz(daten, ziel);
+        } else if (befehl == "journal") {
+            reports::journalliste(ziel);
+        } else {
+            return kontenplan(daten, aus);
+        }
+        if (meldung) {
+            zeile(fehler, *meldung);
+            return programmmeldung;
+        }
+    } catch (const runtime::Laufzeitfehler& f) {
+        zeile(fehler, f.meldung());
+        return laufzeitfehler;
+    }
+    return erfolg;
+}
+
+} // namespace saldino::cli

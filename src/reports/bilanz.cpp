@@ -1,0 +1,110 @@
+#include "reports/bilanz.h"
+
+#include "journal/eroeffnung.h"
+#include "masterdata/kontenplan.h"
+#include "reports/kontensalden.h"
+#include "runtime/text.h"
+
+namespace saldino::reports {
+
+namespace {
+
+bool passivseite(const std::string& seite) {
+    return seite == "P" || seite == "H";
+}
+
+} // namespace
+
+std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& ziel) {
+    kopfblock(ziel, "Bilanz der ", daten.firma);
+    if (daten.kontenplan_nr == 0) {
+        return runtime::utf8_nach_cp1252("Du hast keinen Kontenplan ausgewählt!");
+    }
+    const masterdata::Kontenplan kontenplan(daten.kontenplan_nr);
+    const auto& konten = kontenplan.konten();
+    const std::vector<double> salden = kontensalden(konten);
+
+    ziel("");
+    ziel(trennlinie);
+    ziel("                   Bilanz ");
+    ziel(trennlinie);
+    ziel("Aktiva");
+    ziel(trennlinie);
+
+    double abschnittssumme = 0;
+    double bilanzdifferenz = 0;
+    double ergebnis = 0;
+    bool sollseite = true;
+    bool guv_begonnen = false;
+    const std::string& ebk = journal::eroeffnungsbilanzkonto();
+
+    for (std::size_t k = 0; k < konten.size(); ++k) {
+        const masterdata::TKonto& konto = konten[k];
+        bool naechste_seite = sollseite;
+        if (konto.seite == "P" && sollseite) {
+            naechste_seite = false;
+        } else if (konto.seite == "S" && !sollseite) {
+            naechste_seite = true;
+        } else if (konto.seite == "H" && sollseite) {
+            naechste_seite = false;
+        }
+        if (naechste_seite != sollseite) {
+            if (konto.seite == "S") {
+                ziel(betragszeile("Gewinn-/Verlustvortrag", bilanzdifferenz));
+                abschnittssumme += bilanzdifferenz;
+                ergebnis = bilanzdifferenz;
+            }
+            if (konto.seite == "H" && ergebnis > 0) {
+                ziel(betragszeile("Gewinn:", ergebnis));
+                abschnittssumme += ergebnis;
+            }
+            ziel(trennlinie);
+            ziel(betragszeile("Summe: ", abschnittssumme));
+            ziel(trennlinie);
+            if (konto.seite == "P") {
+                ziel("Passiva:");
+            }
+            if (konto.seite == "H") {
+                ziel("Haben:");
+            }
+            abschnittssumme = 0;
+            sollseite = naechste_seite;
+        }
+        if (!guv_begonnen && konto.guv == "*") {
+            ziel(" ");
+            ziel("                     GuV                     ");
+            ziel(trennlinie);
+            ziel("Soll:");
+            guv_begonnen = true;
+        }
+
+        // A liability or revenue account counts its credit excess: credit
+        // minus debit, so a debit excess shows as a negative amount.
+        const double wert = passivseite(konto.seite) ? 0 - salden[k] : salden[k];
+        if (konto.bezeichnung == ebk) {
+            continue;
+        }
+        abschnittssumme += wert;
+        if (passivseite(konto.seite)) {
+            bilanzdifferenz -= wert;
+        } else {
+            bilanzdifferenz += wert;
+        }
+        if (wert != 0 || daten.nullkonten_zeigen) {
+            ziel(kontozeile(konto.bezeichnung, wert));
+        }
+    }
+
+    if (ergebnis < 0) {
+        ergebnis = -ergebnis;
+        ziel(betragszeile("Verlust:", ergebnis));
+        abschnittssumme += ergebnis;
+    }
+    ziel(trennlinie);
+    ziel(betragszeile("Summe: ", abschnittssumme));
+    ziel(trennlinie);
+    unterschriften(ziel, daten.firma);
+    return std::nullopt;
+}
+
+} // namespace saldino::reports
