@@ -22,4 +22,4 @@ abhaengigkeiten_sichern() {
         { echo "Die Pakete konnten nicht installiert werden." >&2; exit 1; }
 }
 
-BAU_PAKETE=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation2)
+BAU_PAKETE=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2)

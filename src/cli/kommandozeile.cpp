@@ -86,22 +86,18 @@ std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]) {
     return aufruf;
 }
 
-// The settings as start-up reads them; a failure is reported and the
-// defaults stay, as in the window.
-masterdata::Einstellungen einstellungen(std::FILE* fehler) {
+// The settings as start-up reads them: a failure is reported, what was read
+// before it stays, and the chart is chosen only by a line 17 that could be read.
+reports::Berichtsdaten berichtsdaten(std::FILE* fehler) {
     masterdata::Einstellungen werte;
+    reports::Berichtsdaten daten;
     try {
         masterdata::lies_einstellungen(werte);
+        daten.kontenplan_nr = werte.kontenplan_index + 1;
     } catch (const runtime::Laufzeitfehler& f) {
         schreibe(fehler, "saldino-cli: einstellungen.txt: ");
         zeile(fehler, f.meldung());
     }
-    return werte;
-}
-
-reports::Berichtsdaten berichtsdaten(const masterdata::Einstellungen& werte) {
-    reports::Berichtsdaten daten;
-    daten.kontenplan_nr = werte.kontenplan_index + 1;
     daten.firma = {werte.firma[0], werte.firma[1], werte.firma[2], werte.firma[6], werte.firma[7]};
     daten.nullkonten_zeigen = werte.nullkonten_zeigen;
     return daten;
@@ -150,7 +146,7 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         return laufzeitfehler;
     }
 
-    const reports::Berichtsdaten daten = berichtsdaten(einstellungen(fehler));
+    const reports::Berichtsdaten daten = berichtsdaten(fehler);
     const reports::Zeilenziel ziel = [aus](std::string_view z) { zeile(aus, z); };
     try {
         std::optional<std::string> meldung;

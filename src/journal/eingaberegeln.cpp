@@ -195,6 +195,19 @@ double lies_betrag(std::string_view text) {
     return negativ ? -wert : wert;
 }
 
+namespace {
+
+// The amount text of a cent amount: sign, whole number, comma, two digits.
+std::string als_text(const Centbetrag& betrag) {
+    std::string text = betrag.negativ ? "-" : "";
+    text += std::to_string(betrag.ganz);
+    text += ',';
+    zwei_ziffern(text, betrag.cent);
+    return text;
+}
+
+} // namespace
+
 Centbetrag in_cent(double wert) {
     const double betrag = std::fabs(wert);
     if (!(betrag < grenze_ganzzahl)) {
@@ -213,12 +226,7 @@ Centbetrag in_cent(double wert) {
 }
 
 std::string checkmoney(std::string_view text) {
-    const Centbetrag betrag = in_cent(lies_betrag(text));
-    std::string ergebnis = betrag.negativ ? "-" : "";
-    ergebnis += std::to_string(betrag.ganz);
-    ergebnis += ',';
-    zwei_ziffern(ergebnis, betrag.cent);
-    return ergebnis;
+    return als_text(in_cent(lies_betrag(text)));
 }
 
 std::string ist_betrag(std::string_view text) {
@@ -280,7 +288,33 @@ std::string allgemeine_form(double wert) {
 }
 
 std::string betragstext(double wert) {
-    return checkmoney(allgemeine_form(wert));
+    // What follows gives checkmoney(allgemeine_form(wert)) without building
+    // and reading the general form.
+    //
+    // Most stored amounts are the double nearest to a whole number of cents
+    // k / 100. With |k| below 10^15 the 15-digit general form of such a value
+    // is k / 100 itself (the value lies within half a unit in its last bit of
+    // k / 100, far inside the 15-digit grid), and its exact cents round to k.
+    if (std::fabs(wert) < 1e13) {
+        const auto k = static_cast<std::int64_t>(std::llround(wert * 100));
+        if (static_cast<double>(k) / 100 == wert) {
+            return als_text({k < 0, static_cast<std::uint64_t>(k < 0 ? -k : k) / 100,
+                             static_cast<std::uint64_t>(k < 0 ? -k : k) % 100});
+        }
+    }
+    // Otherwise the general form is the value rounded to 15 significant
+    // digits, which is what the scientific text holds, so reading either
+    // gives the same double. The slow way remains for the error messages.
+    std::array<char, 40> puffer{};
+    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), wert,
+                                        std::chars_format::scientific, 14);
+    double gerundet = 0;
+    const auto gelesen = std::from_chars(puffer.data(), ergebnis.ptr, gerundet);
+    if (!std::isfinite(wert) || gelesen.ec != std::errc() ||
+        !(std::fabs(gerundet) < grenze_ganzzahl)) {
+        return checkmoney(allgemeine_form(wert));
+    }
+    return als_text(in_cent(gerundet));
 }
 
 } // namespace saldino::journal

@@ -85,7 +85,10 @@ protected:
     }
 
     QString position() { return seite()->Label45->text(); }
-    int gespeichert() { return static_cast<int>(verzeichnis.lies(journal::journaldatei).size() / journal::satzlaenge); }
+    int gespeichert() {
+        return static_cast<int>(verzeichnis.lies(journal::journaldatei).size() /
+                                journal::satzlaenge);
+    }
 };
 
 TEST_F(BuchungsTest, ABalancedFormIsAppendedAndBecomesTheCurrentBooking) {
@@ -154,9 +157,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Formularfall{{{"Kasse", "0,10", ""}, {"Bank", "0,20", ""}, {"Waren", "", "0,30"}}, nullptr},
         Formularfall{{{"Kasse", "-50", ""}, {"Bank", "", "-50"}}, nullptr},
-        Formularfall{{{"Kasse", "100", ""}, {"Bank", "", "90"}}, "Soll und Haben muss stets gleich groß sein!"},
+        Formularfall{{{"Kasse", "100", ""}, {"Bank", "", "90"}},
+                     "Soll und Haben muss stets gleich groß sein!"},
         Formularfall{{{"Kasse", "", ""}, {"Bank", "", ""}}, "Null Euro werden nicht gebucht!"},
-        Formularfall{{{"Kasse", "100", ""}, {"Bank", "", "100"}, {"", "5", "5"}}, "Konto nicht gefunden!"}));
+        Formularfall{{{"Kasse", "100", ""}, {"Bank", "", "100"}, {"", "5", "5"}},
+                     "Konto nicht gefunden!"}));
 
 TEST_F(BuchungsTest, AmountsAreStoredAsTypedAndNegativeOnesPass) {
     oeffne();
@@ -358,7 +363,9 @@ TEST_F(BuchungsTest, AmountFieldsNormaliseOnLeavingAndKeepBadText) {
 }
 
 TEST_F(BuchungsTest, WithoutAChartThePageSaysSo) {
-    verzeichnis.schreibe("einstellungen.txt", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n");
+    verzeichnis.schreibe(
+        "einstellungen.txt",
+        "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n");
     journal_mit(1);
     oeffne();
     EXPECT_EQ(dialoge.nimm(Art::meldung), "Du hast keinen Kontenplan ausgewählt!");
@@ -367,8 +374,8 @@ TEST_F(BuchungsTest, WithoutAChartThePageSaysSo) {
 }
 
 struct Loeschfall {
-    int position;  // the booking shown and deleted
-    int danach;    // the booking shown afterwards
+    int position; // the booking shown and deleted
+    int danach;   // the booking shown afterwards
     const char* gezeigt;
 };
 
@@ -396,7 +403,8 @@ TEST_P(Loeschen, DeletesTheShownBookingAndShowsItsSuccessor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buchung, Loeschen,
-                         ::testing::Values(Loeschfall{1, 1, "Buchung 2"}, Loeschfall{2, 2, "Buchung 3"},
+                         ::testing::Values(Loeschfall{1, 1, "Buchung 2"},
+                                           Loeschfall{2, 2, "Buchung 3"},
                                            Loeschfall{4, 3, "Buchung 3"}));
 
 TEST_F(BuchungsTest, DeletingTheOnlyBookingClearsTheFormAndNewEntryDeletesNothing) {

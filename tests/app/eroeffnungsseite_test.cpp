@@ -11,12 +11,12 @@ namespace {
 
 using journal::TBuchung;
 
-const QString frage = QStringLiteral(
-    "Achtung! Es werden alle bisherigen Buchungen gelöscht und nur diese Anfangsbestände gebucht! Fortfahren?");
+const QString frage = QStringLiteral("Achtung! Es werden alle bisherigen Buchungen gelöscht und "
+                                     "nur diese Anfangsbestände gebucht! Fortfahren?");
 
 // Rows of the supplied chart 1 ("Einfach").
-constexpr int gebaeude = 0, maschinen = 1, fuhrpark = 2, bga = 3, bank = 6, kasse = 7, eigenkapital = 8,
-              mietaufwand = 13, umsatzerloese = 16, ebk = 19;
+constexpr int gebaeude = 0, maschinen = 1, fuhrpark = 2, bga = 3, bank = 6, kasse = 7,
+              eigenkapital = 8, mietaufwand = 13, umsatzerloese = 16, ebk = 19;
 
 class EroeffnungsTest : public FensterTest {
 protected:
@@ -75,7 +75,8 @@ TEST_F(EroeffnungsTest, AnAmountTypedWithoutEnterIsBooked) {
     EXPECT_EQ(saetze[0].Nr, 0);
     EXPECT_EQ(saetze[0].Datum, "01.01.2004");
     EXPECT_EQ(saetze[0].Person, "selbst");
-    EXPECT_EQ(saetze[0].Grund, "Er\xF6" "ffnungsbuchung");
+    EXPECT_EQ(saetze[0].Grund, "Er\xF6"
+                               "ffnungsbuchung");
     EXPECT_EQ(saetze[0].Konto[0], "Bank");
     EXPECT_EQ(saetze[0].Konto[1], journal::eroeffnungsbilanzkonto());
     EXPECT_EQ(saetze[0].Soll[0], 1500.0);
@@ -166,7 +167,9 @@ TEST_F(EroeffnungsTest, AnAmountOnTheOpeningAccountItselfIsBookedOnBothLines) {
 }
 
 TEST_F(EroeffnungsTest, WithoutAChartNothingIsDeleted) {
-    verzeichnis.schreibe("einstellungen.txt", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n");
+    verzeichnis.schreibe(
+        "einstellungen.txt",
+        "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n");
     oeffne();
     EXPECT_EQ(dialoge.nimm(Art::meldung), "Du hast keinen Kontenplan ausgewählt!");
     const std::string vorher = verzeichnis.lies(journal::journaldatei);
@@ -182,7 +185,8 @@ struct Fehlerfall {
     const char* meldung;
 };
 
-class UnlesbareEingabe : public EroeffnungsTest, public ::testing::WithParamInterface<Fehlerfall> {};
+class UnlesbareEingabe : public EroeffnungsTest,
+                         public ::testing::WithParamInterface<Fehlerfall> {};
 
 TEST_P(UnlesbareEingabe, LeavesTheJournalAndTheCountersUntouched) {
     oeffne();
@@ -197,9 +201,10 @@ TEST_P(UnlesbareEingabe, LeavesTheJournalAndTheCountersUntouched) {
     EXPECT_EQ(verzeichnis.dateien().find(".tmp"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Eroeffnung, UnlesbareEingabe,
-                         ::testing::Values(Fehlerfall{"1,2,3", "01.01.04", "'1,2,3' ist kein gültiger Gleitkommawert"},
-                                           Fehlerfall{"5", "ab.cd.04", "'a' ist kein gültiger Integerwert"}));
+INSTANTIATE_TEST_SUITE_P(
+    Eroeffnung, UnlesbareEingabe,
+    ::testing::Values(Fehlerfall{"1,2,3", "01.01.04", "'1,2,3' ist kein gültiger Gleitkommawert"},
+                      Fehlerfall{"5", "ab.cd.04", "'a' ist kein gültiger Integerwert"}));
 
 TEST_F(EroeffnungsTest, EveryAccountOfALongChartCanBeBooked) {
     std::string lang;

@@ -1,11 +1,11 @@
 #include "app/fenster.h"
 #include "app/startseite.h"
 #include "backup/aufgabenseite.h"
-#include "reports/berichtsseite.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/einstellungsseite.h"
 #include "masterdata/firmenseite.h"
+#include "reports/berichtsseite.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

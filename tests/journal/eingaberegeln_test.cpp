@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <random>
 
 namespace saldino::journal {
 namespace {
@@ -31,19 +33,23 @@ std::string ergebnis_von(const std::function<std::string()>& regel) {
 class Datumsregel : public ::testing::TestWithParam<Fall> {};
 
 TEST_P(Datumsregel, GivesTheDateTextOrTheMarker) {
-    EXPECT_EQ(ergebnis_von([] { return checkdate(GetParam().eingabe, 2004); }), GetParam().ergebnis);
+    EXPECT_EQ(ergebnis_von([] { return checkdate(GetParam().eingabe, 2004); }),
+              GetParam().ergebnis);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Eingaberegeln, Datumsregel,
-    ::testing::Values(Fall{"05.03.04", "05.03.2004"}, Fall{"05.03.2004", "05.03.2004"}, Fall{"050304", "05.03.2004"},
-                      Fall{"0503", "05.03.2004"}, Fall{"01.01.99", "01.01.2099"}, Fall{"31.02.2004", "31.02.2004"},
+    ::testing::Values(Fall{"05.03.04", "05.03.2004"}, Fall{"05.03.2004", "05.03.2004"},
+                      Fall{"050304", "05.03.2004"}, Fall{"0503", "05.03.2004"},
+                      Fall{"01.01.99", "01.01.2099"}, Fall{"31.02.2004", "31.02.2004"},
                       Fall{"00.00.2004", "00.00.2004"}, Fall{"32.01.2004", "00.00.0000"},
                       Fall{"01.13.04", "00.00.0000"}, Fall{"01.01.1899", "00.00.0000"},
                       Fall{"05.03.", "00.00.0000"}, Fall{"05032004", "00.00.0000"},
-                      Fall{"05/03/2004", "00.00.0000"}, Fall{" 05.03.04", "00.00.0000"}, Fall{"", "00.00.0000"},
-                      Fall{"9999", "99.99.2004"}, Fall{"999999", "99.99.2099"}, Fall{"1.2.2004", "00.00.0000"},
-                      Fall{"12.12.1900", "12.12.1900"}, Fall{"5.3.04", "'.' ist kein gültiger Integerwert"},
+                      Fall{"05/03/2004", "00.00.0000"}, Fall{" 05.03.04", "00.00.0000"},
+                      Fall{"", "00.00.0000"}, Fall{"9999", "99.99.2004"},
+                      Fall{"999999", "99.99.2099"}, Fall{"1.2.2004", "00.00.0000"},
+                      Fall{"12.12.1900", "12.12.1900"},
+                      Fall{"5.3.04", "'.' ist kein gültiger Integerwert"},
                       Fall{"1.2.04", "'.' ist kein gültiger Integerwert"},
                       Fall{"ab.cd.04", "'a' ist kein gültiger Integerwert"},
                       Fall{"05.x3.04", "'x' ist kein gültiger Integerwert"},
@@ -62,15 +68,17 @@ TEST_P(Betragsregel, GivesTheAmountText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Eingaberegeln, Betragsregel,
-    ::testing::Values(Fall{"", "0,00"}, Fall{"5", "5,00"}, Fall{"5,5", "5,50"}, Fall{" 12 ", "12,00"},
-                      Fall{"+7", "7,00"}, Fall{",", "0,00"}, Fall{",5", "0,50"}, Fall{"0,125", "0,12"},
-                      Fall{"1,005", "1,00"}, Fall{"12,345", "12,35"}, Fall{"1,999", "2,00"}, Fall{"0,995", "0,99"},
+    ::testing::Values(Fall{"", "0,00"}, Fall{"5", "5,00"}, Fall{"5,5", "5,50"},
+                      Fall{" 12 ", "12,00"}, Fall{"+7", "7,00"}, Fall{",", "0,00"},
+                      Fall{",5", "0,50"}, Fall{"0,125", "0,12"}, Fall{"1,005", "1,00"},
+                      Fall{"12,345", "12,35"}, Fall{"1,999", "2,00"}, Fall{"0,995", "0,99"},
                       Fall{"99,995", "100,00"}, Fall{"-1,5", "-1,50"}, Fall{"-0,5", "-0,50"},
                       Fall{"-0,001", "0,00"}, Fall{"-0,995", "-0,99"}, Fall{"-1,999", "-2,00"},
-                      Fall{"1e3", "1000,00"}, Fall{"1E-2", "0,01"}, Fall{"2,5e+1", "25,00"}, Fall{"12,50", "12,50"},
-                      Fall{"5,", "5,00"}, Fall{"-0", "0,00"}, Fall{"0,375", "0,38"}, Fall{"2,675", "2,67"},
-                      Fall{"1e-400", "0,00"}, Fall{"2147483648", "2147483648,00"},
-                      Fall{"-2147483648,5", "-2147483648,50"}, Fall{"9007199254740993", "9007199254740992,00"},
+                      Fall{"1e3", "1000,00"}, Fall{"1E-2", "0,01"}, Fall{"2,5e+1", "25,00"},
+                      Fall{"12,50", "12,50"}, Fall{"5,", "5,00"}, Fall{"-0", "0,00"},
+                      Fall{"0,375", "0,38"}, Fall{"2,675", "2,67"}, Fall{"1e-400", "0,00"},
+                      Fall{"2147483648", "2147483648,00"}, Fall{"-2147483648,5", "-2147483648,50"},
+                      Fall{"9007199254740993", "9007199254740992,00"},
                       Fall{"9,2e18", "9200000000000000000,00"},
                       Fall{"1.000", "'1.000' ist kein gültiger Gleitkommawert"},
                       Fall{"1,2,3", "'1,2,3' ist kein gültiger Gleitkommawert"},
@@ -91,8 +99,8 @@ TEST_P(Betragsfilter, LetsDigitsAndCommasThrough) {
 
 INSTANTIATE_TEST_SUITE_P(Eingaberegeln, Betragsfilter,
                          ::testing::Values(Fall{"12,50", "12,50"}, Fall{"100", "100"}, Fall{"", ""},
-                                           Fall{"-5", "0,00"}, Fall{"1.000", "0,00"}, Fall{" 5", "0,00"},
-                                           Fall{"1,2,3", "1,2,3"}));
+                                           Fall{"-5", "0,00"}, Fall{"1.000", "0,00"},
+                                           Fall{" 5", "0,00"}, Fall{"1,2,3", "1,2,3"}));
 
 struct Zahlfall {
     double wert;
@@ -121,22 +129,23 @@ TEST_P(AllgemeineForm, WritesFifteenDigitsAtMost) {
 
 INSTANTIATE_TEST_SUITE_P(
     Eingaberegeln, AllgemeineForm,
-    ::testing::Values(Zahlfall{0.0, "0", "0,00"}, Zahlfall{-0.0, "0", "0,00"}, Zahlfall{0.1 + 0.2, "0,3", "0,30"},
-                      Zahlfall{cent_summe(100, 0.01), "1", "1,00"}, Zahlfall{cent_summe(30, 0.1), "3", "3,00"}, Zahlfall{cent_summe(10, 0.1), "1", "1,00"},
-                      Zahlfall{1500, "1500", "1500,00"}, Zahlfall{12.5, "12,5", "12,50"},
-                      Zahlfall{-3.75, "-3,75", "-3,75"}, Zahlfall{1e-5, "1E-5", "0,00"},
-                      Zahlfall{0.0001, "0,0001", "0,00"}, Zahlfall{-0.00012, "-0,00012", "0,00"},
-                      Zahlfall{1e15, "1E15", "1000000000000000,00"},
-                      Zahlfall{1e16, "1E16", "10000000000000000,00"},
-                      Zahlfall{123456789012345.0, "123456789012345", "123456789012345,00"},
-                      Zahlfall{1234567890123456.0, "1,23456789012346E15", "1234567890123460,00"},
-                      Zahlfall{1.5e20, "1,5E20", "'1,5E20' ist kein gültiger Gleitkommawert"},
-                      Zahlfall{-2.5e-7, "-2,5E-7", "0,00"}, Zahlfall{1.0 / 3.0, "0,333333333333333", "0,33"},
-                      Zahlfall{2.0 / 3.0, "0,666666666666667", "0,67"},
-                      Zahlfall{std::numeric_limits<double>::quiet_NaN(), "NAN",
-                               "'NAN' ist kein gültiger Gleitkommawert"},
-                      Zahlfall{-std::numeric_limits<double>::infinity(), "-INF",
-                               "'-INF' ist kein gültiger Gleitkommawert"}));
+    ::testing::Values(
+        Zahlfall{0.0, "0", "0,00"}, Zahlfall{-0.0, "0", "0,00"}, Zahlfall{0.1 + 0.2, "0,3", "0,30"},
+        Zahlfall{cent_summe(100, 0.01), "1", "1,00"}, Zahlfall{cent_summe(30, 0.1), "3", "3,00"},
+        Zahlfall{cent_summe(10, 0.1), "1", "1,00"}, Zahlfall{1500, "1500", "1500,00"},
+        Zahlfall{12.5, "12,5", "12,50"}, Zahlfall{-3.75, "-3,75", "-3,75"},
+        Zahlfall{1e-5, "1E-5", "0,00"}, Zahlfall{0.0001, "0,0001", "0,00"},
+        Zahlfall{-0.00012, "-0,00012", "0,00"}, Zahlfall{1e15, "1E15", "1000000000000000,00"},
+        Zahlfall{1e16, "1E16", "10000000000000000,00"},
+        Zahlfall{123456789012345.0, "123456789012345", "123456789012345,00"},
+        Zahlfall{1234567890123456.0, "1,23456789012346E15", "1234567890123460,00"},
+        Zahlfall{1.5e20, "1,5E20", "'1,5E20' ist kein gültiger Gleitkommawert"},
+        Zahlfall{-2.5e-7, "-2,5E-7", "0,00"}, Zahlfall{1.0 / 3.0, "0,333333333333333", "0,33"},
+        Zahlfall{2.0 / 3.0, "0,666666666666667", "0,67"},
+        Zahlfall{std::numeric_limits<double>::quiet_NaN(), "NAN",
+                 "'NAN' ist kein gültiger Gleitkommawert"},
+        Zahlfall{-std::numeric_limits<double>::infinity(), "-INF",
+                 "'-INF' ist kein gültiger Gleitkommawert"}));
 
 TEST(Betragsregel, AnAmountTextComesBackUnchanged) {
     for (const char* text : {"0,00", "12,50", "-3,75", "1000,00", "99999999,99", "-0,01"}) {
@@ -148,6 +157,57 @@ TEST(Betrag, ReadsTheValueWithoutRounding) {
     EXPECT_EQ(lies_betrag("12,345"), 12.345);
     EXPECT_EQ(lies_betrag(""), 0.0);
     EXPECT_EQ(lies_betrag(" -1,5e2 "), -150.0);
+}
+
+} // namespace
+} // namespace saldino::journal
+
+namespace saldino::journal {
+namespace {
+
+// The amount text of a stored value is computed without the general form;
+// it must still be the amount rule applied to that form, for every kind of value.
+TEST(Betragstext, IsTheAmountRuleOfTheGeneralForm) {
+    std::mt19937_64 zufall(2004);
+    std::vector<double> werte = {0.0,
+                                 -0.0,
+                                 0.005,
+                                 0.015,
+                                 0.125,
+                                 1.005,
+                                 2.675,
+                                 99.995,
+                                 -0.995,
+                                 1e-5,
+                                 0.1 + 0.2,
+                                 1e13 - 0.005,
+                                 9999999999999.99,
+                                 123456789012.345,
+                                 1e15,
+                                 1e16,
+                                 9.2e18,
+                                 -9.2e18,
+                                 5e-324,
+                                 2.2250738585072014e-308};
+    std::uniform_int_distribution<std::int64_t> cent(-10'000'000'000'000, 10'000'000'000'000);
+    std::uniform_real_distribution<double> beliebig(-1e6, 1e6);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < 20000; ++i) {
+        werte.push_back(static_cast<double>(cent(zufall)) / 100);
+        werte.push_back(beliebig(zufall));
+        double summe = 0;
+        for (int j = 0; j < 7; ++j) {
+            summe += static_cast<double>(cent(zufall) % 100000) / 100;
+        }
+        werte.push_back(summe);
+        const double roh = std::bit_cast<double>(bits(zufall));
+        if (std::isfinite(roh) && std::fabs(roh) < 9e18) {
+            werte.push_back(roh);
+        }
+    }
+    for (double wert : werte) {
+        ASSERT_EQ(betragstext(wert), checkmoney(allgemeine_form(wert))) << std::hexfloat << wert;
+    }
 }
 
 } // namespace

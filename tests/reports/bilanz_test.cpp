@@ -32,15 +32,18 @@ protected:
     }
 
     test::Arbeitsverzeichnis verzeichnis;
-    Berichtsdaten daten{
-        1, {"Muster GmbH", runtime::utf8_nach_cp1252("Hauptstraße 1"), "Musterstadt", "Buchhalter", "Inhaber"}, false};
+    Berichtsdaten daten{1,
+                        {"Muster GmbH", runtime::utf8_nach_cp1252("Hauptstraße 1"), "Musterstadt",
+                         "Buchhalter", "Inhaber"},
+                        false};
     std::optional<std::string> meldung;
 };
 
 const std::string strich = "---------------------------------------------\n";
 
 std::string konto(const std::string& name, const std::string& betrag) {
-    return name + std::string(35 - name.size(), ' ') + std::string(10 - betrag.size(), ' ') + betrag + "\n";
+    return name + std::string(35 - name.size(), ' ') + std::string(10 - betrag.size(), ' ') +
+           betrag + "\n";
 }
 
 std::string summe(const std::string& label, const std::string& betrag) {
@@ -53,7 +56,8 @@ TEST_F(BilanzTest, TheWorkedExampleComesOutToTheLetter) {
     buche({{ebk, 600, 0}, {"Eigenkapital", 0, 600}});
     buche({{"Bank", 500, 0}, {"Ertrag", 0, 500}});
     buche({{"Aufwand", 200, 0}, {"Bank", 0, 200}});
-    EXPECT_EQ(bericht(), test::Arbeitsverzeichnis::lies_datei(SALDINO_FIXTURES_DIR "/bilanz_beispiel.txt"));
+    EXPECT_EQ(bericht(),
+              test::Arbeitsverzeichnis::lies_datei(SALDINO_FIXTURES_DIR "/bilanz_beispiel.txt"));
     EXPECT_FALSE(meldung);
 }
 
@@ -74,17 +78,19 @@ TEST_F(BilanzTest, LiabilitiesAndRevenuesInDebitExcessCountNegative) {
     plan("Bank<B> A  B\r\nDarlehen<B> P  B\r\nAufwand<G> A  B\r\nErtrag<G> E  B\r\n");
     buche({{"Darlehen", 100, 0}, {"Bank", 0, 100}});
     buche({{"Ertrag", 30, 0}, {"Bank", 0, 30}});
-    EXPECT_EQ(rumpf(), "Aktiva\n" + strich + konto("Bank", "-130,00") + strich + summe("Summe: ", "-130,00") +
-                           strich + "Passiva:\n" + konto("Darlehen", "-100,00") +
-                           summe("Gewinn-/Verlustvortrag", "-30,00") + strich + summe("Summe: ", "-130,00") +
-                           strich + " \n" + std::string(21, ' ') + "GuV" + std::string(21, ' ') + "\n" + strich +
-                           "Soll:\n" + strich + summe("Summe: ", "0,00") + strich + "Haben:\n" +
-                           konto("Ertrag", "-30,00") + summe("Verlust:", "30,00") + strich +
-                           summe("Summe: ", "0,00") + strich);
+    EXPECT_EQ(rumpf(),
+              "Aktiva\n" + strich + konto("Bank", "-130,00") + strich +
+                  summe("Summe: ", "-130,00") + strich + "Passiva:\n" +
+                  konto("Darlehen", "-100,00") + summe("Gewinn-/Verlustvortrag", "-30,00") +
+                  strich + summe("Summe: ", "-130,00") + strich + " \n" + std::string(21, ' ') +
+                  "GuV" + std::string(21, ' ') + "\n" + strich + "Soll:\n" + strich +
+                  summe("Summe: ", "0,00") + strich + "Haben:\n" + konto("Ertrag", "-30,00") +
+                  summe("Verlust:", "30,00") + strich + summe("Summe: ", "0,00") + strich);
 }
 
 TEST_F(BilanzTest, ZeroAccountsShowOnlyWithTheSwitchButAlwaysOpenTheirSection) {
-    plan("Kasse<B> A  B\r\nBank<B> A  B\r\nEigenkapital<B> P  B\r\nMiete<G> A  B\r\nErtrag<G> E  B\r\n");
+    plan("Kasse<B> A  B\r\nBank<B> A  B\r\nEigenkapital<B> P  B\r\nMiete<G> A  B\r\nErtrag<G> E  "
+         "B\r\n");
     buche({{"Kasse", 50, 0}, {"Eigenkapital", 0, 50}});
     buche({{"Bank", 0.001, 0}, {"Eigenkapital", 0, 0.001}});
     const std::string ohne = rumpf();
@@ -104,17 +110,19 @@ TEST_F(BilanzTest, TheOpeningAccountNeverShowsNorCounts) {
     daten.nullkonten_zeigen = true;
     const std::string text = rumpf();
     EXPECT_EQ(text.find("Eröffnungsbilanzkonto"), std::string::npos);
-    EXPECT_EQ(text, "Aktiva\n" + strich + konto("Bank", "70,00") + strich + summe("Summe: ", "70,00") + strich +
-                        "Passiva:\n" + konto("Eigenkapital", "70,00") + strich + summe("Summe: ", "70,00") + strich);
+    EXPECT_EQ(text, "Aktiva\n" + strich + konto("Bank", "70,00") + strich +
+                        summe("Summe: ", "70,00") + strich + "Passiva:\n" +
+                        konto("Eigenkapital", "70,00") + strich + summe("Summe: ", "70,00") +
+                        strich);
 }
 
 TEST_F(BilanzTest, APassiveFirstLineLeavesAktivaEmptyAndWithoutSAccountsThereIsNoResult) {
     plan("Eigenkapital<B> P  B\r\nBank<B> A  B\r\nErtrag<G> E  B\r\n");
     buche({{"Bank", 10, 0}, {"Ertrag", 0, 10}});
-    EXPECT_EQ(rumpf(), "Aktiva\n" + strich + strich + summe("Summe: ", "0,00") + strich + "Passiva:\n" +
-                           konto("Bank", "10,00") + " \n" + std::string(21, ' ') + "GuV" + std::string(21, ' ') +
-                           "\n" + strich + "Soll:\n" + konto("Ertrag", "10,00") + strich +
-                           summe("Summe: ", "20,00") + strich);
+    EXPECT_EQ(rumpf(), "Aktiva\n" + strich + strich + summe("Summe: ", "0,00") + strich +
+                           "Passiva:\n" + konto("Bank", "10,00") + " \n" + std::string(21, ' ') +
+                           "GuV" + std::string(21, ' ') + "\n" + strich + "Soll:\n" +
+                           konto("Ertrag", "10,00") + strich + summe("Summe: ", "20,00") + strich);
 }
 
 TEST_F(BilanzTest, WithoutHAccountsALossStillGetsItsLine) {
@@ -132,9 +140,10 @@ TEST_F(BilanzTest, WithoutHAccountsALossStillGetsItsLine) {
 TEST_F(BilanzTest, ADuplicateAccountShowsAndCountsTwice) {
     plan("Bank<B> A  B\r\nBank<B> A  B\r\nEigenkapital<B> P  B\r\n");
     buche({{"Bank", 25, 0}, {"Eigenkapital", 0, 25}});
-    EXPECT_EQ(rumpf(), "Aktiva\n" + strich + konto("Bank", "25,00") + konto("Bank", "25,00") + strich +
-                           summe("Summe: ", "50,00") + strich + "Passiva:\n" + konto("Eigenkapital", "25,00") +
-                           strich + summe("Summe: ", "25,00") + strich);
+    EXPECT_EQ(rumpf(), "Aktiva\n" + strich + konto("Bank", "25,00") + konto("Bank", "25,00") +
+                           strich + summe("Summe: ", "50,00") + strich + "Passiva:\n" +
+                           konto("Eigenkapital", "25,00") + strich + summe("Summe: ", "25,00") +
+                           strich);
 }
 
 TEST_F(BilanzTest, ALongNamePushesItsAmountRight) {

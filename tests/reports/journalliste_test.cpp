@@ -11,13 +11,15 @@ namespace {
 
 using test::buche;
 
-const std::string kopf = "Nr.   Datum      Konto                S/H Person                     Grund"
-                         "                          Betrag\n";
+const std::string kopf =
+    "Nr.   Datum      Konto                S/H Person                     Grund"
+    "                          Betrag\n";
 
 std::vector<std::string> zeilen(const std::string& text) {
     std::vector<std::string> ergebnis;
     std::size_t anfang = 0;
-    for (std::size_t ende; (ende = text.find('\n', anfang)) != std::string::npos; anfang = ende + 1) {
+    for (std::size_t ende; (ende = text.find('\n', anfang)) != std::string::npos;
+         anfang = ende + 1) {
         ergebnis.push_back(text.substr(anfang, ende - anfang));
     }
     return ergebnis;
@@ -25,7 +27,9 @@ std::vector<std::string> zeilen(const std::string& text) {
 
 class JournallisteTest : public ::testing::Test {
 protected:
-    std::string liste() { return test::text_von([](const Zeilenziel& ziel) { journalliste(ziel); }); }
+    std::string liste() {
+        return test::text_von([](const Zeilenziel& ziel) { journalliste(ziel); });
+    }
 
     test::Arbeitsverzeichnis verzeichnis;
 };
@@ -48,10 +52,12 @@ TEST_F(JournallisteTest, ListsDebitLinesBeforeCreditLines) {
     buche({{"Waren", 10, 4}, {"Bank", 0, 6}, {"Kasse", -2, -2}}, "gemischt");
     const auto z = zeilen(liste());
     ASSERT_EQ(z.size(), 8u);
-    EXPECT_EQ(z[1], "1     05.03.2004 Kasse                 S  Meier                      Einzahlung"
-                    "                    1500,00");
-    EXPECT_EQ(z[2], "1     05.03.2004 Bank                  H  Meier                      Einzahlung"
-                    "                    1500,00");
+    EXPECT_EQ(z[1],
+              "1     05.03.2004 Kasse                 S  Meier                      Einzahlung"
+              "                    1500,00");
+    EXPECT_EQ(z[2],
+              "1     05.03.2004 Bank                  H  Meier                      Einzahlung"
+              "                    1500,00");
     EXPECT_EQ(z[1].size(), 106u);
     EXPECT_EQ(z[3].substr(0, 40), "3     01.01.2004 Waren                 S");
     EXPECT_EQ(z[4].substr(0, 40), "3     01.01.2004 Kasse                 S");
@@ -65,7 +71,8 @@ TEST_F(JournallisteTest, WideValuesMoveTheRestOfTheirLine) {
     buche({{"Kasse", 1, 0}}, std::string(25, 'g'), "");
     buche({{"Kasse", 1, 0}}, std::string(26, 'g'), "01.01.2004", std::string(30, 'p'));
     const auto z = zeilen(liste());
-    EXPECT_EQ(z[1], "1      Kasse                 S                             " + std::string(25, 'g') + "       1,00");
+    EXPECT_EQ(z[1], "1      Kasse                 S                             " +
+                        std::string(25, 'g') + "       1,00");
     EXPECT_EQ(z[2], "2     01.01.2004 Kasse                 S  " + std::string(23, 'p') + "... " +
                         std::string(23, 'g') + "...       1,00");
 }

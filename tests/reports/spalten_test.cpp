@@ -20,7 +20,8 @@ class Spalten : public ::testing::TestWithParam<Spaltenfall> {};
 
 TEST_P(Spalten, PadOrCutToTheWidth) {
     const auto& fall = GetParam();
-    EXPECT_EQ(fall.rechts ? printf(fall.text, fall.breite) : printr(fall.text, fall.breite), fall.ergebnis);
+    EXPECT_EQ(fall.rechts ? printf(fall.text, fall.breite) : printr(fall.text, fall.breite),
+              fall.ergebnis);
 }
 
 const std::string name30 = "Abcdefghijklmnopqrstuvwxyz1234";
@@ -28,14 +29,16 @@ const std::string name25 = name30.substr(0, 25);
 
 INSTANTIATE_TEST_SUITE_P(
     Berichte, Spalten,
-    ::testing::Values(Spaltenfall{false, "Datum", 9, "Datum     "}, Spaltenfall{true, "Betrag", 10, "     Betrag"},
+    ::testing::Values(Spaltenfall{false, "Datum", 9, "Datum     "},
+                      Spaltenfall{true, "Betrag", 10, "     Betrag"},
                       Spaltenfall{true, "1500,00", 37, std::string(31, ' ') + "1500,00"},
                       Spaltenfall{false, name30, 25, name30.substr(0, 23) + "..."},
                       Spaltenfall{false, name25, 25, name25}, Spaltenfall{false, "", 4, "     "},
-                      Spaltenfall{true, "", 4, "     "}, Spaltenfall{false, "12345678901", 10, "12345678..."},
-                      Spaltenfall{true, "12345678,90", 10, "12345678..."}, Spaltenfall{false, "abc", 2, "..."},
-                      Spaltenfall{true, "abc", 0, "..."}, Spaltenfall{false, "abc", -3, "..."},
-                      Spaltenfall{true, "", 0, ""}));
+                      Spaltenfall{true, "", 4, "     "},
+                      Spaltenfall{false, "12345678901", 10, "12345678..."},
+                      Spaltenfall{true, "12345678,90", 10, "12345678..."},
+                      Spaltenfall{false, "abc", 2, "..."}, Spaltenfall{true, "abc", 0, "..."},
+                      Spaltenfall{false, "abc", -3, "..."}, Spaltenfall{true, "", 0, ""}));
 
 TEST(Berichtszeilen, AnAccountLineIsNeverCut) {
     EXPECT_EQ(kontozeile("Bank", 900), "Bank" + std::string(31, ' ') + "    900,00");

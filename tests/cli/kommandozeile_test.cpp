@@ -1,0 +1,151 @@
+#include "cli/kommandozeile.h"
+
+#include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/bericht.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+namespace saldino::cli {
+namespace {
+
+using test::buche;
+
+std::string lies(std::FILE* datei) {
+    std::rewind(datei);
+    std::string text;
+    for (int c; (c = std::fgetc(datei)) != EOF;) {
+        text += static_cast<char>(c);
+    }
+    return text;
+}
+
+struct Lauf {
+    int status;
+    std::string aus;
+    std::string fehler;
+};
+
+Lauf starte(std::vector<const char*> argumente) {
+    argumente.insert(argumente.begin(), "saldino-cli");
+    std::FILE* aus = std::tmpfile();
+    std::FILE* fehler = std::tmpfile();
+    Lauf lauf;
+    lauf.status = ausfuehren(static_cast<int>(argumente.size()), argumente.data(), aus, fehler);
+    lauf.aus = lies(aus);
+    lauf.fehler = lies(fehler);
+    std::fclose(aus);
+    std::fclose(fehler);
+    return lauf;
+}
+
+class KommandozeileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        verzeichnis.schreibe(
+            "einstellungen.txt",
+            runtime::utf8_nach_cp1252("Muster GmbH\r\nHauptstraße 1\r\nMusterstadt\r\n\r\n\r\n\r\n"
+                                      "Buchhalter\r\nInhaber\r\ntrue\r\n0,00\r\nfalse\r\n2005\r\n"
+                                      "\r\n\r\n\r\n\r\n1\r\n"));
+        verzeichnis.schreibe(
+            "Kontenplan2.txt",
+            runtime::utf8_nach_cp1252("Bank<B> A  B\r\nEigenkapital<B> P  B\r\nAufwand<G> A  B\r\n"
+                                      "Ertrag<G> E  B\r\nZinsertrag<G> E  N\r\n"));
+        const std::string ebk = "Eröffnungsbilanzkonto";
+        buche({{"Bank", 600, 0}, {ebk, 0, 600}});
+        buche({{ebk, 600, 0}, {"Eigenkapital", 0, 600}});
+        buche({{"Bank", 500, 0}, {"Ertrag", 0, 500}});
+        buche({{"Aufwand", 200, 0}, {"Bank", 0, 200}});
+    }
+
+    test::Arbeitsverzeichnis verzeichnis;
+};
+
+TEST_F(KommandozeileTest, PrintsTheBalanceSheetInUtf8) {
+    const Lauf lauf = starte({"bilanz"});
+    EXPECT_EQ(lauf.status, erfolg);
+    EXPECT_EQ(lauf.aus,
+              test::Arbeitsverzeichnis::lies_datei(SALDINO_FIXTURES_DIR "/bilanz_beispiel.txt"));
+    EXPECT_EQ(lauf.fehler, "");
+}
+
+TEST_F(KommandozeileTest, WorksOnTheDirectoryGiven) {
+    const auto ort = verzeichnis.pfad().string();
+    std::filesystem::current_path("/");
+    const Lauf lauf = starte({"--dir", ort.c_str(), "journal"});
+    EXPECT_EQ(lauf.status, erfolg);
+    EXPECT_EQ(std::count(lauf.aus.begin(), lauf.aus.end(), '\n'), 9);
+    EXPECT_TRUE(lauf.aus.starts_with("Nr.   Datum"));
+    const Lauf fehlt = starte({"--dir", "/gibt/es/nicht", "journal"});
+    EXPECT_EQ(fehlt.status, laufzeitfehler);
+    EXPECT_EQ(fehlt.fehler, "saldino-cli: /gibt/es/nicht: Datei nicht gefunden\n");
+}
+
+TEST_F(KommandozeileTest, ListsTheChartWithTabs) {
+    const Lauf lauf = starte({"kontenplan"});
+    EXPECT_EQ(lauf.status, erfolg);
+    EXPECT_EQ(lauf.aus,
+              "Bank\t*\t\tA\t\nEigenkapital\t*\t\tP\t\nAufwand\t\t*\tS\tB\nErtrag\t\t*\tH\tB\n"
+              "Zinsertrag\t\t*\tH\tN\n");
+}
+
+TEST_F(KommandozeileTest, WithoutAChartTheMessageGoesToStandardError) {
+    std::string text = verzeichnis.lies("einstellungen.txt");
+    verzeichnis.schreibe("einstellungen.txt", text.substr(0, text.size() - 3) + "-1\r\n");
+    const Lauf bilanz = starte({"bilanz"});
+    EXPECT_EQ(bilanz.status, programmmeldung);
+    EXPECT_EQ(bilanz.aus, "Bilanz der Muster GmbH\nHauptstraße 1\nMusterstadt\n");
+    EXPECT_EQ(bilanz.fehler, "Du hast keinen Kontenplan ausgewählt!\n");
+    const Lauf plan = starte({"kontenplan"});
+    EXPECT_EQ(plan.status, erfolg);
+    EXPECT_EQ(plan.aus, "");
+}
+
+TEST_F(KommandozeileTest, AFileErrorEndsWithStatusTwoAfterTheLinesBuilt) {
+    verzeichnis.entferne("buchungen.dat");
+    const Lauf bilanz = starte({"bilanz"});
+    EXPECT_EQ(bilanz.status, laufzeitfehler);
+    EXPECT_EQ(bilanz.aus, "Bilanz der Muster GmbH\nHauptstraße 1\nMusterstadt\n");
+    EXPECT_EQ(bilanz.fehler, "Datei nicht gefunden\n");
+    const Lauf journal = starte({"journal"});
+    EXPECT_EQ(journal.status, laufzeitfehler);
+    EXPECT_EQ(journal.aus, "");
+}
+
+TEST_F(KommandozeileTest, AMissingSettingsFileIsReportedAndTheDefaultsServe) {
+    verzeichnis.entferne("einstellungen.txt");
+    const Lauf lauf = starte({"bilanz"});
+    EXPECT_EQ(lauf.status, programmmeldung);
+    EXPECT_EQ(lauf.aus, "Bilanz der \n\n\n");
+    EXPECT_EQ(lauf.fehler, "saldino-cli: einstellungen.txt: Datei nicht gefunden\n"
+                           "Du hast keinen Kontenplan ausgewählt!\n");
+}
+
+class FalscherAufruf : public ::testing::TestWithParam<std::vector<const char*>> {};
+
+TEST_P(FalscherAufruf, PrintsTheUsage) {
+    const Lauf lauf = starte(GetParam());
+    EXPECT_EQ(lauf.status, falscher_aufruf);
+    EXPECT_TRUE(lauf.fehler.starts_with("Aufruf: saldino-cli")) << lauf.fehler;
+    EXPECT_EQ(lauf.aus, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kommandozeile, FalscherAufruf,
+                         ::testing::Values(std::vector<const char*>{},
+                                           std::vector<const char*>{"bilanzen"},
+                                           std::vector<const char*>{"bilanz", "zuviel"},
+                                           std::vector<const char*>{"--dir"},
+                                           std::vector<const char*>{"--dir", "x"}));
+
+TEST(Kommandozeile, HelpIsGermanAndEnglish) {
+    const Lauf lauf = starte({"--help"});
+    EXPECT_EQ(lauf.status, erfolg);
+    EXPECT_NE(lauf.aus.find("Befehle:"), std::string::npos);
+    EXPECT_NE(lauf.aus.find("Commands:"), std::string::npos);
+}
+
+} // namespace
+} // namespace saldino::cli
