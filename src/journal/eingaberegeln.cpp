@@ -270,19 +270,26 @@ std::string allgemeine_form(double wert) {
         if (zehnerpotenz >= 0) {
             const auto stellen = static_cast<std::size_t>(zehnerpotenz) + 1;
             if (ziffern.size() <= stellen) {
-                text += ziffern + std::string(stellen - ziffern.size(), '0');
+                text.append(ziffern);
+                text.append(stellen - ziffern.size(), '0');
             } else {
-                text += ziffern.substr(0, stellen) + "," + ziffern.substr(stellen);
+                text.append(ziffern, 0, stellen);
+                text += ',';
+                text.append(ziffern, stellen);
             }
         } else {
-            text += "0," + std::string(static_cast<std::size_t>(-zehnerpotenz - 1), '0') + ziffern;
+            text.append("0,");
+            text.append(static_cast<std::size_t>(-zehnerpotenz - 1), '0');
+            text.append(ziffern);
         }
     } else {
-        text += ziffern.substr(0, 1);
+        text += ziffern[0];
         if (ziffern.size() > 1) {
-            text += "," + ziffern.substr(1);
+            text += ',';
+            text.append(ziffern, 1);
         }
-        text += "E" + std::to_string(zehnerpotenz);
+        text += 'E';
+        text.append(std::to_string(zehnerpotenz));
     }
     return text;
 }
