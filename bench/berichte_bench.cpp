@@ -3,8 +3,10 @@
 #include "journal_generator.h"
 
 #include "journal/buchung.h"
+#include "reports/betriebsergebnis.h"
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
+#include "reports/kontenblatt.h"
 #include "runtime/dateien.h"
 
 #include <benchmark/benchmark.h>
@@ -54,6 +56,29 @@ void Bilanz(benchmark::State& state) {
     }
 }
 
+void Betriebsergebnis(benchmark::State& state) {
+    in_arbeitsverzeichnis(static_cast<int>(state.range(0)));
+    reports::Berichtsdaten daten;
+    daten.kontenplan_nr = 1;
+    for (auto _ : state) {
+        std::size_t zeichen = 0;
+        reports::betriebsergebnis(
+            daten, [&zeichen](std::string_view zeile) { zeichen += zeile.size() + 1; });
+        benchmark::DoNotOptimize(zeichen);
+    }
+}
+
+// The sheet of one of the 99 accounts.
+void Kontenblatt(benchmark::State& state) {
+    in_arbeitsverzeichnis(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        std::size_t zeichen = 0;
+        reports::kontenblatt("Aktivkonto 7",
+                             [&zeichen](std::string_view zeile) { zeichen += zeile.size() + 1; });
+        benchmark::DoNotOptimize(zeichen);
+    }
+}
+
 void Journal(benchmark::State& state) {
     in_arbeitsverzeichnis(static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -67,6 +92,8 @@ void Journal(benchmark::State& state) {
 
 BENCHMARK(Lesen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Bilanz)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Betriebsergebnis)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Kontenblatt)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Journal)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -14,8 +14,10 @@
 #include "masterdata/kontenplan.h"
 #include "masterdata/kontenplanseite.h"
 #include "reports/berichtsseite.h"
+#include "reports/betriebsergebnis.h"
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
+#include "reports/kontenblattseite.h"
 #include "runtime/fehler.h"
 
 #include <QApplication>
@@ -122,11 +124,6 @@ void TForm1::panels_anlegen() {
 }
 
 void TForm1::seiten_anlegen() {
-    const auto leere_seite = [this](const char* name) {
-        auto* seite = new QWidget(PageControl1);
-        seite->setObjectName(QString::fromLatin1(name));
-        return seite;
-    };
     TabSheet1 = new StartSeite(*this, PageControl1);
     TabSheet2 = new masterdata::FirmenSeite(*this, PageControl1);
     TabSheet3 = new journal::EroeffnungsSeite(*this, PageControl1);
@@ -140,8 +137,10 @@ void TForm1::seiten_anlegen() {
     TabSheet7 = new masterdata::EinstellungsSeite(*this, PageControl1);
     TabSheet8 = new backup::AufgabenSeite(*this, PageControl1);
     TabSheet9 = new masterdata::KontenplanSeite(*this, PageControl1);
-    TabSheet10 = leere_seite("TabSheet10");
-    TabSheet11 = leere_seite("TabSheet11");
+    TabSheet10 = new reports::KontenblattSeite(*this, PageControl1);
+    TabSheet11 = new reports::Berichtsseite(*this, PageControl1, "TabSheet11", "Memo4",
+                                            {"Courier New", 16, true});
+    zeige_handler(TabSheet11, [this] { TabSheet11Show(); });
     for (QWidget* seite : std::initializer_list<QWidget*>{
              TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6, TabSheet7, TabSheet8,
              TabSheet9, TabSheet10, TabSheet11}) {
@@ -253,6 +252,13 @@ void TForm1::TabSheet6Show() {
     TabSheet6->zeige([](const reports::Zeilenziel& ziel) {
         reports::journalliste(ziel);
         return std::optional<std::string>();
+    });
+}
+
+void TForm1::TabSheet11Show() {
+    const reports::Berichtsdaten daten = berichtsdaten();
+    TabSheet11->zeige([&daten](const reports::Zeilenziel& ziel) {
+        return reports::betriebsergebnis(daten, ziel);
     });
 }
 

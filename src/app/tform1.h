@@ -29,6 +29,7 @@ class AufgabenSeite;
 }
 namespace saldino::reports {
 class Berichtsseite;
+class KontenblattSeite;
 struct Berichtsdaten;
 } // namespace saldino::reports
 
@@ -78,6 +79,7 @@ public:
 
     void TabSheet5Show();
     void TabSheet6Show();
+    void TabSheet11Show();
 
     // Whether `text` (Windows-1252) names an account of the selected chart;
     // without a chart the user is told so and the answer is false.
@@ -110,8 +112,8 @@ public:
     masterdata::EinstellungsSeite* TabSheet7 = nullptr;
     backup::AufgabenSeite* TabSheet8 = nullptr;
     masterdata::KontenplanSeite* TabSheet9 = nullptr;
-    QWidget* TabSheet10 = nullptr;
-    QWidget* TabSheet11 = nullptr;
+    reports::KontenblattSeite* TabSheet10 = nullptr;
+    reports::Berichtsseite* TabSheet11 = nullptr;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;

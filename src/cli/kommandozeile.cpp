@@ -2,8 +2,10 @@
 
 #include "masterdata/einstellungen.h"
 #include "masterdata/kontenplan.h"
+#include "reports/betriebsergebnis.h"
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
+#include "reports/kontenblatt.h"
 #include "runtime/fehler.h"
 #include "runtime/text.h"
 
@@ -27,7 +29,11 @@ constexpr std::string_view hilfe =
     "\n"
     "Befehle:\n"
     "  bilanz       Bilanz und GuV\n"
+    "  betriebsergebnis\n"
+    "               Betriebsergebnis und neutrales Ergebnis\n"
     "  journal      das Journal, eine Zeile je Betrag\n"
+    "  kontenblatt KONTO\n"
+    "               das Kontenblatt eines Kontos des Kontenplans\n"
     "  kontenplan   der gewählte Kontenplan: Bezeichnung, Bilanz, GuV, Seite und\n"
     "               B/N je Zeile, durch Tabulatoren getrennt\n"
     "\n"
@@ -43,7 +49,11 @@ constexpr std::string_view hilfe =
     "\n"
     "Commands:\n"
     "  bilanz       balance sheet and profit-and-loss account\n"
+    "  betriebsergebnis\n"
+    "               operating result and neutral result\n"
     "  journal      the journal, one line per amount\n"
+    "  kontenblatt ACCOUNT\n"
+    "               the T-account sheet of one account of the chart\n"
     "  kontenplan   the selected chart: name, balance-sheet mark, P&L mark, side\n"
     "               and operating/neutral mark per line, separated by tabs\n"
     "\n"
@@ -116,6 +126,19 @@ int kontenplan(const reports::Berichtsdaten& daten, std::FILE* aus) {
     return erfolg;
 }
 
+// The sheet of an account that the page's list offers: a name of the chart.
+std::optional<std::string> kontenblatt(const reports::Berichtsdaten& daten,
+                                       const std::string& konto, const reports::Zeilenziel& ziel) {
+    if (daten.kontenplan_nr == 0) {
+        return runtime::utf8_nach_cp1252("Du hast keinen Kontenplan ausgewählt!");
+    }
+    if (!masterdata::Kontenplan(daten.kontenplan_nr).ist_konto(konto)) {
+        return "Konto nicht gefunden!";
+    }
+    reports::kontenblatt(konto, ziel);
+    return std::nullopt;
+}
+
 } // namespace
 
 int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fehler) {
@@ -136,8 +159,11 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         return falsch();
     }
     const std::string& befehl = aufruf->befehl;
-    const bool bekannt = befehl == "bilanz" || befehl == "journal" || befehl == "kontenplan";
-    if (!bekannt || !aufruf->argumente.empty()) {
+    const bool ohne_argument = befehl == "bilanz" || befehl == "betriebsergebnis" ||
+                               befehl == "journal" || befehl == "kontenplan";
+    const bool mit_argument = befehl == "kontenblatt";
+    if (!(ohne_argument && aufruf->argumente.empty()) &&
+        !(mit_argument && aufruf->argumente.size() == 1)) {
         return falsch();
     }
     if (!aufruf->verzeichnis.empty() && ::chdir(aufruf->verzeichnis.c_str()) != 0) {
@@ -152,6 +178,10 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         std::optional<std::string> meldung;
         if (befehl == "bilanz") {
             meldung = reports::bilanz(daten, ziel);
+        } else if (befehl == "betriebsergebnis") {
+            meldung = reports::betriebsergebnis(daten, ziel);
+        } else if (befehl == "kontenblatt") {
+            meldung = kontenblatt(daten, runtime::utf8_nach_cp1252(aufruf->argumente[0]), ziel);
         } else if (befehl == "journal") {
             reports::journalliste(ziel);
         } else {

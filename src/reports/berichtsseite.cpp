@@ -9,27 +9,22 @@
 
 namespace saldino::reports {
 
-Berichtsseite::Berichtsseite(app::TForm1& form, QWidget* eltern, const char* seitenname,
-                             const char* ansichtsname, Schrift schrift)
-    : QWidget(eltern), form_(form) {
-    setObjectName(QString::fromLatin1(seitenname));
-    auto* rahmen = new QVBoxLayout(this);
-    rahmen->setContentsMargins(0, 0, 0, 0);
-    Memo = new QPlainTextEdit(this);
-    Memo->setObjectName(QString::fromLatin1(ansichtsname));
-    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+QPlainTextEdit* berichtsansicht(QWidget* eltern, const char* name, Schrift schrift) {
+    auto* ansicht = new QPlainTextEdit(eltern);
+    ansicht->setObjectName(QString::fromLatin1(name));
+    ansicht->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ansicht->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ansicht->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QString::fromLatin1(schrift.familie));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(schrift.pixel);
     font.setBold(schrift.fett);
-    Memo->setFont(font);
-    rahmen->addWidget(Memo);
+    ansicht->setFont(font);
+    return ansicht;
 }
 
-void Berichtsseite::zeige(const Bericht& bericht) {
+void fuelle(QPlainTextEdit& ansicht, app::TForm1& form, const Bericht& bericht) {
     std::string text;
     bool begonnen = false;
     const Zeilenziel ziel = [&](std::string_view zeile) {
@@ -41,7 +36,7 @@ void Berichtsseite::zeige(const Bericht& bericht) {
     };
     const auto setzen = [&] {
         if (begonnen) {
-            Memo->setPlainText(app::alsQString(text));
+            ansicht.setPlainText(app::alsQString(text));
         }
     };
     std::optional<std::string> meldung;
@@ -53,8 +48,18 @@ void Berichtsseite::zeige(const Bericht& bericht) {
     }
     setzen();
     if (meldung) {
-        form_.dialoge().meldung(app::alsQString(*meldung));
+        form.dialoge().meldung(app::alsQString(*meldung));
     }
+}
+
+Berichtsseite::Berichtsseite(app::TForm1& form, QWidget* eltern, const char* seitenname,
+                             const char* ansichtsname, Schrift schrift)
+    : QWidget(eltern), form_(form) {
+    setObjectName(QString::fromLatin1(seitenname));
+    auto* rahmen = new QVBoxLayout(this);
+    rahmen->setContentsMargins(0, 0, 0, 0);
+    Memo = berichtsansicht(this, ansichtsname, schrift);
+    rahmen->addWidget(Memo);
 }
 
 } // namespace saldino::reports

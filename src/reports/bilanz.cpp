@@ -7,14 +7,6 @@
 
 namespace saldino::reports {
 
-namespace {
-
-bool passivseite(const std::string& seite) {
-    return seite == "P" || seite == "H";
-}
-
-} // namespace
-
 std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& ziel) {
     kopfblock(ziel, "Bilanz der ", daten.firma);
     if (daten.kontenplan_nr == 0) {
@@ -22,7 +14,7 @@ std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& 
     }
     const masterdata::Kontenplan kontenplan(daten.kontenplan_nr);
     const auto& konten = kontenplan.konten();
-    const std::vector<double> salden = kontensalden(konten);
+    const std::vector<double> salden = journalsummen(kontenplan).salden;
 
     ziel("");
     ziel(trennlinie);
@@ -78,14 +70,12 @@ std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& 
             guv_begonnen = true;
         }
 
-        // A liability or revenue account counts its credit excess: credit
-        // minus debit, so a debit excess shows as a negative amount.
-        const double wert = passivseite(konto.seite) ? 0 - salden[k] : salden[k];
+        const double wert = kontowert(konto, salden[k]);
         if (konto.bezeichnung == ebk) {
             continue;
         }
         abschnittssumme += wert;
-        if (passivseite(konto.seite)) {
+        if (passivseite(konto)) {
             bilanzdifferenz -= wert;
         } else {
             bilanzdifferenz += wert;

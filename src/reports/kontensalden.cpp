@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 namespace saldino::reports {
 
@@ -25,19 +27,29 @@ struct Namenshash {
     }
 };
 
+struct Konto {
+    std::size_t summe; // index of the accumulator
+    bool betrieblich;
+    bool neutral;
+};
+
 } // namespace
 
-std::vector<double> kontensalden(const std::vector<masterdata::TKonto>& konten) {
+Journalsummen journalsummen(const masterdata::Kontenplan& kontenplan) {
+    const auto& konten = kontenplan.konten();
     // One accumulator per distinct name.
-    std::unordered_map<std::string_view, std::size_t, Namenshash> index_je_name;
-    index_je_name.reserve(konten.size());
+    std::unordered_map<std::string_view, Konto, Namenshash> nach_name;
+    nach_name.reserve(konten.size());
     for (const auto& konto : konten) {
-        index_je_name.emplace(konto.bezeichnung, index_je_name.size());
+        nach_name.emplace(konto.bezeichnung,
+                          Konto{nach_name.size(), kontenplan.IstBetrieblich(konto.bezeichnung),
+                                kontenplan.IstNeutral(konto.bezeichnung)});
     }
-    std::vector<double> summen(index_je_name.size(), 0.0);
+    std::vector<double> summen(nach_name.size(), 0.0);
     // Unused booking lines have no name; most charts have no account without one.
-    const bool leerer_name = index_je_name.contains(std::string_view());
+    const bool leerer_name = nach_name.contains(std::string_view());
 
+    Journalsummen ergebnis;
     journal::Journalleser leser;
     while (const journal::Satz* satz = leser.naechster_satz()) {
         const journal::Satzansicht buchung(*satz);
@@ -46,21 +58,39 @@ std::vector<double> kontensalden(const std::vector<masterdata::TKonto>& konten) 
             if (name.empty() && !leerer_name) {
                 continue;
             }
-            const auto treffer = index_je_name.find(name);
-            if (treffer != index_je_name.end()) {
-                double& summe = summen[treffer->second];
-                summe += buchung.soll(i);
-                summe -= buchung.haben(i);
+            const auto treffer = nach_name.find(name);
+            if (treffer == nach_name.end()) {
+                continue;
+            }
+            const double soll = buchung.soll(i);
+            const double haben = buchung.haben(i);
+            double& summe = summen[treffer->second.summe];
+            summe += soll;
+            summe -= haben;
+            if (treffer->second.betrieblich) {
+                ergebnis.gewinn -= soll;
+                ergebnis.gewinn += haben;
+            }
+            if (treffer->second.neutral) {
+                ergebnis.neutral -= soll;
+                ergebnis.neutral += haben;
             }
         }
     }
 
-    std::vector<double> salden;
-    salden.reserve(konten.size());
+    ergebnis.salden.reserve(konten.size());
     for (const auto& konto : konten) {
-        salden.push_back(summen[index_je_name.at(konto.bezeichnung)]);
+        ergebnis.salden.push_back(summen[nach_name.at(konto.bezeichnung).summe]);
     }
-    return salden;
+    return ergebnis;
+}
+
+bool passivseite(const masterdata::TKonto& konto) {
+    return konto.seite == "P" || konto.seite == "H";
+}
+
+double kontowert(const masterdata::TKonto& konto, double saldo) {
+    return passivseite(konto) ? 0 - saldo : saldo;
 }
 
 } // namespace saldino::reports

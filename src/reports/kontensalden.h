@@ -2,17 +2,34 @@
 
 #include "masterdata/kontenplan.h"
 
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
-// The balance of every account of a chart, from one pass over the journal.
+// What the balance sheet and the operating result need of the journal,
+// gathered in one pass over it.
 namespace saldino::reports {
 
-// For each account of the chart (in chart order), the sum over the journal
-// of its lines' debit minus credit, added in journal and line order: for
-// every matching line the debit is added, then the credit subtracted. An
-// account listed twice has the same balance twice.
-std::vector<double> kontensalden(const std::vector<masterdata::TKonto>& konten);
+struct Journalsummen {
+    // For each account of the chart (in chart order), the sum of its lines'
+    // debit minus credit: for every matching line, in journal and line order,
+    // the debit is added and then the credit subtracted. An account listed
+    // twice has the same balance twice.
+    std::vector<double> salden;
+    // BerechneGewinn: over every line whose account IstBetrieblich, in the
+    // same order, the debit subtracted and then the credit added.
+    double gewinn = 0;
+    // BerechneNeutral: the same for the accounts that are IstNeutral.
+    double neutral = 0;
+};
+
+Journalsummen journalsummen(const masterdata::Kontenplan& kontenplan);
+
+// Whether an account stands on the credit side: liabilities ("P") and
+// revenues ("H").
+bool passivseite(const masterdata::TKonto& konto);
+
+// The value a report shows for an account: its balance for "A" and "S"
+// accounts; credit minus debit for "P" and "H" accounts, so that a debit
+// excess there shows as a negative amount.
+double kontowert(const masterdata::TKonto& konto, double saldo);
 
 } // namespace saldino::reports

@@ -72,6 +72,30 @@ TEST_F(KommandozeileTest, PrintsTheBalanceSheetInUtf8) {
     EXPECT_EQ(lauf.fehler, "");
 }
 
+TEST_F(KommandozeileTest, PrintsTheOperatingResultAndAccountSheets) {
+    verzeichnis.schreibe("Kontenplan2.txt",
+                         runtime::utf8_nach_cp1252("Bank<B> A  B\r\nAufwand<G> A  B\r\n"
+                                                   "Ertrag<G> E  B\r\nZinsertrag<G> E  N\r\n"));
+    verzeichnis.entferne("buchungen.dat");
+    buche({{"Bank", 500, 0}, {"Ertrag", 0, 500}});
+    buche({{"Aufwand", 200, 0}, {"Bank", 0, 200}});
+    buche({{"Bank", 50, 0}, {"Zinsertrag", 0, 50}});
+    const Lauf ergebnis = starte({"betriebsergebnis"});
+    EXPECT_EQ(ergebnis.status, erfolg);
+    EXPECT_EQ(ergebnis.aus, test::Arbeitsverzeichnis::lies_datei(SALDINO_FIXTURES_DIR
+                                                                 "/betriebsergebnis_beispiel.txt"));
+    const Lauf blatt = starte({"kontenblatt", "Bank"});
+    EXPECT_EQ(blatt.status, erfolg);
+    EXPECT_TRUE(blatt.aus.starts_with("Kontenblatt für das Konto Bank\n\nSoll:\n")) << blatt.aus;
+    EXPECT_NE(blatt.aus.find("Schlussbestand" + std::string(17, ' ') + "350,00\n"),
+              std::string::npos)
+        << blatt.aus;
+    const Lauf fehlt = starte({"kontenblatt", "bank"});
+    EXPECT_EQ(fehlt.status, programmmeldung);
+    EXPECT_EQ(fehlt.aus, "");
+    EXPECT_EQ(fehlt.fehler, "Konto nicht gefunden!\n");
+}
+
 TEST_F(KommandozeileTest, WorksOnTheDirectoryGiven) {
     const auto ort = verzeichnis.pfad().string();
     std::filesystem::current_path("/");
@@ -137,6 +161,8 @@ INSTANTIATE_TEST_SUITE_P(Kommandozeile, FalscherAufruf,
                          ::testing::Values(std::vector<const char*>{},
                                            std::vector<const char*>{"bilanzen"},
                                            std::vector<const char*>{"bilanz", "zuviel"},
+                                           std::vector<const char*>{"kontenblatt"},
+                                           std::vector<const char*>{"kontenblatt", "a", "b"},
                                            std::vector<const char*>{"--dir"},
                                            std::vector<const char*>{"--dir", "x"}));
 

@@ -1,0 +1,124 @@
+#include "reports/kontenblatt.h"
+
+#include "journal/buchung.h"
+#include "runtime/text.h"
+
+#include <array>
+#include <charconv>
+#include <vector>
+
+namespace saldino::reports {
+
+namespace {
+
+void kopfzeile(const Zeilenziel& ziel) {
+    std::string zeile = "Nr.   ";
+    printr_an(zeile, "Datum", 9);
+    zeile += ' ';
+    printr_an(zeile, "Person", 25);
+    zeile += ' ';
+    printr_an(zeile, "Grund", 25);
+    printf_an(zeile, "Betrag", 10);
+    ziel(zeile);
+}
+
+void eintrag(std::string& zeile, std::string_view nummer, std::string_view datum,
+             std::string_view person, std::string_view grund, double betrag) {
+    zeile.clear();
+    printr_an(zeile, nummer, 4);
+    zeile += ' ';
+    zeile.append(datum);
+    zeile += ' ';
+    printr_an(zeile, person, 25);
+    zeile += ' ';
+    printr_an(zeile, grund, 25);
+    std::string text;
+    betrag_an(text, betrag);
+    printf_an(zeile, text, 10);
+}
+
+void buchungseintrag(std::string& zeile, const journal::Satzansicht& buchung, double betrag) {
+    std::array<char, 16> nummer{};
+    const auto ende = std::to_chars(nummer.data(), nummer.data() + nummer.size(),
+                                    static_cast<std::int64_t>(buchung.nr()) + 1)
+                          .ptr;
+    eintrag(zeile, {nummer.data(), static_cast<std::size_t>(ende - nummer.data())}, buchung.datum(),
+            buchung.person(), buchung.grund(), betrag);
+}
+
+void schlussbestand(const Zeilenziel& ziel, double betrag) {
+    std::string zeile;
+    eintrag(zeile, " ", "31.12.2004", "selbst", "Schlussbestand", betrag);
+    ziel(zeile);
+}
+
+void summenzeile(const Zeilenziel& ziel, double summe) {
+    std::string zeile = "Summe:";
+    std::string text;
+    betrag_an(text, summe);
+    printf_an(zeile, text, 10);
+    ziel(zeile);
+}
+
+} // namespace
+
+void kontenblatt(std::string_view konto, const Zeilenziel& ziel) {
+    static const std::string kopf = runtime::utf8_nach_cp1252("Kontenblatt für das Konto ");
+    std::string titel = kopf;
+    titel.append(konto);
+    ziel(titel);
+    journal::Journalleser leser;
+    ziel("");
+    ziel("Soll:");
+    kopfzeile(ziel);
+
+    // One pass: debit entries go out at once, credit entries wait for the
+    // debit side to close.
+    double soll = 0;
+    double haben = 0;
+    std::string zeile;
+    std::string habenseite;              // the credit entries, back to back
+    std::vector<std::size_t> habenenden; // where each of them ends
+    while (const journal::Satz* satz = leser.naechster_satz()) {
+        const journal::Satzansicht buchung(*satz);
+        for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
+            if (buchung.konto(i) != konto) {
+                continue;
+            }
+            if (buchung.soll(i) != 0) {
+                soll += buchung.soll(i);
+                buchungseintrag(zeile, buchung, buchung.soll(i));
+                ziel(zeile);
+            }
+            if (buchung.haben(i) != 0) {
+                haben += buchung.haben(i);
+                buchungseintrag(zeile, buchung, buchung.haben(i));
+                habenseite.append(zeile);
+                habenenden.push_back(habenseite.size());
+            }
+        }
+    }
+
+    const double saldo = soll - haben;
+    if (saldo < 0) {
+        schlussbestand(ziel, 0 - saldo);
+        soll += 0 - saldo;
+    }
+    summenzeile(ziel, soll);
+    ziel("");
+    ziel("Haben:");
+    kopfzeile(ziel);
+    std::size_t anfang = 0;
+    for (const std::size_t ende : habenenden) {
+        ziel(std::string_view(habenseite).substr(anfang, ende - anfang));
+        anfang = ende;
+    }
+    if (saldo > 0) {
+        schlussbestand(ziel, saldo);
+        haben += saldo;
+    }
+    summenzeile(ziel, haben);
+    ziel("");
+}
+
+} // namespace saldino::reports

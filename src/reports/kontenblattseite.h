@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+class QPlainTextEdit;
+class QSplitter;
+
+namespace saldino::app {
+class TForm1;
+}
+
+namespace saldino::reports {
+
+// The account-sheet page: the sheet on the left, the accounts of the chart
+// on the right, with a splitter between them.
+class KontenblattSeite : public QWidget {
+    Q_OBJECT
+
+public:
+    KontenblattSeite(app::TForm1& form, QWidget* eltern);
+    Q_DISABLE_COPY_MOVE(KontenblattSeite)
+
+    void TabSheet10Show();
+    void ListBox1Click();
+
+    QSplitter* Splitter2 = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+
+private:
+    app::TForm1& form_;
+};
+
+} // namespace saldino::reports
