@@ -317,19 +317,11 @@ void TForm1::FormCreate() {
     PageControl1->setCurrentWidget(TabSheet1);
 }
 
-void TForm1::SpeedButton30Click() {
-    // "Alles Speichern" comes with the backup file.
-}
-
 void TForm1::SpeedButton31Click() {
     if (dialoge_.frage(QStringLiteral("Vor dem Beenden speichern?"))) {
         befehl([this] { SpeedButton30Click(); });
     }
     close();
-}
-
-void TForm1::SpeedButton33Click() {
-    // "Sicherung laden!" comes with the backup file.
 }
 
 void TForm1::SpeedButton34Click() {

@@ -127,6 +127,7 @@ private:
     void einstellungen_lesen();
 
     Dialoge& dialoge_;
+    QString letzte_sicherung_; // the file "Alles Speichern" proposes
     std::map<QWidget*, std::function<void()>> zeige_handler_;
     bool erstmals_gezeigt_ = false;
 };

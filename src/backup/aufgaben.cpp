@@ -1,6 +1,7 @@
 #include "backup/aufgaben.h"
 
 #include "runtime/dateien.h"
+#include "runtime/fehler.h"
 
 #include <array>
 
@@ -8,6 +9,21 @@ namespace saldino::backup {
 
 std::string titeldatei(int n) {
     return "Aufgabe" + std::to_string(n) + ".txt";
+}
+
+std::string listendatei(int n) {
+    return "aufgabe" + std::to_string(n) + ".txt";
+}
+
+std::vector<std::string> lies_aufgabenliste(int n) {
+    const std::string name = listendatei(n);
+    std::string inhalt;
+    try {
+        inhalt = runtime::lies_ganz(name);
+    } catch (const runtime::Laufzeitfehler& fehler) {
+        runtime::wirf_nicht_oeffnbar(runtime::voller_pfad(name), fehler.meldung());
+    }
+    return runtime::teile_zeilen(inhalt);
 }
 
 std::string lies_aufgabentitel(int n) {

@@ -26,9 +26,16 @@ public:
     // Makes `titel` the caption of title label n (1 to 8).
     void titel_setzen(int n, const QString& titel);
 
+    // SpeedButton14Click to SpeedButton21Click: the checklist of exercise n
+    // replaces the items of CheckListBox1, all unticked.
+    void aufgabe_oeffnen(int n);
+
     QLabel* Label47 = nullptr;
     std::array<QToolButton*, aufgabenzahl> SpeedButton14bis21{};
     std::array<QLabel*, aufgabenzahl> Label36bis43{};
+
+private:
+    app::TForm1& form_;
 };
 
 } // namespace saldino::backup

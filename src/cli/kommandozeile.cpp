@@ -1,5 +1,6 @@
 #include "cli/kommandozeile.h"
 
+#include "backup/sicherung.h"
 #include "masterdata/einstellungen.h"
 #include "masterdata/kontenplan.h"
 #include "reports/betriebsergebnis.h"
@@ -10,6 +11,7 @@
 #include "runtime/text.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +38,11 @@ constexpr std::string_view hilfe =
     "               das Kontenblatt eines Kontos des Kontenplans\n"
     "  kontenplan   der gewählte Kontenplan: Bezeichnung, Bilanz, GuV, Seite und\n"
     "               B/N je Zeile, durch Tabulatoren getrennt\n"
+    "  sichern DATEI\n"
+    "               Firmendaten und Buchungen in die Sicherung DATEI schreiben\n"
+    "               (ohne Endung wird \".sdn\" angehängt)\n"
+    "  laden DATEI  die Sicherung DATEI ohne Rückfrage laden: sie ersetzt\n"
+    "               Firmendaten, Kontenplan und Buchungen\n"
     "\n"
     "Die Zeilen gehen in UTF-8 auf die Standardausgabe. Rückgabewert: 0 bei Erfolg,\n"
     "1 bei einer Meldung des Programms, 2 bei einem Datei- oder Umwandlungsfehler,\n"
@@ -56,6 +63,10 @@ constexpr std::string_view hilfe =
     "               the T-account sheet of one account of the chart\n"
     "  kontenplan   the selected chart: name, balance-sheet mark, P&L mark, side\n"
     "               and operating/neutral mark per line, separated by tabs\n"
+    "  sichern FILE write company data and journal to the backup FILE\n"
+    "               (\".sdn\" is added to a name without extension)\n"
+    "  laden FILE   load the backup FILE without asking: it replaces company\n"
+    "               data, chart and journal\n"
     "\n"
     "Lines go to standard output in UTF-8. Exit status: 0 on success, 1 for a\n"
     "message of the program, 2 for a file or conversion error, 64 for wrong usage.\n"
@@ -98,8 +109,7 @@ std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]) {
 
 // The settings as start-up reads them: a failure is reported, what was read
 // before it stays, and the chart is chosen only by a line 17 that could be read.
-reports::Berichtsdaten berichtsdaten(std::FILE* fehler) {
-    masterdata::Einstellungen werte;
+reports::Berichtsdaten berichtsdaten(std::FILE* fehler, masterdata::Einstellungen& werte) {
     reports::Berichtsdaten daten;
     try {
         masterdata::lies_einstellungen(werte);
@@ -161,10 +171,19 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
     const std::string& befehl = aufruf->befehl;
     const bool ohne_argument = befehl == "bilanz" || befehl == "betriebsergebnis" ||
                                befehl == "journal" || befehl == "kontenplan";
-    const bool mit_argument = befehl == "kontenblatt";
+    const bool mit_argument = befehl == "kontenblatt" || befehl == "sichern" || befehl == "laden";
     if (!(ohne_argument && aufruf->argumente.empty()) &&
         !(mit_argument && aufruf->argumente.size() == 1)) {
         return falsch();
+    }
+    // A backup file is named relative to where the tool was called.
+    std::string datei = aufruf->argumente.empty() ? std::string() : aufruf->argumente[0];
+    if (befehl == "sichern" || befehl == "laden") {
+        std::filesystem::path pfad(datei);
+        if (befehl == "sichern" && !pfad.has_extension()) {
+            pfad += ".sdn";
+        }
+        datei = std::filesystem::absolute(pfad).string();
     }
     if (!aufruf->verzeichnis.empty() && ::chdir(aufruf->verzeichnis.c_str()) != 0) {
         schreibe(fehler, "saldino-cli: " + aufruf->verzeichnis + ": ");
@@ -172,7 +191,8 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         return laufzeitfehler;
     }
 
-    const reports::Berichtsdaten daten = berichtsdaten(fehler);
+    masterdata::Einstellungen werte;
+    const reports::Berichtsdaten daten = berichtsdaten(fehler, werte);
     const reports::Zeilenziel ziel = [aus](std::string_view z) { zeile(aus, z); };
     try {
         std::optional<std::string> meldung;
@@ -182,6 +202,19 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
             meldung = reports::betriebsergebnis(daten, ziel);
         } else if (befehl == "kontenblatt") {
             meldung = kontenblatt(daten, runtime::utf8_nach_cp1252(aufruf->argumente[0]), ziel);
+        } else if (befehl == "sichern") {
+            if (backup::schreibe_sicherung(datei, werte.firma, daten.kontenplan_nr)) {
+                meldung = runtime::utf8_nach_cp1252("Achtung: Ein Text enthält das Zeichen |. Diese Sicherung "
+                                                    "kann nicht wieder geladen werden.");
+            }
+        } else if (befehl == "laden") {
+            werte.kontenplan_index = daten.kontenplan_nr - 1;
+            const backup::GeladeneSicherung geladen = backup::lade_sicherung(datei, werte);
+            if (geladen.ungueltige_zeile != 0) {
+                meldung = runtime::utf8_nach_cp1252("Die Datei " + aufruf->argumente[0] +
+                                                    " ist keine gültige Saldino-Sicherung (Zeile " +
+                                                    std::to_string(geladen.ungueltige_zeile) + ").");
+            }
         } else if (befehl == "journal") {
             reports::journalliste(ziel);
         } else {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace saldino::runtime {
 
@@ -141,6 +142,12 @@ bool existiert(const std::string& name) {
     return ::stat(name.c_str(), &info) == 0;
 }
 
+void wechsle_verzeichnis(const std::string& verzeichnis) {
+    if (::chdir(verzeichnis.c_str()) != 0) {
+        wirf_dateifehler(errno);
+    }
+}
+
 std::string lies_ganz(const std::string& name) {
     Datei datei(name, Datei::Zugriff::lesen);
     std::string inhalt;
@@ -176,6 +183,49 @@ std::vector<std::string> teile_zeilen(std::string_view text) {
         }
     }
     return zeilen;
+}
+
+Zeilenleser::Zeilenleser(const std::string& name) : datei_(name, Datei::Zugriff::lesen) {}
+
+bool Zeilenleser::naechste(std::string_view& zeile) {
+    constexpr std::size_t block = 64 * 1024;
+    for (;;) {
+        const std::size_t lf = puffer_.find('\n', anfang_);
+        if (lf != std::string::npos || ende_) {
+            if (lf == std::string::npos && anfang_ == puffer_.size()) {
+                return false;
+            }
+            const std::size_t ende = lf == std::string::npos ? puffer_.size() : lf;
+            zeile = std::string_view(puffer_).substr(anfang_, ende - anfang_);
+            if (lf != std::string::npos && !zeile.empty() && zeile.back() == '\r') {
+                zeile.remove_suffix(1);
+            }
+            anfang_ = lf == std::string::npos ? puffer_.size() : lf + 1;
+            return true;
+        }
+        puffer_.erase(0, anfang_);
+        anfang_ = 0;
+        const std::size_t alt = puffer_.size();
+        puffer_.resize(alt + block);
+        const std::size_t gelesen = datei_.lies(position_, puffer_.data() + alt, block);
+        puffer_.resize(alt + gelesen);
+        position_ += static_cast<std::int64_t>(gelesen);
+        ende_ = gelesen < block;
+    }
+}
+
+void kopiere_datei(const std::string& quelle, const std::string& ziel) {
+    Datei von(quelle, Datei::Zugriff::lesen);
+    Datei nach(ziel, Datei::Zugriff::schreiben, true);
+    nach.kuerze(0);
+    std::vector<char> puffer(64 * 1024);
+    std::int64_t position = 0;
+    for (std::size_t n; (n = von.lies(position, puffer.data(), puffer.size())) > 0;) {
+        nach.schreibe(position, puffer.data(), n);
+        position += static_cast<std::int64_t>(n);
+    }
+    nach.schliessen();
+    von.schliessen();
 }
 
 std::string voller_pfad(const std::string& name) {
@@ -230,6 +280,11 @@ void Ersatzdatei::puffer_leeren() {
 }
 
 void Ersatzdatei::fertigstellen() {
+    abschliessen();
+    umbenennen();
+}
+
+void Ersatzdatei::abschliessen() {
     puffer_leeren();
     if (::fchmod(deskriptor_, modus_) != 0 || ::fsync(deskriptor_) != 0) {
         wirf_dateifehler(errno);
@@ -239,6 +294,9 @@ void Ersatzdatei::fertigstellen() {
     if (::close(deskriptor) != 0 && errno != EINTR) {
         wirf_dateifehler(errno);
     }
+}
+
+void Ersatzdatei::umbenennen() {
     if (::rename(temporaer_.c_str(), ziel_.c_str()) != 0) {
         wirf_dateifehler(errno);
     }

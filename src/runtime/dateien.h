@@ -41,6 +41,9 @@ private:
 
 bool existiert(const std::string& name);
 
+// Makes `verzeichnis` the working directory.
+void wechsle_verzeichnis(const std::string& verzeichnis);
+
 // The whole content of a file.
 std::string lies_ganz(const std::string& name);
 
@@ -51,6 +54,27 @@ std::vector<std::string> teile_zeilen(std::string_view text);
 // The absolute path of a name relative to the working directory, as a
 // Windows-1252 text for messages.
 std::string voller_pfad(const std::string& name);
+
+// Reads a text file line by line in blocks, so a file of any size needs only
+// one line in memory. A line ends at LF, a CR before it is dropped; a last
+// line without a line end counts, an empty one after the last line end not.
+class Zeilenleser {
+public:
+    explicit Zeilenleser(const std::string& name);
+
+    // The next line, valid until the next call; false at the end of the file.
+    bool naechste(std::string_view& zeile);
+
+private:
+    Datei datei_;
+    std::int64_t position_ = 0;
+    std::string puffer_;
+    std::size_t anfang_ = 0;
+    bool ende_ = false;
+};
+
+// Copies a file byte for byte; the target is created or truncated.
+void kopiere_datei(const std::string& quelle, const std::string& ziel);
 
 // Replaces a whole file safely: the new content goes into a temporary file
 // beside the target, which is renamed over the target only when it is
@@ -68,6 +92,11 @@ public:
 
     // Renames the finished file over the target; it keeps the target's permissions.
     void fertigstellen();
+
+    // The two halves of fertigstellen, for replacing several files together:
+    // first every file is completed on disk, then each is renamed into place.
+    void abschliessen();
+    void umbenennen();
 
 private:
     void puffer_leeren();

@@ -256,11 +256,22 @@ TEST_F(StartTest, EndeAnsweredNoClosesWithoutSaving) {
     EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), einstellungen);
 }
 
-TEST_F(StartTest, EndeAnsweredYesAlsoCloses) {
+TEST_F(StartTest, EndeAnsweredYesSavesAndClosesEvenWhenTheSaveIsCancelled) {
     starte();
     dialoge.antworte(true);
+    dialoge.waehle_datei(QString());
     klicke("SpeedButton31");
     EXPECT_EQ(dialoge.nimm(Art::frage), "Vor dem Beenden speichern?");
+    EXPECT_EQ(dialoge.nimm(Art::speichern), "Aktuellen Stand zwischenspeichern");
+    EXPECT_FALSE(form->isVisible());
+
+    starte();
+    dialoge.antworte(true);
+    dialoge.waehle_datei(QString::fromStdString((verzeichnis.pfad() / "ende.sdn").string()));
+    klicke("SpeedButton31");
+    dialoge.nimm_alle(Art::frage);
+    dialoge.nimm_alle(Art::speichern);
+    EXPECT_EQ(verzeichnis.lies("ende.sdn"), "||||||||0\r\n|");
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -1,0 +1,281 @@
+#include "backup/sicherung.h"
+
+#include "journal/buchung.h"
+#include "journal/eingaberegeln.h"
+#include "runtime/dateien.h"
+#include "runtime/fehler.h"
+
+#include <cerrno>
+#include <charconv>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace saldino::backup {
+
+namespace {
+
+constexpr std::size_t felder_je_buchung = 19;
+
+// The first line of a file that is no backup.
+struct UngueltigeSicherung {
+    std::int32_t zeile;
+};
+
+bool hat_strich(std::string_view text) {
+    return text.find('|') != std::string_view::npos;
+}
+
+void buchungszeile(std::string& zeile, const journal::Satzansicht& buchung, bool& strich) {
+    zeile.clear();
+    const auto feld = [&zeile](std::string_view text) {
+        zeile.append(text);
+        zeile += '|';
+    };
+    feld(std::to_string(buchung.nr()));
+    for (std::string_view text : {buchung.datum(), buchung.person(), buchung.grund()}) {
+        strich = strich || hat_strich(text);
+        feld(text);
+    }
+    for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
+        strich = strich || hat_strich(buchung.konto(i));
+        feld(buchung.konto(i));
+        feld(journal::allgemeine_form(buchung.soll(i)));
+        feld(journal::allgemeine_form(buchung.haben(i)));
+    }
+    zeile.append("\r\n");
+}
+
+// ---- Reading ----
+
+bool ist_ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A whole number in decimal, as the writer puts `Nr`.
+bool lies_nummer(std::string_view text, std::int32_t& wert) {
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    return !text.empty() && text.front() != '+' && fehler == std::errc() &&
+           ende == text.data() + text.size();
+}
+
+// An amount in the general decimal form: sign, digits, decimal comma, digits,
+// exponent, and nothing else.
+bool lies_betrag(std::string_view text, double& wert) {
+    std::size_t i = 0;
+    const auto ziffern = [&] {
+        const std::size_t anfang = i;
+        while (i < text.size() && ist_ziffer(text[i])) {
+            ++i;
+        }
+        return i > anfang;
+    };
+    if (i < text.size() && text[i] == '-') {
+        ++i;
+    }
+    if (!ziffern()) {
+        return false;
+    }
+    if (i < text.size() && text[i] == ',' && (++i, !ziffern())) {
+        return false;
+    }
+    if (i < text.size() && text[i] == 'E') {
+        ++i;
+        if (i < text.size() && text[i] == '-') {
+            ++i;
+        }
+        if (!ziffern()) {
+            return false;
+        }
+    }
+    if (i != text.size()) {
+        return false;
+    }
+    try {
+        wert = journal::lies_betrag(text);
+    } catch (const runtime::Laufzeitfehler&) {
+        return false;
+    }
+    return true;
+}
+
+// Splits a line into `anzahl` fields each ended by "|"; false when the line
+// has another shape.
+bool teile(std::string_view zeile, std::size_t anzahl, std::vector<std::string_view>& felder) {
+    felder.clear();
+    std::size_t anfang = 0;
+    for (std::size_t n = 0; n < anzahl; ++n) {
+        const std::size_t strich = zeile.find('|', anfang);
+        if (strich == std::string_view::npos) {
+            return false;
+        }
+        felder.push_back(zeile.substr(anfang, strich - anfang));
+        anfang = strich + 1;
+    }
+    return anfang == zeile.size();
+}
+
+bool passt(std::string_view text, std::size_t kapazitaet) {
+    return text.size() <= kapazitaet;
+}
+
+bool lies_buchung(std::string_view zeile, journal::TBuchung& buchung) {
+    static thread_local std::vector<std::string_view> felder;
+    if (!teile(zeile, felder_je_buchung, felder) || !lies_nummer(felder[0], buchung.Nr) ||
+        !passt(felder[1], journal::datum_kapazitaet) ||
+        !passt(felder[2], journal::person_kapazitaet) ||
+        !passt(felder[3], journal::grund_kapazitaet)) {
+        return false;
+    }
+    buchung.Datum = felder[1];
+    buchung.Person = felder[2];
+    buchung.Grund = felder[3];
+    for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
+        const std::size_t f = 4 + 3 * i;
+        if (!passt(felder[f], journal::konto_kapazitaet) ||
+            !lies_betrag(felder[f + 1], buchung.Soll[i]) ||
+            !lies_betrag(felder[f + 2], buchung.Haben[i])) {
+            return false;
+        }
+        buchung.Konto[i] = felder[f];
+    }
+    return true;
+}
+
+// Keeps the journal as it was until the new one has taken its place for good.
+class AlterStand {
+public:
+    AlterStand() {
+        vorhanden_ = runtime::existiert(journal::journaldatei);
+        if (!vorhanden_) {
+            return;
+        }
+        seite_ = std::string(journal::journaldatei) + ".alt";
+        ::unlink(seite_.c_str());
+        // A file system without hard links (a USB stick) gets a copy.
+        if (::link(journal::journaldatei, seite_.c_str()) != 0) {
+            try {
+                runtime::kopiere_datei(journal::journaldatei, seite_);
+            } catch (const runtime::Laufzeitfehler&) {
+                ::unlink(seite_.c_str());
+                throw;
+            }
+        }
+    }
+    ~AlterStand() {
+        if (!seite_.empty()) {
+            ::unlink(seite_.c_str());
+        }
+    }
+    AlterStand(const AlterStand&) = delete;
+    AlterStand& operator=(const AlterStand&) = delete;
+
+    void zurueck() {
+        if (vorhanden_) {
+            ::rename(seite_.c_str(), journal::journaldatei);
+            seite_.clear();
+        } else {
+            ::unlink(journal::journaldatei);
+        }
+    }
+
+private:
+    bool vorhanden_ = false;
+    std::string seite_;
+};
+
+} // namespace
+
+bool schreibe_sicherung(const std::string& pfad, const Firma& firma, std::int32_t kontenplan_nr) {
+    journal::Journalleser leser;
+    runtime::Ersatzdatei datei(pfad);
+    bool strich = false;
+    std::string zeile;
+    for (const std::string& feld : firma) {
+        strich = strich || hat_strich(feld);
+        zeile.append(feld);
+        zeile += '|';
+    }
+    zeile.append(std::to_string(kontenplan_nr));
+    zeile.append("\r\n|");
+    datei.schreibe(zeile);
+    while (const journal::Satz* satz = leser.naechster_satz()) {
+        buchungszeile(zeile, journal::Satzansicht(*satz), strich);
+        datei.schreibe(zeile);
+    }
+    datei.fertigstellen();
+    return strich;
+}
+
+static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
+                                          masterdata::Einstellungen einstellungen) {
+    runtime::Zeilenleser leser(pfad);
+    GeladeneSicherung geladen;
+
+    std::string_view zeile;
+    std::vector<std::string_view> felder;
+    if (!leser.naechste(zeile) || !teile(std::string(zeile) + "|", 9, felder) ||
+        felder[8].size() != 1 || felder[8][0] < '0' || felder[8][0] > '4') {
+        throw UngueltigeSicherung{1};
+    }
+    for (std::size_t i = 0; i < 8; ++i) {
+        geladen.firma[i] = felder[i];
+    }
+    geladen.kontenplan_nr = felder[8][0] - '0';
+
+    // The line after the company line starts with a "|" of its own: alone it
+    // closes an empty journal, otherwise the first booking line follows it.
+    runtime::Ersatzdatei journal(journal::journaldatei);
+    std::int32_t zeilennummer = 2;
+    if (!leser.naechste(zeile) || zeile.empty() || zeile.front() != '|') {
+        throw UngueltigeSicherung{zeilennummer};
+    }
+    zeile.remove_prefix(1);
+    if (zeile.empty()) {
+        std::string_view rest;
+        if (leser.naechste(rest)) {
+            throw UngueltigeSicherung{zeilennummer + 1};
+        }
+    } else {
+        journal::TBuchung buchung;
+        for (bool weiter = true; weiter; weiter = leser.naechste(zeile)) {
+            if (!lies_buchung(zeile, buchung)) {
+                throw UngueltigeSicherung{zeilennummer};
+            }
+            const journal::Satz satz = journal::als_satz(buchung);
+            journal.schreibe({reinterpret_cast<const char*>(satz.data()), satz.size()});
+            ++geladen.buchungen;
+            ++zeilennummer;
+        }
+    }
+
+    einstellungen.firma = geladen.firma;
+    einstellungen.kontenplan_index = geladen.kontenplan_nr - 1;
+    runtime::Ersatzdatei einstellungsdatei(masterdata::einstellungsdatei);
+    einstellungsdatei.schreibe(masterdata::einstellungen_text(einstellungen));
+
+    journal.abschliessen();
+    einstellungsdatei.abschliessen();
+    AlterStand alt;
+    journal.umbenennen();
+    try {
+        einstellungsdatei.umbenennen();
+    } catch (const runtime::Laufzeitfehler&) {
+        alt.zurueck();
+        throw;
+    }
+    return geladen;
+}
+
+GeladeneSicherung lade_sicherung(const std::string& pfad,
+                                 const masterdata::Einstellungen& einstellungen) {
+    try {
+        return lade_und_ersetze(pfad, einstellungen);
+    } catch (const UngueltigeSicherung& fehler) {
+        GeladeneSicherung ungueltig;
+        ungueltig.ungueltige_zeile = fehler.zeile;
+        return ungueltig;
+    }
+}
+
+} // namespace saldino::backup

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "masterdata/einstellungen.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The backup file (".sdn"): a company line of nine "|"-separated fields (the
+// eight company fields and the chart number), a single "|", then one line of
+// nineteen fields, each followed by "|", per booking. Windows-1252, CR LF,
+// amounts in the general decimal form.
+namespace saldino::backup {
+
+using Firma = std::array<std::string, 8>;
+
+// Writes the backup of the company data and the whole journal to `pfad` (a
+// path of the file system), through a temporary file beside it, so a failure
+// leaves no half-written backup. Returns whether a text holds "|", which
+// makes its line ambiguous: such a backup cannot be loaded again.
+bool schreibe_sicherung(const std::string& pfad, const Firma& firma, std::int32_t kontenplan_nr);
+
+struct GeladeneSicherung {
+    // The first line that breaks the format, 0 for a good file. A bad file
+    // changes nothing.
+    std::int32_t ungueltige_zeile = 0;
+    Firma firma;
+    std::int32_t kontenplan_nr = 0;
+    std::int32_t buchungen = 0;
+};
+
+// Loads a backup: reads and checks the whole file first, then replaces the journal
+// and the settings file together: `einstellungen` with the backup's company
+// fields and chart. Both are written completely before either is renamed
+// into place, and the old journal comes back if the settings file cannot be
+// replaced, so the two never disagree and nothing changes on any failure.
+GeladeneSicherung lade_sicherung(const std::string& pfad,
+                                 const masterdata::Einstellungen& einstellungen);
+
+} // namespace saldino::backup
