@@ -2,8 +2,10 @@
 
 #include "journal/buchung.h"
 #include "journal/eingaberegeln.h"
+
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
+#include <algorithm>
 
 #include <cerrno>
 #include <charconv>
@@ -91,12 +93,11 @@ bool lies_betrag(std::string_view text, double& wert) {
     if (i != text.size()) {
         return false;
     }
-    try {
-        wert = journal::lies_betrag(text);
-    } catch (const runtime::Laufzeitfehler&) {
-        return false;
-    }
-    return true;
+    // Any value the journal can hold comes back, not only those a pupil may type.
+    std::string zahl(text);
+    std::replace(zahl.begin(), zahl.end(), ',', '.');
+    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    return fehler == std::errc() && ende == zahl.data() + zahl.size();
 }
 
 // Splits a line into `anzahl` fields each ended by "|"; false when the line
@@ -214,8 +215,13 @@ static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
 
     std::string_view zeile;
     std::vector<std::string_view> felder;
-    if (!leser.naechste(zeile) || !teile(std::string(zeile) + "|", 9, felder) ||
-        felder[8].size() != 1 || felder[8][0] < '0' || felder[8][0] > '4') {
+    std::string kopfzeile;
+    if (leser.naechste(zeile)) {
+        kopfzeile =
+            std::string(zeile) + "|"; // nine fields, each ended by "|" like a booking line's
+    }
+    if (kopfzeile.empty() || !teile(kopfzeile, 9, felder) || felder[8].size() != 1 ||
+        felder[8][0] < '0' || felder[8][0] > '4') {
         throw UngueltigeSicherung{1};
     }
     for (std::size_t i = 0; i < 8; ++i) {

@@ -204,16 +204,17 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
             meldung = kontenblatt(daten, runtime::utf8_nach_cp1252(aufruf->argumente[0]), ziel);
         } else if (befehl == "sichern") {
             if (backup::schreibe_sicherung(datei, werte.firma, daten.kontenplan_nr)) {
-                meldung = runtime::utf8_nach_cp1252("Achtung: Ein Text enthält das Zeichen |. Diese Sicherung "
-                                                    "kann nicht wieder geladen werden.");
+                meldung = runtime::utf8_nach_cp1252(
+                    "Achtung: Ein Text enthält das Zeichen |. Diese Sicherung "
+                    "kann nicht wieder geladen werden.");
             }
         } else if (befehl == "laden") {
-            werte.kontenplan_index = daten.kontenplan_nr - 1;
             const backup::GeladeneSicherung geladen = backup::lade_sicherung(datei, werte);
             if (geladen.ungueltige_zeile != 0) {
-                meldung = runtime::utf8_nach_cp1252("Die Datei " + aufruf->argumente[0] +
-                                                    " ist keine gültige Saldino-Sicherung (Zeile " +
-                                                    std::to_string(geladen.ungueltige_zeile) + ").");
+                meldung =
+                    runtime::utf8_nach_cp1252("Die Datei " + aufruf->argumente[0] +
+                                              " ist keine gültige Saldino-Sicherung (Zeile " +
+                                              std::to_string(geladen.ungueltige_zeile) + ").");
             }
         } else if (befehl == "journal") {
             reports::journalliste(ziel);

@@ -16,6 +16,8 @@ namespace {
 
 int fehler_nach_schreibvorgaengen = 0;
 int fehler_nummer = 0;
+int fehler_nach_umbenennungen = 0;
+int umbenennungsfehler_nummer = 0;
 
 // Every write to disk passes here, so the test seam reaches all of them.
 ssize_t schreibe_einmal(int deskriptor, const char* daten, std::size_t anzahl,
@@ -72,6 +74,10 @@ namespace testnaht {
 void schreibfehler_bei(int n, int fehlernummer) {
     fehler_nach_schreibvorgaengen = n;
     fehler_nummer = fehlernummer;
+}
+void umbenennungsfehler_bei(int n, int fehlernummer) {
+    fehler_nach_umbenennungen = n;
+    umbenennungsfehler_nummer = fehlernummer;
 }
 } // namespace testnaht
 
@@ -297,6 +303,9 @@ void Ersatzdatei::abschliessen() {
 }
 
 void Ersatzdatei::umbenennen() {
+    if (fehler_nach_umbenennungen > 0 && --fehler_nach_umbenennungen == 0) {
+        wirf_dateifehler(umbenennungsfehler_nummer);
+    }
     if (::rename(temporaer_.c_str(), ziel_.c_str()) != 0) {
         wirf_dateifehler(errno);
     }

@@ -115,6 +115,8 @@ void ersetze_datei(const std::string& name, std::string_view inhalt);
 // system error number. 0 switches it off.
 namespace testnaht {
 void schreibfehler_bei(int n, int fehlernummer);
-}
+// The same for the n-th rename of a finished replacement file.
+void umbenennungsfehler_bei(int n, int fehlernummer);
+} // namespace testnaht
 
 } // namespace saldino::runtime

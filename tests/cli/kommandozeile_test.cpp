@@ -96,6 +96,31 @@ TEST_F(KommandozeileTest, PrintsTheOperatingResultAndAccountSheets) {
     EXPECT_EQ(fehlt.fehler, "Konto nicht gefunden!\n");
 }
 
+TEST_F(KommandozeileTest, SavesAndLoadsBackups) {
+    const Lauf sichern = starte({"sichern", "stand"});
+    EXPECT_EQ(sichern.status, erfolg);
+    const std::string stand = verzeichnis.lies("stand.sdn");
+    EXPECT_TRUE(stand.starts_with("Muster GmbH|Hauptstra\xDF"
+                                  "e 1|Musterstadt||||Buchhalter|Inhaber|2\r\n|0|"));
+    EXPECT_EQ(std::count(stand.begin(), stand.end(), '\n'), 5);
+
+    verzeichnis.entferne("buchungen.dat");
+    verzeichnis.schreibe("einstellungen.txt", "");
+    const Lauf laden = starte({"laden", "stand.sdn"});
+    EXPECT_EQ(laden.status, erfolg);
+    EXPECT_EQ(starte({"sichern", "wieder.sdn"}).status, erfolg);
+    EXPECT_EQ(verzeichnis.lies("wieder.sdn"), stand);
+
+    verzeichnis.schreibe("kaputt.sdn", "A|B\r\n|");
+    const std::string journal = verzeichnis.lies("buchungen.dat");
+    const Lauf kaputt = starte({"laden", "kaputt.sdn"});
+    EXPECT_EQ(kaputt.status, programmmeldung);
+    EXPECT_EQ(kaputt.fehler,
+              "Die Datei kaputt.sdn ist keine gültige Saldino-Sicherung (Zeile 1).\n");
+    EXPECT_EQ(verzeichnis.lies("buchungen.dat"), journal);
+    EXPECT_EQ(starte({"laden", "fehlt.sdn"}).status, laufzeitfehler);
+}
+
 TEST_F(KommandozeileTest, WorksOnTheDirectoryGiven) {
     const auto ort = verzeichnis.pfad().string();
     std::filesystem::current_path("/");

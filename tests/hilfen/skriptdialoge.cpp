@@ -83,10 +83,12 @@ bool SkriptDialoge::frage(const QString& text) {
 }
 
 QString SkriptDialoge::datei_speichern(const app::Dateiauswahl& auswahl) {
+    letzte_auswahl = auswahl;
     return antwort(Art::speichern, auswahl.titel);
 }
 
 QString SkriptDialoge::datei_oeffnen(const app::Dateiauswahl& auswahl) {
+    letzte_auswahl = auswahl;
     return antwort(Art::oeffnen, auswahl.titel);
 }
 

@@ -35,6 +35,9 @@ public:
 
     void pruefe_leer();
 
+    // What the last file dialog was opened with.
+    app::Dateiauswahl letzte_auswahl;
+
     void meldung(const QString& text) override;
     void fehler(const QString& text) override;
     bool frage(const QString& text) override;
