@@ -19,8 +19,10 @@ struct Namenshash {
         std::uint64_t anfang = 0;
         std::uint64_t ende = 0;
         const std::size_t n = std::min<std::size_t>(name.size(), 8);
-        std::memcpy(&anfang, name.data(), n);
-        std::memcpy(&ende, name.data() + name.size() - n, n);
+        if (n > 0) {
+            std::memcpy(&anfang, name.data(), n);
+            std::memcpy(&ende, name.data() + name.size() - n, n);
+        }
         const std::uint64_t h =
             (anfang * 0x9E3779B97F4A7C15ULL) ^ (ende + name.size()) * 0xC2B2AE3D27D4EB4FULL;
         return static_cast<std::size_t>(h ^ (h >> 29));
