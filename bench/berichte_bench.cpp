@@ -1,8 +1,12 @@
-// The reports against one plain sequential read of the same journal file.
-// Run: build-test/bench/saldino_bench
+// Every command that reads the journal, against one plain sequential read of
+// the same journal file, on generated journals of 1 000 to 1 000 000 bookings.
+// Run: build-test/bench/saldino_bench   (see bench/README.md)
 #include "journal_generator.h"
 
+#include "backup/sicherung.h"
 #include "journal/buchung.h"
+#include "journal/eroeffnung.h"
+#include "masterdata/kontenplan.h"
 #include "reports/betriebsergebnis.h"
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
@@ -21,17 +25,28 @@ namespace fs = std::filesystem;
 using namespace saldino;
 
 // Generated once per size, then reused by every benchmark of that size.
-void in_arbeitsverzeichnis(int buchungen) {
+fs::path arbeitsverzeichnis(int buchungen) {
     static std::map<int, fs::path> verzeichnisse;
     auto& ort = verzeichnisse[buchungen];
     if (ort.empty()) {
         ort = bench::erzeuge_arbeitsverzeichnis(buchungen);
     }
     fs::current_path(ort);
+    return ort;
 }
 
+int groesse(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
+}
+
+// Counts what a report hands out instead of keeping it.
+struct Zaehler {
+    std::size_t zeichen = 0;
+    void operator()(std::string_view zeile) { zeichen += zeile.size() + 1; }
+};
+
 void Lesen(benchmark::State& state) {
-    in_arbeitsverzeichnis(static_cast<int>(state.range(0)));
+    arbeitsverzeichnis(groesse(state));
     std::vector<char> puffer(1 << 16);
     for (auto _ : state) {
         runtime::Datei datei(journal::journaldatei, runtime::Datei::Zugriff::lesen);
@@ -45,55 +60,135 @@ void Lesen(benchmark::State& state) {
     }
 }
 
+reports::Berichtsdaten daten() {
+    reports::Berichtsdaten d;
+    d.kontenplan_nr = 1;
+    return d;
+}
+
 void Bilanz(benchmark::State& state) {
-    in_arbeitsverzeichnis(static_cast<int>(state.range(0)));
-    reports::Berichtsdaten daten;
-    daten.kontenplan_nr = 1;
+    arbeitsverzeichnis(groesse(state));
     for (auto _ : state) {
-        std::size_t zeichen = 0;
-        reports::bilanz(daten, [&zeichen](std::string_view zeile) { zeichen += zeile.size() + 1; });
-        benchmark::DoNotOptimize(zeichen);
+        Zaehler zaehler;
+        reports::bilanz(daten(), std::ref(zaehler));
+        benchmark::DoNotOptimize(zaehler.zeichen);
     }
 }
 
 void Betriebsergebnis(benchmark::State& state) {
-    in_arbeitsverzeichnis(static_cast<int>(state.range(0)));
-    reports::Berichtsdaten daten;
-    daten.kontenplan_nr = 1;
+    arbeitsverzeichnis(groesse(state));
     for (auto _ : state) {
-        std::size_t zeichen = 0;
-        reports::betriebsergebnis(
-            daten, [&zeichen](std::string_view zeile) { zeichen += zeile.size() + 1; });
-        benchmark::DoNotOptimize(zeichen);
+        Zaehler zaehler;
+        reports::betriebsergebnis(daten(), std::ref(zaehler));
+        benchmark::DoNotOptimize(zaehler.zeichen);
     }
 }
 
 // The sheet of one of the 99 accounts.
 void Kontenblatt(benchmark::State& state) {
-    in_arbeitsverzeichnis(static_cast<int>(state.range(0)));
+    arbeitsverzeichnis(groesse(state));
     for (auto _ : state) {
-        std::size_t zeichen = 0;
-        reports::kontenblatt("Aktivkonto 7",
-                             [&zeichen](std::string_view zeile) { zeichen += zeile.size() + 1; });
-        benchmark::DoNotOptimize(zeichen);
+        Zaehler zaehler;
+        reports::kontenblatt("Aktivkonto 7", std::ref(zaehler));
+        benchmark::DoNotOptimize(zaehler.zeichen);
     }
 }
 
 void Journal(benchmark::State& state) {
-    in_arbeitsverzeichnis(static_cast<int>(state.range(0)));
+    arbeitsverzeichnis(groesse(state));
     for (auto _ : state) {
-        std::size_t zeichen = 0;
-        reports::journalliste([&zeichen](std::string_view zeile) { zeichen += zeile.size() + 1; });
-        benchmark::DoNotOptimize(zeichen);
+        Zaehler zaehler;
+        reports::journalliste(std::ref(zaehler));
+        benchmark::DoNotOptimize(zaehler.zeichen);
     }
+}
+
+// What TabSheet3Show reads: the chart and the opening amounts.
+void Eroeffnungsseite(benchmark::State& state) {
+    arbeitsverzeichnis(groesse(state));
+    for (auto _ : state) {
+        const masterdata::Kontenplan plan(1);
+        benchmark::DoNotOptimize(journal::eroeffnungsbetraege(plan.konten()));
+    }
+}
+
+// Start-up counting and the booking page showing the last booking.
+void ZaehlenUndAnzeigen(benchmark::State& state) {
+    arbeitsverzeichnis(groesse(state));
+    for (auto _ : state) {
+        const std::int32_t anzahl = journal::zaehle_buchungen();
+        benchmark::DoNotOptimize(journal::lies_buchung(anzahl));
+    }
+}
+
+void Sichern(benchmark::State& state) {
+    const fs::path ort = arbeitsverzeichnis(groesse(state));
+    for (auto _ : state) {
+        backup::schreibe_sicherung((ort / "bench.sdn").string(), {"Bench GmbH"}, 1);
+    }
+}
+
+// Loads the backup written by Sichern back into a copy of the directory.
+void Laden(benchmark::State& state) {
+    const fs::path ort = arbeitsverzeichnis(groesse(state));
+    const fs::path datei = ort / "bench.sdn";
+    if (!fs::exists(datei)) {
+        backup::schreibe_sicherung(datei.string(), {"Bench GmbH"}, 1);
+    }
+    const fs::path kopie = ort / "laden";
+    fs::create_directories(kopie);
+    fs::current_path(kopie);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(backup::lade_sicherung(datei.string(), {}));
+    }
+}
+
+// "Kontenplan" empties the journal; the copy is restored between runs.
+void Leeren(benchmark::State& state) {
+    const fs::path ort = arbeitsverzeichnis(groesse(state));
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::copy_file(ort / journal::journaldatei, ort / "kopie.dat", fs::copy_options::overwrite_existing);
+        fs::current_path(ort);
+        state.ResumeTiming();
+        journal::journal_leeren();
+        state.PauseTiming();
+        fs::rename(ort / "kopie.dat", ort / journal::journaldatei);
+        state.ResumeTiming();
+    }
+}
+
+// Deletes the first booking of a copy of the journal.
+void Loeschen(benchmark::State& state) {
+    const fs::path ort = arbeitsverzeichnis(groesse(state));
+    const fs::path kopie = ort / "loeschen";
+    fs::create_directories(kopie);
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::copy_file(ort / journal::journaldatei, kopie / journal::journaldatei,
+                      fs::copy_options::overwrite_existing);
+        fs::current_path(kopie);
+        state.ResumeTiming();
+        journal::loesche_buchung(1);
+    }
+}
+
+void groessen(benchmark::internal::Benchmark* b) {
+    b->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 }
 
 } // namespace
 
-BENCHMARK(Lesen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(Bilanz)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(Betriebsergebnis)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(Kontenblatt)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(Journal)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Lesen)->Apply(groessen);
+BENCHMARK(Bilanz)->Apply(groessen);
+BENCHMARK(Betriebsergebnis)->Apply(groessen);
+BENCHMARK(Kontenblatt)->Apply(groessen);
+BENCHMARK(Journal)->Apply(groessen);
+BENCHMARK(Eroeffnungsseite)->Apply(groessen);
+BENCHMARK(ZaehlenUndAnzeigen)->Apply(groessen);
+BENCHMARK(Sichern)->Apply(groessen);
+BENCHMARK(Laden)->Apply(groessen);
+BENCHMARK(Leeren)->Apply(groessen);
+BENCHMARK(Loeschen)->Apply(groessen);
 
 BENCHMARK_MAIN();

@@ -6,6 +6,7 @@
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
 #include <algorithm>
+#include <array>
 
 #include <cerrno>
 #include <charconv>
@@ -94,10 +95,13 @@ bool lies_betrag(std::string_view text, double& wert) {
         return false;
     }
     // Any value the journal can hold comes back, not only those a pupil may type.
-    std::string zahl(text);
-    std::replace(zahl.begin(), zahl.end(), ',', '.');
-    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
-    return fehler == std::errc() && ende == zahl.data() + zahl.size();
+    std::array<char, 64> zahl{};
+    if (text.size() > zahl.size()) {
+        return false;
+    }
+    std::replace_copy(text.begin(), text.end(), zahl.begin(), ',', '.');
+    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + text.size(), wert);
+    return fehler == std::errc() && ende == zahl.data() + text.size();
 }
 
 // Splits a line into `anzahl` fields each ended by "|"; false when the line
@@ -120,11 +124,10 @@ bool passt(std::string_view text, std::size_t kapazitaet) {
     return text.size() <= kapazitaet;
 }
 
-bool lies_buchung(std::string_view zeile, journal::TBuchung& buchung) {
+bool lies_buchung(std::string_view zeile, journal::Satzfelder& buchung) {
     static thread_local std::vector<std::string_view> felder;
     if (!teile(zeile, felder_je_buchung, felder) || !lies_nummer(felder[0], buchung.Nr) ||
-        !passt(felder[1], journal::datum_kapazitaet) ||
-        !passt(felder[2], journal::person_kapazitaet) ||
+        !passt(felder[1], journal::datum_kapazitaet) || !passt(felder[2], journal::person_kapazitaet) ||
         !passt(felder[3], journal::grund_kapazitaet)) {
         return false;
     }
@@ -133,8 +136,7 @@ bool lies_buchung(std::string_view zeile, journal::TBuchung& buchung) {
     buchung.Grund = felder[3];
     for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
         const std::size_t f = 4 + 3 * i;
-        if (!passt(felder[f], journal::konto_kapazitaet) ||
-            !lies_betrag(felder[f + 1], buchung.Soll[i]) ||
+        if (!passt(felder[f], journal::konto_kapazitaet) || !lies_betrag(felder[f + 1], buchung.Soll[i]) ||
             !lies_betrag(felder[f + 2], buchung.Haben[i])) {
             return false;
         }
@@ -243,7 +245,7 @@ static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
             throw UngueltigeSicherung{zeilennummer + 1};
         }
     } else {
-        journal::TBuchung buchung;
+        journal::Satzfelder buchung;
         for (bool weiter = true; weiter; weiter = leser.naechste(zeile)) {
             if (!lies_buchung(zeile, buchung)) {
                 throw UngueltigeSicherung{zeilennummer};

@@ -24,8 +24,7 @@ constexpr std::size_t konto_offset = 117;
 constexpr std::size_t soll_offset = 448;
 constexpr std::size_t haben_offset = 488;
 
-void schreibe_text(Satz& satz, std::size_t offset, std::size_t kapazitaet,
-                   const std::string& text) {
+void schreibe_text(Satz& satz, std::size_t offset, std::size_t kapazitaet, std::string_view text) {
     const std::size_t laenge = std::min(text.size(), kapazitaet);
     satz[offset] = static_cast<unsigned char>(laenge);
     std::memcpy(satz.data() + offset + 1, text.data(), laenge);
@@ -90,19 +89,26 @@ void schreibe_satz(Datei& datei, std::int32_t index, const Satz& satz, Rueckgaen
 
 } // namespace
 
-Satz als_satz(const TBuchung& buchung) {
+Satz als_satz(const Satzfelder& felder) {
     Satz satz{};
-    schreibe_wert(satz, nr_offset, buchung.Nr);
-    schreibe_text(satz, datum_offset, datum_kapazitaet, buchung.Datum);
-    schreibe_text(satz, person_offset, person_kapazitaet, buchung.Person);
-    schreibe_text(satz, grund_offset, grund_kapazitaet, buchung.Grund);
+    schreibe_wert(satz, nr_offset, felder.Nr);
+    schreibe_text(satz, datum_offset, datum_kapazitaet, felder.Datum);
+    schreibe_text(satz, person_offset, person_kapazitaet, felder.Person);
+    schreibe_text(satz, grund_offset, grund_kapazitaet, felder.Grund);
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        schreibe_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet,
-                      buchung.Konto[i]);
-        schreibe_wert(satz, soll_offset + i * 8, buchung.Soll[i]);
-        schreibe_wert(satz, haben_offset + i * 8, buchung.Haben[i]);
+        schreibe_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet, felder.Konto[i]);
+        schreibe_wert(satz, soll_offset + i * 8, felder.Soll[i]);
+        schreibe_wert(satz, haben_offset + i * 8, felder.Haben[i]);
     }
     return satz;
+}
+
+Satz als_satz(const TBuchung& buchung) {
+    Satzfelder felder{buchung.Nr, buchung.Datum, buchung.Person, buchung.Grund, {}, buchung.Soll, buchung.Haben};
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        felder.Konto[i] = buchung.Konto[i];
+    }
+    return als_satz(felder);
 }
 
 TBuchung aus_satz(const Satz& satz) {

@@ -36,7 +36,19 @@ struct TBuchung {
 
 using Satz = std::array<unsigned char, satzlaenge>;
 
+// The fields of a record as views, for building records without copying texts.
+struct Satzfelder {
+    std::int32_t Nr = 0;
+    std::string_view Datum;
+    std::string_view Person;
+    std::string_view Grund;
+    std::array<std::string_view, zeilen_je_buchung> Konto;
+    std::array<double, zeilen_je_buchung> Soll{};
+    std::array<double, zeilen_je_buchung> Haben{};
+};
+
 // Texts longer than their field are cut to its capacity; unused bytes are zero.
+Satz als_satz(const Satzfelder& felder);
 Satz als_satz(const TBuchung& buchung);
 
 // Ignores the bytes after a string's length and the gap; a length byte above

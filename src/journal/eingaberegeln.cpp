@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace saldino::journal {
 
@@ -86,6 +87,22 @@ long long groessenordnung(const std::string& ganz, const std::string& exponent) 
         }
     }
     return stellen + (exponent.starts_with('-') ? -zehnerpotenz : zehnerpotenz);
+}
+
+// Most stored amounts are the double nearest to a whole number of cents
+// k / 100. With |k| below 10^15 the 15-digit general form of such a value is
+// k / 100 itself (the value lies within half a unit in its last bit of
+// k / 100, far inside the 15-digit grid), and its exact cents round to k.
+// Returns k for such a value.
+std::optional<std::int64_t> ganze_cent(double wert) {
+    if (!(std::fabs(wert) < 1e13)) {
+        return std::nullopt;
+    }
+    const auto k = static_cast<std::int64_t>(std::llround(wert * 100));
+    if (static_cast<double>(k) / 100 != wert) {
+        return std::nullopt;
+    }
+    return k;
 }
 
 } // namespace
@@ -248,6 +265,21 @@ std::string allgemeine_form(double wert) {
     if (wert == 0) {
         return "0";
     }
+    if (const auto k = ganze_cent(wert)) {
+        // Whole cents: the digits of k / 100 without trailing zeros.
+        const auto betrag = static_cast<std::uint64_t>(*k < 0 ? -*k : *k);
+        std::string text = *k < 0 ? "-" : "";
+        text.append(std::to_string(betrag / 100));
+        const std::uint64_t cent = betrag % 100;
+        if (cent != 0) {
+            text += ',';
+            text += static_cast<char>('0' + cent / 10);
+            if (cent % 10 != 0) {
+                text += static_cast<char>('0' + cent % 10);
+            }
+        }
+        return text;
+    }
     // d.dddddddddddddde[+-]x: the value rounded to 15 significant digits.
     std::array<char, 40> puffer{};
     const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(),
@@ -297,17 +329,9 @@ std::string allgemeine_form(double wert) {
 std::string betragstext(double wert) {
     // What follows gives checkmoney(allgemeine_form(wert)) without building
     // and reading the general form.
-    //
-    // Most stored amounts are the double nearest to a whole number of cents
-    // k / 100. With |k| below 10^15 the 15-digit general form of such a value
-    // is k / 100 itself (the value lies within half a unit in its last bit of
-    // k / 100, far inside the 15-digit grid), and its exact cents round to k.
-    if (std::fabs(wert) < 1e13) {
-        const auto k = static_cast<std::int64_t>(std::llround(wert * 100));
-        if (static_cast<double>(k) / 100 == wert) {
-            return als_text({k < 0, static_cast<std::uint64_t>(k < 0 ? -k : k) / 100,
-                             static_cast<std::uint64_t>(k < 0 ? -k : k) % 100});
-        }
+    if (const auto k = ganze_cent(wert)) {
+        const auto betrag = static_cast<std::uint64_t>(*k < 0 ? -*k : *k);
+        return als_text({*k < 0, betrag / 100, betrag % 100});
     }
     // Otherwise the general form is the value rounded to 15 significant
     // digits, which is what the scientific text holds, so reading either

@@ -21,19 +21,19 @@ eroeffnungsbetraege(const std::vector<masterdata::TKonto>& konten) {
     }
     const std::string& ebk = eroeffnungsbilanzkonto();
     Journalleser leser;
-    TBuchung buchung;
-    while (leser.naechste(buchung)) {
+    while (const Satz* satz = leser.naechster_satz()) {
+        const Satzansicht buchung(*satz);
         bool eroeffnung = false;
-        for (const auto& konto : buchung.Konto) {
-            eroeffnung = eroeffnung || konto == ebk;
+        for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+            eroeffnung = eroeffnung || buchung.konto(i) == ebk;
         }
         if (!eroeffnung) {
             continue;
         }
         for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-            const auto eintrag = betrag_je_name.find(buchung.Konto[i]);
+            const auto eintrag = betrag_je_name.find(buchung.konto(i));
             if (eintrag != betrag_je_name.end()) {
-                eintrag->second = buchung.Soll[i] + buchung.Haben[i];
+                eintrag->second = buchung.soll(i) + buchung.haben(i);
             }
         }
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -165,6 +166,39 @@ TEST(Betrag, ReadsTheValueWithoutRounding) {
 namespace saldino::journal {
 namespace {
 
+// The general form the long way: 15 significant digits in scientific
+// notation, trailing zeros cut, then fixed or scientific notation.
+std::string allgemein_langsam(double wert) {
+    if (wert == 0) {
+        return "0";
+    }
+    char puffer[40];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific, 14).ptr;
+    std::string text(puffer, ende);
+    const std::size_t e = text.find('e');
+    const int zehnerpotenz = std::stoi(text.substr(e + 1));
+    const bool negativ = text[0] == '-';
+    std::string ziffern = text.substr(negativ ? 1 : 0, e - (negativ ? 1 : 0));
+    ziffern.erase(1, 1); // the point
+    while (ziffern.size() > 1 && ziffern.back() == '0') {
+        ziffern.pop_back();
+    }
+    std::string ergebnis = negativ ? "-" : "";
+    if (zehnerpotenz < -4 || zehnerpotenz >= 15) {
+        ergebnis += ziffern.substr(0, 1) + (ziffern.size() > 1 ? "," + ziffern.substr(1) : "") + "E" +
+                    std::to_string(zehnerpotenz);
+    } else if (zehnerpotenz < 0) {
+        ergebnis += "0," + std::string(static_cast<std::size_t>(-zehnerpotenz - 1), '0') + ziffern;
+    } else {
+        ziffern.resize(std::max(ziffern.size(), static_cast<std::size_t>(zehnerpotenz) + 1), '0');
+        ergebnis += ziffern.substr(0, static_cast<std::size_t>(zehnerpotenz) + 1);
+        if (ziffern.size() > static_cast<std::size_t>(zehnerpotenz) + 1) {
+            ergebnis += "," + ziffern.substr(static_cast<std::size_t>(zehnerpotenz) + 1);
+        }
+    }
+    return ergebnis;
+}
+
 // The amount text of a stored value is computed without the general form;
 // it must still be the amount rule applied to that form, for every kind of value.
 TEST(Betragstext, IsTheAmountRuleOfTheGeneralForm) {
@@ -207,6 +241,7 @@ TEST(Betragstext, IsTheAmountRuleOfTheGeneralForm) {
     }
     for (double wert : werte) {
         ASSERT_EQ(betragstext(wert), checkmoney(allgemeine_form(wert))) << std::hexfloat << wert;
+        ASSERT_EQ(allgemeine_form(wert), allgemein_langsam(wert)) << std::hexfloat << wert;
     }
 }
 
