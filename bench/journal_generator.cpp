@@ -46,7 +46,9 @@ fs::path erzeuge_arbeitsverzeichnis(int buchungen) {
     std::mt19937 zufall(4711);
     std::uniform_int_distribution<std::size_t> welches(0, namen.size() - 1);
     std::uniform_int_distribution<int> cent(1, 500000);
+    // Most bookings of a lesson have one debit and one credit line.
     std::uniform_int_distribution<int> zeilen(2, 5);
+    std::uniform_int_distribution<int> wuerfel(1, 5);
     runtime::Ersatzdatei journal(journal::journaldatei);
     for (int nr = 0; nr < buchungen; ++nr) {
         journal::TBuchung b;
@@ -54,7 +56,7 @@ fs::path erzeuge_arbeitsverzeichnis(int buchungen) {
         b.Datum = "15.06.2004";
         b.Person = "Lieferant " + std::to_string(nr % 97);
         b.Grund = "Rechnung " + std::to_string(nr);
-        const int anzahl = zeilen(zufall);
+        const int anzahl = wuerfel(zufall) <= 4 ? 2 : zeilen(zufall);
         double summe = 0;
         for (int i = 0; i + 1 < anzahl; ++i) {
             b.Konto[static_cast<std::size_t>(i)] = namen[welches(zufall)];

@@ -1,0 +1,121 @@
+// How long each page of the window takes to show, from the command until its
+// text is set and painted, on journals of 1 000 and 100 000 bookings. Drives
+// TForm1 offscreen. Run: build-test/bench/saldino_seiten_bench
+#include "journal_generator.h"
+
+#include "app/dialoge.h"
+#include "app/tform1.h"
+#include "journal/buchungsseite.h"
+#include "journal/eroeffnungsseite.h"
+#include "masterdata/firmenseite.h"
+#include "masterdata/kontenplanseite.h"
+#include "reports/berichtsseite.h"
+#include "reports/kontenblattseite.h"
+
+#include <QApplication>
+#include <QListWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace saldino;
+
+// No box is expected here; any that appears is answered with No.
+class StummeDialoge : public app::Dialoge {
+public:
+    void meldung(const QString&) override {}
+    void fehler(const QString& text) override { qFatal("unexpected error box: %s", qPrintable(text)); }
+    bool frage(const QString&) override { return false; }
+    QString datei_speichern(const app::Dateiauswahl&) override { return {}; }
+    QString datei_oeffnen(const app::Dateiauswahl&) override { return {}; }
+};
+
+StummeDialoge dialoge;
+// Destroyed before the application object.
+std::map<int, std::unique_ptr<app::TForm1>> alle_fenster;
+
+// One window per journal size, started in its generated working directory.
+app::TForm1& fenster(int buchungen) {
+    auto& form = alle_fenster[buchungen];
+    if (!form) {
+        const fs::path ort = bench::erzeuge_arbeitsverzeichnis(buchungen);
+        // The supplied files a first start needs, but the generated chart and settings.
+        for (const auto& datei : fs::directory_iterator(SALDINO_DATA_DIR)) {
+            if (!fs::exists(ort / datei.path().filename())) {
+                fs::copy_file(datei.path(), ort / datei.path().filename());
+            }
+        }
+        fs::current_path(ort);
+        form = std::make_unique<app::TForm1>(dialoge);
+        form->show();
+        QApplication::processEvents();
+    }
+    fs::current_path(form->startverzeichnis);
+    return *form;
+}
+
+// Shows `seite` coming from another page, as its left-panel command does.
+template <typename Seite> void zeige(benchmark::State& state, Seite* app::TForm1::*seite) {
+    app::TForm1& form = fenster(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.seite_zeigen(form.TabSheet2);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        form.seite_zeigen(form.*seite);
+        QApplication::processEvents();
+    }
+}
+
+void Eroeffnungsbuchungen(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet3); }
+void Buchungen(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet4); }
+void BilanzUndGuV(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet5); }
+void Journal(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet6); }
+void Betriebsergebnis(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet11); }
+void Kontenplan(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet9); }
+
+// The account-sheet page and then the sheet of one account picked from its list.
+void Kontenblaetter(benchmark::State& state) {
+    app::TForm1& form = fenster(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.seite_zeigen(form.TabSheet2);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        form.seite_zeigen(form.TabSheet10);
+        form.TabSheet10->ListBox1->setCurrentRow(7);
+        QApplication::processEvents();
+    }
+}
+
+void groessen(benchmark::internal::Benchmark* b) {
+    b->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+} // namespace
+
+BENCHMARK(Eroeffnungsbuchungen)->Apply(groessen);
+BENCHMARK(Buchungen)->Apply(groessen);
+BENCHMARK(BilanzUndGuV)->Apply(groessen);
+BENCHMARK(Betriebsergebnis)->Apply(groessen);
+BENCHMARK(Journal)->Apply(groessen);
+BENCHMARK(Kontenblaetter)->Apply(groessen);
+BENCHMARK(Kontenplan)->Apply(groessen);
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication anwendung(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    alle_fenster.clear();
+    return 0;
+}
