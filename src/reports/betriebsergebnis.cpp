@@ -40,9 +40,7 @@ void abrechnung(const Abrechnung& art, const std::vector<masterdata::TKonto>& ko
                 ziel(betragszeile("Gewinn:", ergebnis));
                 abschnittssumme += ergebnis;
             }
-            ziel(trennlinie);
-            ziel(betragszeile("Summe: ", abschnittssumme));
-            ziel(trennlinie);
+            summenblock(ziel, abschnittssumme);
             ziel("Haben:");
             abschnittssumme = 0;
             sollseite = false;
@@ -57,14 +55,7 @@ void abrechnung(const Abrechnung& art, const std::vector<masterdata::TKonto>& ko
         }
     }
 
-    if (ergebnis < 0) {
-        ergebnis = -ergebnis;
-        ziel(betragszeile("Verlust:", ergebnis));
-        abschnittssumme += ergebnis;
-    }
-    ziel(trennlinie);
-    ziel(betragszeile("Summe: ", abschnittssumme));
-    ziel(trennlinie);
+    verlust_und_summe(ziel, ergebnis, abschnittssumme);
 }
 
 } // namespace

@@ -50,9 +50,7 @@ std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& 
                 ziel(betragszeile("Gewinn:", ergebnis));
                 abschnittssumme += ergebnis;
             }
-            ziel(trennlinie);
-            ziel(betragszeile("Summe: ", abschnittssumme));
-            ziel(trennlinie);
+            summenblock(ziel, abschnittssumme);
             if (konto.seite == "P") {
                 ziel("Passiva:");
             }
@@ -85,14 +83,7 @@ std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& 
         }
     }
 
-    if (ergebnis < 0) {
-        ergebnis = -ergebnis;
-        ziel(betragszeile("Verlust:", ergebnis));
-        abschnittssumme += ergebnis;
-    }
-    ziel(trennlinie);
-    ziel(betragszeile("Summe: ", abschnittssumme));
-    ziel(trennlinie);
+    verlust_und_summe(ziel, ergebnis, abschnittssumme);
     unterschriften(ziel, daten.firma);
     return std::nullopt;
 }

@@ -2,9 +2,6 @@
 
 #include "journal/buchung.h"
 
-#include <array>
-#include <charconv>
-
 namespace saldino::reports {
 
 namespace {
@@ -12,11 +9,7 @@ namespace {
 void buchungszeile(std::string& zeile, const journal::Satzansicht& buchung, std::size_t i,
                    bool soll) {
     zeile.clear();
-    std::array<char, 16> nummer{};
-    const auto ende = std::to_chars(nummer.data(), nummer.data() + nummer.size(),
-                                    static_cast<std::int64_t>(buchung.nr()) + 1)
-                          .ptr;
-    printr_an(zeile, {nummer.data(), static_cast<std::size_t>(ende - nummer.data())}, 4);
+    printr_an(zeile, buchungsnummer(buchung.nr()), 4);
     zeile += ' ';
     zeile.append(buchung.datum());
     zeile += ' ';
@@ -25,9 +18,7 @@ void buchungszeile(std::string& zeile, const journal::Satzansicht& buchung, std:
     printr_an(zeile, buchung.person(), 25);
     zeile += ' ';
     printr_an(zeile, buchung.grund(), 25);
-    std::string betrag;
-    betrag_an(betrag, soll ? buchung.soll(i) : buchung.haben(i));
-    printf_an(zeile, betrag, 10);
+    betragsspalte_an(zeile, soll ? buchung.soll(i) : buchung.haben(i), 10);
 }
 
 } // namespace

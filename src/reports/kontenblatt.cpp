@@ -3,8 +3,6 @@
 #include "journal/buchung.h"
 #include "runtime/text.h"
 
-#include <array>
-#include <charconv>
 #include <vector>
 
 namespace saldino::reports {
@@ -32,18 +30,12 @@ void eintrag(std::string& zeile, std::string_view nummer, std::string_view datum
     printr_an(zeile, person, 25);
     zeile += ' ';
     printr_an(zeile, grund, 25);
-    std::string text;
-    betrag_an(text, betrag);
-    printf_an(zeile, text, 10);
+    betragsspalte_an(zeile, betrag, 10);
 }
 
 void buchungseintrag(std::string& zeile, const journal::Satzansicht& buchung, double betrag) {
-    std::array<char, 16> nummer{};
-    const auto ende = std::to_chars(nummer.data(), nummer.data() + nummer.size(),
-                                    static_cast<std::int64_t>(buchung.nr()) + 1)
-                          .ptr;
-    eintrag(zeile, {nummer.data(), static_cast<std::size_t>(ende - nummer.data())}, buchung.datum(),
-            buchung.person(), buchung.grund(), betrag);
+    eintrag(zeile, buchungsnummer(buchung.nr()), buchung.datum(), buchung.person(), buchung.grund(),
+            betrag);
 }
 
 void schlussbestand(const Zeilenziel& ziel, double betrag) {
@@ -54,9 +46,7 @@ void schlussbestand(const Zeilenziel& ziel, double betrag) {
 
 void summenzeile(const Zeilenziel& ziel, double summe) {
     std::string zeile = "Summe:";
-    std::string text;
-    betrag_an(text, summe);
-    printf_an(zeile, text, 10);
+    betragsspalte_an(zeile, summe, 10);
     ziel(zeile);
 }
 

@@ -50,8 +50,26 @@ std::string printr(std::string_view text, std::int32_t breite) {
     return ergebnis;
 }
 
-void betrag_an(std::string& ziel, double wert) {
-    ziel.append(journal::betragstext(wert));
+void betragsspalte_an(std::string& ziel, double wert, std::int32_t breite) {
+    printf_an(ziel, journal::betragstext(wert), breite);
+}
+
+std::string buchungsnummer(std::int32_t nr) {
+    return std::to_string(static_cast<std::int64_t>(nr) + 1);
+}
+
+void summenblock(const Zeilenziel& ziel, double summe) {
+    ziel(trennlinie);
+    ziel(betragszeile("Summe: ", summe));
+    ziel(trennlinie);
+}
+
+void verlust_und_summe(const Zeilenziel& ziel, double ergebnis, double summe) {
+    if (ergebnis < 0) {
+        ziel(betragszeile("Verlust:", -ergebnis));
+        summe += -ergebnis;
+    }
+    summenblock(ziel, summe);
 }
 
 void kopfblock(const Zeilenziel& ziel, std::string_view titel, const Firmendaten& firma) {

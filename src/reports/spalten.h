@@ -25,8 +25,11 @@ std::string printr(std::string_view text, std::int32_t breite);
 void printf_an(std::string& ziel, std::string_view text, std::int32_t breite);
 void printr_an(std::string& ziel, std::string_view text, std::int32_t breite);
 
-// The amount text of a stored value, appended to `ziel`.
-void betrag_an(std::string& ziel, double wert);
+// The amount text of a stored value, right-aligned in a column of `breite`.
+void betragsspalte_an(std::string& ziel, double wert, std::int32_t breite);
+
+// The number a booking shows: its stored number plus 1, in decimal.
+std::string buchungsnummer(std::int32_t nr);
 
 // The 45 hyphens between the parts of the balance sheet and the operating result.
 inline constexpr std::string_view trennlinie = "---------------------------------------------";
@@ -48,6 +51,13 @@ std::string kontozeile(std::string_view name, double wert);
 
 // The label and the amount ending in column 45.
 std::string betragszeile(std::string_view label, double wert);
+
+// A separator, "Summe: " with the total, a separator: the close of a side.
+void summenblock(const Zeilenziel& ziel, double summe);
+
+// The close of a statement: with a loss (`ergebnis` below 0) the line
+// "Verlust:" with it, counted in the total; then the summenblock.
+void verlust_und_summe(const Zeilenziel& ziel, double ergebnis, double summe);
 
 // Two empty lines, "f.d.R.: " and the bookkeeper, an empty line, "verantw.:"
 // and the person responsible.
