@@ -234,12 +234,7 @@ masterdata::Einstellungen TForm1::einstellungen() const {
 }
 
 reports::Berichtsdaten TForm1::berichtsdaten() const {
-    const masterdata::Einstellungen werte = einstellungen();
-    reports::Berichtsdaten daten;
-    daten.kontenplan_nr = kontenplan_nr;
-    daten.firma = {werte.firma[0], werte.firma[1], werte.firma[2], werte.firma[6], werte.firma[7]};
-    daten.nullkonten_zeigen = werte.nullkonten_zeigen;
-    return daten;
+    return reports::berichtsdaten(einstellungen(), kontenplan_nr);
 }
 
 void TForm1::TabSheet5Show() {

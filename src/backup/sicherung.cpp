@@ -127,7 +127,8 @@ bool passt(std::string_view text, std::size_t kapazitaet) {
 bool lies_buchung(std::string_view zeile, journal::Satzfelder& buchung) {
     static thread_local std::vector<std::string_view> felder;
     if (!teile(zeile, felder_je_buchung, felder) || !lies_nummer(felder[0], buchung.Nr) ||
-        !passt(felder[1], journal::datum_kapazitaet) || !passt(felder[2], journal::person_kapazitaet) ||
+        !passt(felder[1], journal::datum_kapazitaet) ||
+        !passt(felder[2], journal::person_kapazitaet) ||
         !passt(felder[3], journal::grund_kapazitaet)) {
         return false;
     }
@@ -136,7 +137,8 @@ bool lies_buchung(std::string_view zeile, journal::Satzfelder& buchung) {
     buchung.Grund = felder[3];
     for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
         const std::size_t f = 4 + 3 * i;
-        if (!passt(felder[f], journal::konto_kapazitaet) || !lies_betrag(felder[f + 1], buchung.Soll[i]) ||
+        if (!passt(felder[f], journal::konto_kapazitaet) ||
+            !lies_betrag(felder[f + 1], buchung.Soll[i]) ||
             !lies_betrag(felder[f + 2], buchung.Haben[i])) {
             return false;
         }

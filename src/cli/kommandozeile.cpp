@@ -110,17 +110,15 @@ std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]) {
 // The settings as start-up reads them: a failure is reported, what was read
 // before it stays, and the chart is chosen only by a line 17 that could be read.
 reports::Berichtsdaten berichtsdaten(std::FILE* fehler, masterdata::Einstellungen& werte) {
-    reports::Berichtsdaten daten;
+    std::int32_t kontenplan_nr = 0;
     try {
         masterdata::lies_einstellungen(werte);
-        daten.kontenplan_nr = werte.kontenplan_index + 1;
+        kontenplan_nr = werte.kontenplan_index + 1;
     } catch (const runtime::Laufzeitfehler& f) {
         schreibe(fehler, "saldino-cli: einstellungen.txt: ");
         zeile(fehler, f.meldung());
     }
-    daten.firma = {werte.firma[0], werte.firma[1], werte.firma[2], werte.firma[6], werte.firma[7]};
-    daten.nullkonten_zeigen = werte.nullkonten_zeigen;
-    return daten;
+    return reports::berichtsdaten(werte, kontenplan_nr);
 }
 
 int kontenplan(const reports::Berichtsdaten& daten, std::FILE* aus) {

@@ -96,7 +96,8 @@ Satz als_satz(const Satzfelder& felder) {
     schreibe_text(satz, person_offset, person_kapazitaet, felder.Person);
     schreibe_text(satz, grund_offset, grund_kapazitaet, felder.Grund);
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        schreibe_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet, felder.Konto[i]);
+        schreibe_text(satz, konto_offset + i * (konto_kapazitaet + 1), konto_kapazitaet,
+                      felder.Konto[i]);
         schreibe_wert(satz, soll_offset + i * 8, felder.Soll[i]);
         schreibe_wert(satz, haben_offset + i * 8, felder.Haben[i]);
     }
@@ -104,7 +105,8 @@ Satz als_satz(const Satzfelder& felder) {
 }
 
 Satz als_satz(const TBuchung& buchung) {
-    Satzfelder felder{buchung.Nr, buchung.Datum, buchung.Person, buchung.Grund, {}, buchung.Soll, buchung.Haben};
+    Satzfelder felder{buchung.Nr, buchung.Datum, buchung.Person, buchung.Grund,
+                      {},         buchung.Soll,  buchung.Haben};
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
         felder.Konto[i] = buchung.Konto[i];
     }

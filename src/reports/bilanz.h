@@ -1,5 +1,6 @@
 #pragma once
 
+#include "masterdata/einstellungen.h"
 #include "reports/spalten.h"
 
 #include <cstdint>
@@ -16,6 +17,10 @@ struct Berichtsdaten {
     Firmendaten firma;
     bool nullkonten_zeigen = false; // "Konten mit dem Wert 0,00 in der Bilanz darstellen!"
 };
+
+// What the reports read of the settings: the company fields of the heading
+// and signature blocks and the zero-account switch.
+Berichtsdaten berichtsdaten(const masterdata::Einstellungen& werte, std::int32_t kontenplan_nr);
 
 // Hands the lines of the report to `ziel` one by one. Returns the program's
 // message when the report cannot be built ("Du hast keinen Kontenplan
