@@ -8,6 +8,7 @@
 #include "reports/journalliste.h"
 #include "reports/kontenblatt.h"
 #include "runtime/fehler.h"
+#include "runtime/sperre.h"
 #include "runtime/text.h"
 
 #include <cerrno>
@@ -189,6 +190,15 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         return laufzeitfehler;
     }
 
+    // Commands that write refuse while the program works in the same directory.
+    std::optional<runtime::Sperre> sperre;
+    if (befehl == "sichern" || befehl == "laden") {
+        sperre = runtime::Sperre::versuche();
+        if (!sperre) {
+            zeile(fehler, runtime::laeuft_bereits());
+            return programmmeldung;
+        }
+    }
     masterdata::Einstellungen werte;
     const reports::Berichtsdaten daten = berichtsdaten(fehler, werte);
     const reports::Zeilenziel ziel = [aus](std::string_view z) { zeile(aus, z); };

@@ -1,4 +1,5 @@
 #include "cli/kommandozeile.h"
+#include "runtime/sperre.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/bericht.h"
@@ -119,6 +120,23 @@ TEST_F(KommandozeileTest, SavesAndLoadsBackups) {
               "Die Datei kaputt.sdn ist keine gültige Saldino-Sicherung (Zeile 1).\n");
     EXPECT_EQ(verzeichnis.lies("buchungen.dat"), journal);
     EXPECT_EQ(starte({"laden", "fehlt.sdn"}).status, laufzeitfehler);
+}
+
+TEST_F(KommandozeileTest, WritingCommandsRefuseWhileTheProgramRuns) {
+    {
+        auto programm = runtime::Sperre::versuche();
+        ASSERT_TRUE(programm);
+        EXPECT_FALSE(runtime::Sperre::versuche());
+        const Lauf laden = starte({"laden", "stand.sdn"});
+        EXPECT_EQ(laden.status, programmmeldung);
+        EXPECT_EQ(laden.fehler, "Saldino läuft bereits in diesem Verzeichnis. Bitte zuerst das "
+                                "andere Fenster schließen.\n");
+        EXPECT_EQ(starte({"sichern", "stand"}).status, programmmeldung);
+        EXPECT_FALSE(verzeichnis.gibt_es("stand.sdn"));
+        EXPECT_EQ(starte({"bilanz"}).status, erfolg);
+    }
+    EXPECT_TRUE(runtime::Sperre::versuche());
+    EXPECT_EQ(starte({"sichern", "stand"}).status, erfolg);
 }
 
 TEST_F(KommandozeileTest, WorksOnTheDirectoryGiven) {

@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace saldino::journal {
 namespace {
@@ -245,6 +248,45 @@ TEST_F(JournalTest, TheReaderDeliversEveryRecordInOrderAcrossItsBlocks) {
         ++erwartet;
     }
     EXPECT_EQ(erwartet, 300);
+}
+
+} // namespace
+} // namespace saldino::journal
+
+namespace saldino::journal {
+namespace {
+
+// A process appending bookings is killed at a random moment: the journal
+// keeps only whole records, each with its position as number.
+TEST(JournalAbbruch, AKilledWriterLeavesOnlyWholeRecords) {
+    test::Arbeitsverzeichnis verzeichnis;
+    journal_sichern();
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        for (;;) {
+            TBuchung b = gebucht("Schleife");
+            buchung_anhaengen(b);
+        }
+    }
+    while (zaehle_buchungen() < 200) {
+        ::usleep(1000);
+    }
+    ::kill(kind, SIGKILL);
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    const std::string inhalt = verzeichnis.lies(journaldatei);
+    EXPECT_EQ(inhalt.size() % satzlaenge, 0u);
+    Journalleser leser;
+    TBuchung b;
+    std::int32_t erwartet = 0;
+    while (leser.naechste(b)) {
+        ASSERT_EQ(b.Nr, erwartet);
+        ASSERT_EQ(b.Grund, "Schleife");
+        ++erwartet;
+    }
+    EXPECT_EQ(erwartet, zaehle_buchungen());
+    EXPECT_GE(erwartet, 200);
 }
 
 } // namespace

@@ -173,7 +173,8 @@ std::string allgemein_langsam(double wert) {
         return "0";
     }
     char puffer[40];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific, 14).ptr;
+    const auto ende =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific, 14).ptr;
     std::string text(puffer, ende);
     const std::size_t e = text.find('e');
     const int zehnerpotenz = std::stoi(text.substr(e + 1));
@@ -185,8 +186,8 @@ std::string allgemein_langsam(double wert) {
     }
     std::string ergebnis = negativ ? "-" : "";
     if (zehnerpotenz < -4 || zehnerpotenz >= 15) {
-        ergebnis += ziffern.substr(0, 1) + (ziffern.size() > 1 ? "," + ziffern.substr(1) : "") + "E" +
-                    std::to_string(zehnerpotenz);
+        ergebnis += ziffern.substr(0, 1) + (ziffern.size() > 1 ? "," + ziffern.substr(1) : "") +
+                    "E" + std::to_string(zehnerpotenz);
     } else if (zehnerpotenz < 0) {
         ergebnis += "0," + std::string(static_cast<std::size_t>(-zehnerpotenz - 1), '0') + ziffern;
     } else {
