@@ -43,4 +43,18 @@ inline void buche(std::initializer_list<Buchungszeile> zeilen, const std::string
     journal::buchung_anhaengen(b);
 }
 
+// Lines of the balance sheet and the operating result as the tests expect
+// them, each with its "\n": the separator, an account line (name padded to
+// 35, amount to 10) and a labelled amount line ending in column 45.
+inline const std::string strich = "---------------------------------------------\n";
+
+inline std::string konto(const std::string& name, const std::string& betrag) {
+    return name + std::string(35 - name.size(), ' ') + std::string(10 - betrag.size(), ' ') +
+           betrag + "\n";
+}
+
+inline std::string summe(const std::string& label, const std::string& betrag) {
+    return label + std::string(45 - label.size() - betrag.size(), ' ') + betrag + "\n";
+}
+
 } // namespace saldino::test

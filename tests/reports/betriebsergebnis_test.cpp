@@ -10,17 +10,9 @@ namespace saldino::reports {
 namespace {
 
 using test::buche;
-
-const std::string strich = "---------------------------------------------\n";
-
-std::string konto(const std::string& name, const std::string& betrag) {
-    return name + std::string(35 - name.size(), ' ') + std::string(10 - betrag.size(), ' ') +
-           betrag + "\n";
-}
-
-std::string summe(const std::string& label, const std::string& betrag) {
-    return label + std::string(45 - label.size() - betrag.size(), ' ') + betrag + "\n";
-}
+using test::konto;
+using test::strich;
+using test::summe;
 
 const std::string betrieb_kopf =
     "\n" + strich + "               Betriebsergebnis \n" + strich + "Soll\n" + strich;

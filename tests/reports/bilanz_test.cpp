@@ -10,6 +10,9 @@ namespace saldino::reports {
 namespace {
 
 using test::buche;
+using test::konto;
+using test::strich;
+using test::summe;
 
 const std::string ebk = "Eröffnungsbilanzkonto";
 
@@ -38,17 +41,6 @@ protected:
                         false};
     std::optional<std::string> meldung;
 };
-
-const std::string strich = "---------------------------------------------\n";
-
-std::string konto(const std::string& name, const std::string& betrag) {
-    return name + std::string(35 - name.size(), ' ') + std::string(10 - betrag.size(), ' ') +
-           betrag + "\n";
-}
-
-std::string summe(const std::string& label, const std::string& betrag) {
-    return label + std::string(45 - label.size() - betrag.size(), ' ') + betrag + "\n";
-}
 
 TEST_F(BilanzTest, TheWorkedExampleComesOutToTheLetter) {
     plan("Bank<B> A  B\r\nEigenkapital<B> P  B\r\nAufwand<G> A  B\r\nErtrag<G> E  B\r\n");
