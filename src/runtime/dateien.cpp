@@ -89,6 +89,13 @@ Datei::Datei(const std::string& name, Zugriff zugriff, bool anlegen) {
         flags |= O_CREAT;
     }
     deskriptor_ = oeffne(name, flags);
+    // A directory opens for reading too; it is no file of ours.
+    struct stat info {};
+    if (::fstat(deskriptor_, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(deskriptor_);
+        deskriptor_ = -1;
+        wirf_dateifehler(EISDIR);
+    }
 }
 
 Datei::~Datei() {
