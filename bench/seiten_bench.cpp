@@ -18,6 +18,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -30,7 +31,9 @@ using namespace saldino;
 class StummeDialoge : public app::Dialoge {
 public:
     void meldung(const QString&) override {}
-    void fehler(const QString& text) override { qFatal("unexpected error box: %s", qPrintable(text)); }
+    void fehler(const QString& text) override {
+        qFatal("unexpected error box: %s", qPrintable(text));
+    }
     bool frage(const QString&) override { return false; }
     QString datei_speichern(const app::Dateiauswahl&) override { return {}; }
     QString datei_oeffnen(const app::Dateiauswahl&) override { return {}; }
@@ -60,8 +63,11 @@ app::TForm1& fenster(int buchungen) {
     return *form;
 }
 
-// Shows `seite` coming from another page, as its left-panel command does.
-template <typename Seite> void zeige(benchmark::State& state, Seite* app::TForm1::*seite) {
+// Shows `seite` coming from another page, as its left-panel command does,
+// then runs `danach` (a pick on the page) before the events are processed.
+template <typename Seite>
+void zeige(benchmark::State& state, Seite* app::TForm1::*seite,
+           const std::function<void(app::TForm1&)>& danach = {}) {
     app::TForm1& form = fenster(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
@@ -69,29 +75,36 @@ template <typename Seite> void zeige(benchmark::State& state, Seite* app::TForm1
         QApplication::processEvents();
         state.ResumeTiming();
         form.seite_zeigen(form.*seite);
+        if (danach) {
+            danach(form);
+        }
         QApplication::processEvents();
     }
 }
 
-void Eroeffnungsbuchungen(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet3); }
-void Buchungen(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet4); }
-void BilanzUndGuV(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet5); }
-void Journal(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet6); }
-void Betriebsergebnis(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet11); }
-void Kontenplan(benchmark::State& state) { zeige(state, &app::TForm1::TabSheet9); }
+void Eroeffnungsbuchungen(benchmark::State& state) {
+    zeige(state, &app::TForm1::TabSheet3);
+}
+void Buchungen(benchmark::State& state) {
+    zeige(state, &app::TForm1::TabSheet4);
+}
+void BilanzUndGuV(benchmark::State& state) {
+    zeige(state, &app::TForm1::TabSheet5);
+}
+void Journal(benchmark::State& state) {
+    zeige(state, &app::TForm1::TabSheet6);
+}
+void Betriebsergebnis(benchmark::State& state) {
+    zeige(state, &app::TForm1::TabSheet11);
+}
+void Kontenplan(benchmark::State& state) {
+    zeige(state, &app::TForm1::TabSheet9);
+}
 
 // The account-sheet page and then the sheet of one account picked from its list.
 void Kontenblaetter(benchmark::State& state) {
-    app::TForm1& form = fenster(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        state.PauseTiming();
-        form.seite_zeigen(form.TabSheet2);
-        QApplication::processEvents();
-        state.ResumeTiming();
-        form.seite_zeigen(form.TabSheet10);
-        form.TabSheet10->ListBox1->setCurrentRow(7);
-        QApplication::processEvents();
-    }
+    zeige(state, &app::TForm1::TabSheet10,
+          [](app::TForm1& form) { form.TabSheet10->ListBox1->setCurrentRow(7); });
 }
 
 void groessen(benchmark::internal::Benchmark* b) {
