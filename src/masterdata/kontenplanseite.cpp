@@ -89,9 +89,18 @@ void KontenplanSeite::TabSheet9Show() {
 }
 
 void KontenplanSeite::kontenplan_waehlen(std::int32_t nummer) {
+    const std::int32_t bisher = form_.kontenplan_nr;
+    const int bisheriger_index = form_.TabSheet7->RadioGroup1ItemIndex();
     form_.kontenplan_nr = nummer;
     form_.TabSheet7->setzeRadioGroup1ItemIndex(nummer - 1);
-    form_.einstellungen_sichern();
+    try {
+        form_.einstellungen_sichern();
+    } catch (...) {
+        // The window keeps the chart the settings file still names.
+        form_.kontenplan_nr = bisher;
+        form_.TabSheet7->setzeRadioGroup1ItemIndex(bisheriger_index);
+        throw;
+    }
     kontenplan_auswahl();
     Label24->setText(aktuell(nummer));
 }

@@ -7,6 +7,7 @@
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "journal/eroeffnungsseite.h"
+#include "masterdata/einstellungsseite.h"
 #include "masterdata/firmenseite.h"
 #include "runtime/dateien.h"
 
@@ -37,19 +38,38 @@ protected:
     }
 
     void TearDown() override {
-        runtime::testnaht::schreibfehler_bei(0, 0);
-        runtime::testnaht::umbenennungsfehler_bei(0, 0);
+        entschaerfen();
         FensterTest::TearDown();
     }
 
     struct Stand {
         std::string journal;
         std::string einstellungen;
+        std::string sicherung;
         bool operator==(const Stand&) const = default;
     };
 
     Stand stand() {
-        return {verzeichnis.lies(journal::journaldatei), verzeichnis.lies("einstellungen.txt")};
+        return {verzeichnis.lies(journal::journaldatei), verzeichnis.lies("einstellungen.txt"),
+                verzeichnis.lies("stand.sdn")};
+    }
+
+    QString sicherungsdatei() const {
+        return QString::fromStdString((verzeichnis.pfad() / "stand.sdn").string());
+    }
+
+    // The n-th write (or rename) from now on fails.
+    void scharf_machen(int n, bool umbenennung) {
+        if (umbenennung) {
+            runtime::testnaht::umbenennungsfehler_bei(n, GetParam().fehlernummer);
+        } else {
+            runtime::testnaht::schreibfehler_bei(n, GetParam().fehlernummer);
+        }
+    }
+
+    void entschaerfen() {
+        runtime::testnaht::schreibfehler_bei(0, 0);
+        runtime::testnaht::umbenennungsfehler_bei(0, 0);
     }
 
     // Runs `befehl` with its n-th write (or rename) failing, n = 1, 2, ...,
@@ -59,15 +79,10 @@ protected:
         for (int n = 1;; ++n) {
             vorbereiten();
             const Stand vorher = stand();
-            if (umbenennung) {
-                runtime::testnaht::umbenennungsfehler_bei(n, GetParam().fehlernummer);
-            } else {
-                runtime::testnaht::schreibfehler_bei(n, GetParam().fehlernummer);
-            }
+            scharf_machen(n, umbenennung);
             befehl();
             const QStringList fehler = dialoge.nimm_alle(Art::fehler);
-            runtime::testnaht::schreibfehler_bei(0, 0);
-            runtime::testnaht::umbenennungsfehler_bei(0, 0);
+            entschaerfen();
             if (fehler.isEmpty()) {
                 // The n-th write was never reached: the command has succeeded.
                 EXPECT_FALSE(stand() == vorher) << "the command did nothing";
@@ -151,9 +166,79 @@ TEST_P(Schreibfehler, TheOpeningBalances) {
            false);
 }
 
+TEST_P(Schreibfehler, TheChartChange) {
+    starte();
+    // "Kontenplan" empties the journal, then showing the chart page saves the
+    // unchanged settings: whichever step fails, the journal is whole or empty,
+    // the settings file as it was and the counters right.
+    const std::string journal_vorher = verzeichnis.lies(journal::journaldatei);
+    const std::string einstellungen_vorher = verzeichnis.lies("einstellungen.txt");
+    for (bool umbenennung : {false, true}) {
+        for (int n = 1;; ++n) {
+            verzeichnis.schreibe(journal::journaldatei, journal_vorher);
+            form->anzahl_buchungen = form->aktuelle_buchung = journal::zaehle_buchungen();
+            scharf_machen(n, umbenennung);
+            dialoge.antworte(true);
+            dialoge.antworte(true);
+            klicke("SpeedButton23");
+            dialoge.nimm_alle(Art::frage);
+            const QStringList fehler = dialoge.nimm_alle(Art::fehler);
+            entschaerfen();
+            const std::string journal = verzeichnis.lies(journal::journaldatei);
+            EXPECT_TRUE(journal == journal_vorher || journal.empty()) << "write " << n;
+            EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), einstellungen_vorher);
+            EXPECT_EQ(form->anzahl_buchungen, journal::zaehle_buchungen()) << "write " << n;
+            if (fehler.isEmpty()) {
+                EXPECT_TRUE(journal.empty());
+                break;
+            }
+            EXPECT_EQ(fehler, QStringList{QString::fromUtf8(GetParam().meldung)}) << "write " << n;
+            ASSERT_LT(n, 50);
+        }
+    }
+    EXPECT_EQ(verzeichnis.dateien().find(".tmp"), std::string::npos);
+    for (bool umbenennung : {false, true}) {
+        std::int32_t vorher = 0;
+        std::string datei_vorher;
+        pruefe(
+            [&] {
+                vorher = form->kontenplan_nr;
+                datei_vorher = verzeichnis.lies("einstellungen.txt");
+            },
+            [&] {
+                klicke(vorher == 2 ? "SpeedButton12" : "SpeedButton11");
+                if (verzeichnis.lies("einstellungen.txt") == datei_vorher) {
+                    // Refused: the window keeps the chart the file names.
+                    EXPECT_EQ(form->kontenplan_nr, vorher);
+                    EXPECT_EQ(form->TabSheet7->RadioGroup1ItemIndex(), vorher - 1);
+                }
+            },
+            umbenennung);
+    }
+}
+
+TEST_P(Schreibfehler, SavingEverything) {
+    starte();
+    verzeichnis.schreibe("stand.sdn", "alter Stand\r\n");
+    for (bool umbenennung : {false, true}) {
+        int zaehler = 0;
+        pruefe(
+            [&] {
+                buche({{"Kasse", 1.0 + ++zaehler, 0}, {"Bank", 0, 1.0 + zaehler}});
+                form->anzahl_buchungen = form->aktuelle_buchung = journal::zaehle_buchungen();
+            },
+            [this] {
+                dialoge.waehle_datei(sicherungsdatei());
+                klicke("SpeedButton30");
+                dialoge.nimm_alle(Art::speichern);
+            },
+            umbenennung);
+    }
+}
+
 TEST_P(Schreibfehler, BackupAndRestore) {
     starte();
-    const QString datei = QString::fromStdString((verzeichnis.pfad() / "stand.sdn").string());
+    const QString datei = sicherungsdatei();
     dialoge.waehle_datei(datei);
     klicke("SpeedButton30");
     dialoge.nimm_alle(Art::speichern);
