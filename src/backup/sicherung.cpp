@@ -214,7 +214,9 @@ bool schreibe_sicherung(const std::string& pfad, const Firma& firma, std::int32_
 
 static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
                                           masterdata::Einstellungen einstellungen) {
-    runtime::Zeilenleser leser(pfad);
+    // No line the program writes comes near this; a longer one is not read whole.
+    constexpr std::size_t hoechstlaenge = 1024 * 1024;
+    runtime::Zeilenleser leser(pfad, hoechstlaenge);
     GeladeneSicherung geladen;
 
     std::string_view zeile;
@@ -282,6 +284,10 @@ GeladeneSicherung lade_sicherung(const std::string& pfad,
     try {
         return lade_und_ersetze(pfad, einstellungen);
     } catch (const UngueltigeSicherung& fehler) {
+        GeladeneSicherung ungueltig;
+        ungueltig.ungueltige_zeile = fehler.zeile;
+        return ungueltig;
+    } catch (const runtime::Zeilenleser::ZeileZuLang& fehler) {
         GeladeneSicherung ungueltig;
         ungueltig.ungueltige_zeile = fehler.zeile;
         return ungueltig;

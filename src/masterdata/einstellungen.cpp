@@ -29,7 +29,7 @@ int begrenze_kontenplan_index(int index) {
 }
 
 void lies_einstellungen(Einstellungen& werte) {
-    auto zeilen = runtime::teile_zeilen(runtime::lies_ganz(einstellungsdatei));
+    auto zeilen = runtime::teile_zeilen(runtime::lies_ganz(einstellungsdatei), zeilenzahl);
     zeilen.resize(zeilenzahl);
     std::copy_n(zeilen.begin(), 8, werte.firma.begin());
     werte.mit_mwst = zeilen[8] == "true";

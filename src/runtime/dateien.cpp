@@ -3,6 +3,7 @@
 #include "runtime/fehler.h"
 #include "runtime/text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -180,10 +181,10 @@ std::string lies_ganz(const std::string& name) {
     return inhalt;
 }
 
-std::vector<std::string> teile_zeilen(std::string_view text) {
+std::vector<std::string> teile_zeilen(std::string_view text, std::size_t hoechstzahl) {
     std::vector<std::string> zeilen;
     std::size_t anfang = 0;
-    while (anfang < text.size()) {
+    while (anfang < text.size() && zeilen.size() < hoechstzahl) {
         std::size_t ende = text.find_first_of("\r\n", anfang);
         if (ende == std::string_view::npos) {
             zeilen.emplace_back(text.substr(anfang));
@@ -198,12 +199,13 @@ std::vector<std::string> teile_zeilen(std::string_view text) {
     return zeilen;
 }
 
-Zeilenleser::Zeilenleser(const std::string& name) : datei_(name, Datei::Zugriff::lesen) {}
+Zeilenleser::Zeilenleser(const std::string& name, std::size_t hoechstlaenge)
+    : datei_(name, Datei::Zugriff::lesen), hoechstlaenge_(hoechstlaenge) {}
 
 bool Zeilenleser::naechste(std::string_view& zeile) {
     constexpr std::size_t block = 64 * 1024;
     for (;;) {
-        const std::size_t lf = puffer_.find('\n', anfang_);
+        const std::size_t lf = puffer_.find('\n', std::max(anfang_, gesucht_));
         if (lf != std::string::npos || ende_) {
             if (lf == std::string::npos && anfang_ == puffer_.size()) {
                 return false;
@@ -213,11 +215,19 @@ bool Zeilenleser::naechste(std::string_view& zeile) {
             if (lf != std::string::npos && !zeile.empty() && zeile.back() == '\r') {
                 zeile.remove_suffix(1);
             }
+            ++zeilen_;
+            if (zeile.size() > hoechstlaenge_) {
+                throw ZeileZuLang{zeilen_};
+            }
             anfang_ = lf == std::string::npos ? puffer_.size() : lf + 1;
             return true;
         }
+        if (puffer_.size() - anfang_ > hoechstlaenge_ + 1) {
+            throw ZeileZuLang{zeilen_ + 1};
+        }
         puffer_.erase(0, anfang_);
         anfang_ = 0;
+        gesucht_ = puffer_.size();
         const std::size_t alt = puffer_.size();
         puffer_.resize(alt + block);
         const std::size_t gelesen = datei_.lies(position_, puffer_.data() + alt, block);

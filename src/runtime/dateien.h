@@ -47,9 +47,10 @@ void wechsle_verzeichnis(const std::string& verzeichnis);
 // The whole content of a file.
 std::string lies_ganz(const std::string& name);
 
-// The lines of a text; a line ends at CR LF, a lone CR or a lone LF, and a line
-// end at the very end does not start another line.
-std::vector<std::string> teile_zeilen(std::string_view text);
+// The lines of a text, at most `hoechstzahl`; a line ends at CR LF, a lone CR
+// or a lone LF, and a line end at the very end does not start another line.
+std::vector<std::string> teile_zeilen(std::string_view text,
+                                      std::size_t hoechstzahl = static_cast<std::size_t>(-1));
 
 // The absolute path of a name relative to the working directory, as a
 // Windows-1252 text for messages.
@@ -60,16 +61,26 @@ std::string voller_pfad(const std::string& name);
 // line without a line end counts, an empty one after the last line end not.
 class Zeilenleser {
 public:
-    explicit Zeilenleser(const std::string& name);
+    // Thrown for a line longer than the reader's limit, which is never kept
+    // in memory whole: `zeile` is its number, from 1.
+    struct ZeileZuLang {
+        std::int32_t zeile;
+    };
+
+    explicit Zeilenleser(const std::string& name,
+                         std::size_t hoechstlaenge = static_cast<std::size_t>(-1));
 
     // The next line, valid until the next call; false at the end of the file.
     bool naechste(std::string_view& zeile);
 
 private:
     Datei datei_;
+    std::size_t hoechstlaenge_;
     std::int64_t position_ = 0;
     std::string puffer_;
     std::size_t anfang_ = 0;
+    std::size_t gesucht_ = 0; // up to here the buffer holds no LF after anfang_
+    std::int32_t zeilen_ = 0;
     bool ende_ = false;
 };
 

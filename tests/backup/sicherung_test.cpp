@@ -137,7 +137,10 @@ INSTANTIATE_TEST_SUITE_P(
         Kaputt{"Strich im Grund", kopf + "|0|||a|b||0|0||0|0||0|0||0|0||0|0|\r\n", 2},
         Kaputt{"abgeschnitten", kopf + "|" + buchung + "1|05.03.2004|P|G|Kasse|10|0|Ba", 3},
         Kaputt{"Nummer", kopf + "|x|||||0|0||0|0||0|0||0|0||0|0|\r\n", 2},
-        Kaputt{"NAN", kopf + "|0||||Kasse|NAN|0||0|0||0|0||0|0||0|0|\r\n", 2}),
+        Kaputt{"NAN", kopf + "|0||||Kasse|NAN|0||0|0||0|0||0|0||0|0|\r\n", 2},
+        Kaputt{"nur Striche", std::string(3 * 1024 * 1024, '|'), 1},
+        Kaputt{"riesige Zeile", kopf + "|" + buchung + std::string(2 * 1024 * 1024, '|') + buchung,
+               3}),
     [](const auto& info) {
         std::string name;
         for (char c : std::string(info.param.name)) {

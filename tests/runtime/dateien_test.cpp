@@ -37,6 +37,35 @@ INSTANTIATE_TEST_SUITE_P(
                       Zeilenfall{"a\r\n\r\nb\r\n", {"a", "", "b"}},
                       Zeilenfall{"a\n\rb", {"a", "", "b"}}));
 
+TEST(Dateien, SplittingStopsAfterTheLinesAsked) {
+    EXPECT_EQ(teile_zeilen("a\r\nb\r\nc\r\n", 2), (Zeilen{"a", "b"}));
+    EXPECT_EQ(teile_zeilen(std::string(100000, '\n'), 3), (Zeilen{"", "", ""}));
+}
+
+// A line over the limit is refused with its number, however far its end lies;
+// lines up to the limit (without their CR LF) are read across the blocks.
+TEST(Dateien, TheLineReaderRefusesALineOverItsLimit) {
+    test::Arbeitsverzeichnis verzeichnis;
+    const std::string lang(100 * 1024, 'x');
+    verzeichnis.schreibe("z.txt", "a\r\n" + lang + "\r\n" + lang + "y\r\nb");
+    Zeilenleser leser("z.txt", lang.size());
+    std::string_view zeile;
+    ASSERT_TRUE(leser.naechste(zeile));
+    EXPECT_EQ(zeile, "a");
+    ASSERT_TRUE(leser.naechste(zeile));
+    EXPECT_EQ(zeile, lang);
+    try {
+        leser.naechste(zeile);
+        ADD_FAILURE() << "read a line over the limit";
+    } catch (const Zeilenleser::ZeileZuLang& fehler) {
+        EXPECT_EQ(fehler.zeile, 3);
+    }
+
+    verzeichnis.schreibe("ohne_ende.txt", std::string(10 * 1024 * 1024, '|'));
+    Zeilenleser kurz("ohne_ende.txt", 1000);
+    EXPECT_THROW(kurz.naechste(zeile), Zeilenleser::ZeileZuLang);
+}
+
 struct Fehlerfall {
     int nummer;
     const char* meldung;
