@@ -1,5 +1,6 @@
 #include "app/dialoge.h"
 #include "app/qtext.h"
+#include "app/symbol.h"
 #include "app/tform1.h"
 #include "runtime/sperre.h"
 
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Saldino"));
     QApplication::setApplicationDisplayName(QStringLiteral("Saldino"));
+    QApplication::setDesktopFileName(QStringLiteral("saldino"));
+    QApplication::setWindowIcon(saldino::app::programmsymbol());
     saldino::app::QtDialoge dialoge;
     // A second window on the same files would overwrite the first one's work.
     const auto sperre = saldino::runtime::Sperre::versuche();

@@ -4,6 +4,7 @@
 #include "app/dialoge.h"
 #include "app/qtext.h"
 #include "app/startseite.h"
+#include "app/symbol.h"
 #include "backup/aufgaben.h"
 #include "backup/aufgabenseite.h"
 #include "journal/buchung.h"
@@ -52,6 +53,7 @@ void schriften_ersetzen() {
 TForm1::TForm1(Dialoge& dialoge, QWidget* eltern) : QWidget(eltern), dialoge_(dialoge) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Saldino"));
+    setWindowIcon(programmsymbol());
     schriften_ersetzen();
     QFont schrift(QStringLiteral("MS Sans Serif"));
     schrift.setStyleHint(QFont::SansSerif);

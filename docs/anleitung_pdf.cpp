@@ -1,0 +1,233 @@
+// Builds the manual Anleitung.pdf from docs/anleitung.md: the Markdown is laid
+// out by QTextDocument, pictures of the program's pages are taken offscreen
+// from a model company and printed with QPdfWriter. Writes ZIEL.pdf and, for
+// the tests, the number of pages into ZIEL.seiten.
+// Usage: saldino-anleitung ANLEITUNG.md DATENVERZEICHNIS ZIEL.pdf
+#include "app/dialoge.h"
+#include "app/symbol.h"
+#include "app/tform1.h"
+#include "backup/aufgabenseite.h"
+#include "journal/buchung.h"
+#include "journal/eroeffnung.h"
+#include "masterdata/einstellungen.h"
+#include "masterdata/einstellungsseite.h"
+#include "masterdata/kontenplan.h"
+#include "masterdata/kontenplanseite.h"
+#include "reports/kontenblattseite.h"
+#include "runtime/text.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QPdfWriter>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QToolButton>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace saldino;
+
+class StummeDialoge : public app::Dialoge {
+public:
+    void meldung(const QString&) override {}
+    void fehler(const QString& text) override {
+        qFatal("Fehlermeldung beim Aufnehmen der Bilder: %s", qPrintable(text));
+    }
+    bool frage(const QString&) override { return false; }
+    QString datei_speichern(const app::Dateiauswahl&) override { return {}; }
+    QString datei_oeffnen(const app::Dateiauswahl&) override { return {}; }
+};
+
+// The model company of the pictures: chart 1, opening balances and four bookings.
+void musterfirma(const fs::path& daten) {
+    for (const auto& datei : fs::directory_iterator(daten)) {
+        fs::copy_file(datei.path(), datei.path().filename());
+    }
+    masterdata::Einstellungen werte;
+    masterdata::lies_einstellungen(werte);
+    werte.firma = {
+        "Fahrrad Huber KG", "Lindenstraße 12", "", "80331 München", "Anna Huber", "", "", ""};
+    for (auto& feld : werte.firma) {
+        feld = runtime::utf8_nach_cp1252(feld);
+    }
+    werte.kontenplan_index = 0;
+    masterdata::schreibe_einstellungen(werte);
+
+    journal::journal_leeren();
+    const masterdata::Kontenplan plan(1);
+    const std::map<std::string, double> eroeffnung = {
+        {"Fuhrpark", 18000}, {"Waren", 12500},        {"Bank", 8400},
+        {"Kasse", 1100},     {"Eigenkapital", 30000}, {"Verbindlichkeiten", 10000}};
+    for (const auto& konto : plan.konten()) {
+        const auto betrag = eroeffnung.find(konto.bezeichnung);
+        if (betrag != eroeffnung.end()) {
+            journal::TBuchung satz = journal::eroeffnungssatz(konto, betrag->second, "01.01.2004");
+            journal::buchung_anhaengen(satz);
+        }
+    }
+    const auto buche = [](const char* datum, const char* person, const char* grund,
+                          std::initializer_list<std::tuple<const char*, double, double>> zeilen) {
+        journal::TBuchung b;
+        b.Datum = datum;
+        b.Person = runtime::utf8_nach_cp1252(person);
+        b.Grund = runtime::utf8_nach_cp1252(grund);
+        std::size_t i = 0;
+        for (const auto& [konto, soll, haben] : zeilen) {
+            b.Konto[i] = runtime::utf8_nach_cp1252(konto);
+            b.Soll[i] = soll;
+            b.Haben[i] = haben;
+            ++i;
+        }
+        journal::buchung_anhaengen(b);
+    };
+    buche("05.01.2004", "Radgroßhandel Maier", "Wareneinkauf auf Ziel",
+          {{"Aufwendungen für Waren", 2400, 0}, {"Verbindlichkeiten", 0, 2400}});
+    buche("12.01.2004", "Laufkundschaft", "Verkauf von Fahrrädern bar",
+          {{"Kasse", 4500, 0}, {"Umsatzerlöse", 0, 4500}});
+    buche("31.01.2004", "Vermieter Berg", "Miete Januar",
+          {{"Mietaufwand", 900, 0}, {"Bank", 0, 900}});
+    buche("31.01.2004", "Sparkasse", "Darlehenszinsen",
+          {{"Zinsaufwendungen", 120, 0}, {"Bank", 0, 120}});
+}
+
+void klicke(app::TForm1& form, const char* name) {
+    auto* knopf = form.findChild<QAbstractButton*>(QString::fromLatin1(name));
+    if (knopf == nullptr) {
+        qFatal("Knopf %s fehlt", name);
+    }
+    knopf->click();
+    QApplication::processEvents();
+}
+
+// The pictures the manual names as "bild:NAME".
+std::map<QString, QImage> aufnahmen(app::TForm1& form) {
+    std::map<QString, QImage> bilder;
+    const auto nimm = [&](const char* name) {
+        QApplication::processEvents();
+        bilder[QString::fromLatin1(name)] = form.grab().toImage();
+    };
+    nimm("start");
+    klicke(form, "SpeedButton35");
+    nimm("firmendaten");
+    form.seite_zeigen(form.TabSheet9);
+    nimm("kontenplan");
+    klicke(form, "SpeedButton2");
+    nimm("eroeffnung");
+    klicke(form, "SpeedButton3");
+    nimm("buchungen");
+    klicke(form, "SpeedButton4");
+    nimm("bilanz");
+    klicke(form, "SpeedButton1");
+    nimm("betriebsergebnis");
+    klicke(form, "SpeedButton5");
+    nimm("journal");
+    klicke(form, "SpeedButton6");
+    form.TabSheet10->ListBox1->setCurrentRow(7);
+    nimm("kontenblatt");
+    klicke(form, "SpeedButton22");
+    form.TabSheet8->SpeedButton14bis21[0]->click();
+    nimm("aufgaben");
+    form.seite_zeigen(form.TabSheet7);
+    nimm("einstellungen");
+    return bilder;
+}
+
+// Pictures fit the text width; none is drawn larger than it was taken.
+void bilder_einpassen(QTextDocument& dokument, const std::map<QString, QImage>& bilder,
+                      qreal breite) {
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment stueck = it.fragment();
+            if (!stueck.charFormat().isImageFormat()) {
+                continue;
+            }
+            QTextImageFormat format = stueck.charFormat().toImageFormat();
+            const auto bild = bilder.find(QUrl(format.name()).path());
+            if (bild == bilder.end()) {
+                qFatal("Unbekanntes Bild %s", qPrintable(format.name()));
+            }
+            const qreal massstab = std::min<qreal>(1.0, breite / bild->second.width());
+            format.setWidth(bild->second.width() * massstab);
+            format.setHeight(bild->second.height() * massstab);
+            QTextCursor cursor(&dokument);
+            cursor.setPosition(stueck.position());
+            cursor.setPosition(stueck.position() + stueck.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 4) {
+        std::fputs("Aufruf: saldino-anleitung ANLEITUNG.md DATENVERZEICHNIS ZIEL.pdf\n", stderr);
+        return 64;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication anwendung(argc, argv);
+    const QString ziel = QFile::decodeName(argv[3]);
+    QFile quelle(QFile::decodeName(argv[1]));
+    if (!quelle.open(QIODevice::ReadOnly)) {
+        qFatal("%s: %s", argv[1], qPrintable(quelle.errorString()));
+    }
+    const QString markdown = QString::fromUtf8(quelle.readAll());
+
+    QTemporaryDir arbeit;
+    const fs::path daten = fs::absolute(argv[2]);
+    fs::current_path(arbeit.path().toStdString());
+    musterfirma(daten);
+    StummeDialoge dialoge;
+    std::map<QString, QImage> bilder;
+    {
+        app::TForm1 form(dialoge);
+        form.setWindowIcon(app::programmsymbol());
+        form.show();
+        QApplication::processEvents();
+        bilder = aufnahmen(form);
+    }
+
+    QPdfWriter pdf(ziel);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    pdf.setTitle(QStringLiteral("Saldino – Anleitung"));
+    pdf.setCreator(QStringLiteral("Saldino"));
+
+    QTextDocument dokument;
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setPointSizeF(10.5);
+    dokument.setDefaultFont(schrift);
+    dokument.setMarkdown(markdown);
+    // After the text: setting it clears the resources.
+    for (const auto& [name, bild] : bilder) {
+        dokument.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("bild:") + name),
+                             bild);
+    }
+    // Laid out page by page at the printable area, in the units of the screen
+    // that QTextDocument::print scales from, so the count below is the count printed.
+    const qreal dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    const QSizeF seite = pdf.pageLayout().paintRect(QPageLayout::Inch).size() * dpi;
+    dokument.setPageSize(seite);
+    bilder_einpassen(dokument, bilder, seite.width() - 2 * dokument.documentMargin());
+    dokument.print(&pdf);
+
+    QFile seiten(ziel.left(ziel.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".seiten"));
+    if (!seiten.open(QIODevice::WriteOnly) ||
+        seiten.write(QByteArray::number(dokument.pageCount()) + '\n') < 0) {
+        qFatal("%s: %s", qPrintable(seiten.fileName()), qPrintable(seiten.errorString()));
+    }
+    std::printf("%s: %d Seiten\n", argv[3], dokument.pageCount());
+    return 0;
+}

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks every installed file,
+# then the launcher: it prepares ~/Saldino (or the directory given) with the
+# supplied files, overwrites nothing and starts the program there.
+# Usage: installation_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+bau="$1"
+quelle="$2"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+p="$tmp/usr"
+fehler=0
+falsch() {
+    echo "FEHLER: $*" >&2
+    fehler=1
+}
+
+cmake --install "$bau" --prefix "$p" >/dev/null
+
+for datei in bin/saldino bin/saldino-cli libexec/saldino/saldino; do
+    [ -x "$p/$datei" ] || falsch "$datei fehlt oder ist nicht ausführbar"
+done
+for datei in "$quelle"/data/*; do
+    cmp -s "$datei" "$p/share/saldino/$(basename "$datei")" ||
+        falsch "share/saldino/$(basename "$datei") fehlt oder weicht ab"
+done
+[ "$(head -c 5 "$p/share/saldino/Anleitung.pdf")" = "%PDF-" ] || falsch "Anleitung.pdf fehlt"
+
+desktop="$p/share/applications/saldino.desktop"
+for zeile in 'Type=Application' 'Name=Saldino' 'Comment=Buchführung lernen' 'Exec=saldino' \
+    'Icon=saldino'; do
+    grep -qx "$zeile" "$desktop" || falsch "saldino.desktop: '$zeile' fehlt"
+done
+kategorien="$(grep '^Categories=' "$desktop")"
+for kategorie in Education Office; do
+    [[ ";${kategorien#Categories=}" == *";$kategorie;"* ]] || falsch "Kategorie $kategorie fehlt"
+done
+
+grep -q '<svg' "$p/share/icons/hicolor/scalable/apps/saldino.svg" || falsch "SVG-Symbol fehlt"
+for n in 16 22 24 32 48 64 128 256; do
+    png="$p/share/icons/hicolor/${n}x${n}/apps/saldino.png"
+    # The PNG signature, then the width and height of the IHDR chunk.
+    kopf="$(od -An -tx1 -N24 "$png" 2>/dev/null | tr -d ' \n')"
+    groesse="$(printf '%08x%08x' "$n" "$n")"
+    [ "${kopf:0:16}" = 89504e470d0a1a0a ] && [ "${kopf:32:16}" = "$groesse" ] ||
+        falsch "Symbol ${n}x${n} fehlt oder hat die falsche Größe"
+done
+
+"$p/bin/saldino-cli" --help | grep -q '^Aufruf: saldino-cli' || falsch "saldino-cli --help"
+
+# The launcher, with a stand-in for the program that records where it runs.
+cat >"$p/libexec/saldino/saldino" <<'STUB'
+#!/bin/sh
+pwd >>"$SALDINO_PROTOKOLL"
+STUB
+export SALDINO_PROTOKOLL="$tmp/protokoll"
+mkdir "$tmp/home"
+HOME="$tmp/home" "$p/bin/saldino" || falsch "Starter mit leerem HOME"
+arbeit="$tmp/home/Saldino"
+[ "$(cat "$SALDINO_PROTOKOLL")" = "$arbeit" ] || falsch "Programm lief nicht in ~/Saldino"
+for datei in "$p"/share/saldino/*; do
+    cmp -s "$datei" "$arbeit/$(basename "$datei")" || falsch "~/Saldino/$(basename "$datei") fehlt"
+done
+
+printf 'meine Firma\r\n' >"$arbeit/einstellungen.txt"
+rm "$arbeit/Kontenplan2.txt"
+HOME="$tmp/home" "$p/bin/saldino" || falsch "zweiter Start"
+[ "$(cat "$arbeit/einstellungen.txt")" = $'meine Firma\r' ] || falsch "einstellungen.txt überschrieben"
+[ -f "$arbeit/Kontenplan2.txt" ] || falsch "fehlende Datei nicht ergänzt"
+
+HOME="$tmp/home" "$p/bin/saldino" "$tmp/Klasse 8b" || falsch "Start mit Verzeichnis"
+[ "$(tail -n1 "$SALDINO_PROTOKOLL")" = "$tmp/Klasse 8b" ] || falsch "Programm lief nicht im Verzeichnis"
+[ -f "$tmp/Klasse 8b/Kontenplan1.txt" ] || falsch "Verzeichnis nicht vorbereitet"
+
+status=0
+"$p/bin/saldino" a b 2>/dev/null || status=$?
+[ "$status" = 64 ] || falsch "zwei Argumente: Status $status statt 64"
+
+exit "$fehler"
