@@ -57,8 +57,8 @@ void musterfirma(const fs::path& daten) {
     }
     masterdata::Einstellungen werte;
     masterdata::lies_einstellungen(werte);
-    werte.firma = {
-        "Fahrrad Huber KG", "Lindenstraße 12", "", "80331 München", "Anna Huber", "", "", ""};
+    werte.firma = {"Fahrrad Huber KG", "Lindenstraße 12", "80331 München", "1234567",
+                   "700 500 00",       "Stadtsparkasse",  "Anna Huber",    "Anna Huber"};
     for (auto& feld : werte.firma) {
         feld = runtime::utf8_nach_cp1252(feld);
     }
