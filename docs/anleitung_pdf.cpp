@@ -7,6 +7,8 @@
 #include "app/symbol.h"
 #include "app/tform1.h"
 #include "backup/aufgabenseite.h"
+#include "backup/pruefung.h"
+#include "backup/sicherung.h"
 #include "journal/buchung.h"
 #include "journal/eroeffnung.h"
 #include "masterdata/einstellungen.h"
@@ -141,6 +143,21 @@ std::map<QString, QImage> aufnahmen(app::TForm1& form) {
     nimm("aufgaben");
     form.seite_zeigen(form.TabSheet7);
     nimm("einstellungen");
+
+    // Last, as it replaces the model company: exercise 2 booked with one
+    // booking forgotten and one booked the wrong way round, then checked.
+    if (backup::lade_sicherung(backup::loesungsdatei(2), form.einstellungen()).ungueltige_zeile !=
+        0) {
+        qFatal("loesung2.sdn ist keine gültige Sicherung");
+    }
+    journal::loesche_buchung(8);
+    journal::TBuchung falsch = journal::lies_buchung(8);
+    std::swap(falsch.Soll, falsch.Haben);
+    journal::buchung_ueberschreiben(8, falsch);
+    klicke(form, "SpeedButton22");
+    form.TabSheet8->SpeedButton14bis21[1]->click();
+    klicke(form, "SpeedButton37");
+    nimm("pruefen");
     return bilder;
 }
 

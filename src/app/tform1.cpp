@@ -143,9 +143,11 @@ void TForm1::seiten_anlegen() {
     TabSheet11 = new reports::Berichtsseite(*this, PageControl1, "TabSheet11", "Memo4",
                                             {"Courier New", 16, true});
     zeige_handler(TabSheet11, [this] { TabSheet11Show(); });
+    TabSheet12 = new reports::Berichtsseite(*this, PageControl1, "TabSheet12", "Memo5",
+                                            {"Courier New", 16, true});
     for (QWidget* seite : std::initializer_list<QWidget*>{
              TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6, TabSheet7, TabSheet8,
-             TabSheet9, TabSheet10, TabSheet11}) {
+             TabSheet9, TabSheet10, TabSheet11, TabSheet12}) {
         PageControl1->addWidget(seite);
     }
     // Connected only now: adding the first page made it current already, and

@@ -114,6 +114,7 @@ public:
     masterdata::KontenplanSeite* TabSheet9 = nullptr;
     reports::KontenblattSeite* TabSheet10 = nullptr;
     reports::Berichtsseite* TabSheet11 = nullptr;
+    reports::Berichtsseite* TabSheet12 = nullptr; // "Prüfergebnis", filled by "Prüfen"
 
 protected:
     void showEvent(QShowEvent* ereignis) override;

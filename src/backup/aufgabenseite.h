@@ -30,12 +30,21 @@ public:
     // replaces the items of CheckListBox1, all unticked.
     void aufgabe_oeffnen(int n);
 
+    // "Prüfen": the journal against the solution of the exercise last opened,
+    // shown on the page "Prüfergebnis".
+    void SpeedButton37Click();
+
+    // The exercise last opened with buttons "1" to "8"; 0 before the first.
+    int letzte_aufgabe() const { return letzte_aufgabe_; }
+
     QLabel* Label47 = nullptr;
     std::array<QToolButton*, aufgabenzahl> SpeedButton14bis21{};
     std::array<QLabel*, aufgabenzahl> Label36bis43{};
+    QToolButton* SpeedButton37 = nullptr;
 
 private:
     app::TForm1& form_;
+    int letzte_aufgabe_ = 0;
 };
 
 } // namespace saldino::backup

@@ -20,11 +20,6 @@ namespace {
 
 constexpr std::size_t felder_je_buchung = 19;
 
-// The first line of a file that is no backup.
-struct UngueltigeSicherung {
-    std::int32_t zeile;
-};
-
 bool hat_strich(std::string_view text) {
     return text.find('|') != std::string_view::npos;
 }
@@ -212,17 +207,14 @@ bool schreibe_sicherung(const std::string& pfad, const Firma& firma, std::int32_
     return strich;
 }
 
-static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
-                                          masterdata::Einstellungen einstellungen) {
-    // No line the program writes comes near this; a longer one is not read whole.
-    constexpr std::size_t hoechstlaenge = 1024 * 1024;
-    runtime::Zeilenleser leser(pfad, hoechstlaenge);
-    GeladeneSicherung geladen;
+// No line the program writes comes near this; a longer one is not read whole.
+constexpr std::size_t hoechstlaenge = 1024 * 1024;
 
+Sicherungsleser::Sicherungsleser(const std::string& pfad) : leser_(pfad, hoechstlaenge) {
     std::string_view zeile;
     std::vector<std::string_view> felder;
     std::string kopfzeile;
-    if (leser.naechste(zeile)) {
+    if (naechste_zeile(zeile)) {
         kopfzeile =
             std::string(zeile) + "|"; // nine fields, each ended by "|" like a booking line's
     }
@@ -231,34 +223,66 @@ static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
         throw UngueltigeSicherung{1};
     }
     for (std::size_t i = 0; i < 8; ++i) {
-        geladen.firma[i] = felder[i];
+        firma_[i] = felder[i];
     }
-    geladen.kontenplan_nr = felder[8][0] - '0';
+    kontenplan_nr_ = felder[8][0] - '0';
 
     // The line after the company line starts with a "|" of its own: alone it
     // closes an empty journal, otherwise the first booking line follows it.
-    runtime::Ersatzdatei journal(journal::journaldatei);
-    std::int32_t zeilennummer = 2;
-    if (!leser.naechste(zeile) || zeile.empty() || zeile.front() != '|') {
-        throw UngueltigeSicherung{zeilennummer};
+    if (!naechste_zeile(zeile) || zeile.empty() || zeile.front() != '|') {
+        throw UngueltigeSicherung{2};
     }
     zeile.remove_prefix(1);
     if (zeile.empty()) {
         std::string_view rest;
-        if (leser.naechste(rest)) {
-            throw UngueltigeSicherung{zeilennummer + 1};
+        if (naechste_zeile(rest)) {
+            throw UngueltigeSicherung{zeilennummer_};
         }
     } else {
-        journal::Satzfelder buchung;
-        for (bool weiter = true; weiter; weiter = leser.naechste(zeile)) {
-            if (!lies_buchung(zeile, buchung)) {
-                throw UngueltigeSicherung{zeilennummer};
-            }
-            const journal::Satz satz = journal::als_satz(buchung);
-            journal.schreibe({reinterpret_cast<const char*>(satz.data()), satz.size()});
-            ++geladen.buchungen;
-            ++zeilennummer;
+        anstehend_ = zeile;
+        hat_anstehend_ = true;
+    }
+}
+
+bool Sicherungsleser::naechste_zeile(std::string_view& zeile) {
+    try {
+        if (!leser_.naechste(zeile)) {
+            return false;
         }
+    } catch (const runtime::Zeilenleser::ZeileZuLang& fehler) {
+        throw UngueltigeSicherung{fehler.zeile};
+    }
+    ++zeilennummer_;
+    return true;
+}
+
+bool Sicherungsleser::naechste(journal::Satzfelder& buchung) {
+    std::string_view zeile;
+    if (hat_anstehend_) {
+        zeile = anstehend_;
+        hat_anstehend_ = false;
+    } else if (!naechste_zeile(zeile)) {
+        return false;
+    }
+    if (!lies_buchung(zeile, buchung)) {
+        throw UngueltigeSicherung{zeilennummer_};
+    }
+    return true;
+}
+
+static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
+                                          masterdata::Einstellungen einstellungen) {
+    Sicherungsleser leser(pfad);
+    GeladeneSicherung geladen;
+    geladen.firma = leser.firma();
+    geladen.kontenplan_nr = leser.kontenplan_nr();
+
+    runtime::Ersatzdatei journal(journal::journaldatei);
+    journal::Satzfelder buchung;
+    while (leser.naechste(buchung)) {
+        const journal::Satz satz = journal::als_satz(buchung);
+        journal.schreibe({reinterpret_cast<const char*>(satz.data()), satz.size()});
+        ++geladen.buchungen;
     }
 
     einstellungen.firma = geladen.firma;
@@ -284,10 +308,6 @@ GeladeneSicherung lade_sicherung(const std::string& pfad,
     try {
         return lade_und_ersetze(pfad, einstellungen);
     } catch (const UngueltigeSicherung& fehler) {
-        GeladeneSicherung ungueltig;
-        ungueltig.ungueltige_zeile = fehler.zeile;
-        return ungueltig;
-    } catch (const runtime::Zeilenleser::ZeileZuLang& fehler) {
         GeladeneSicherung ungueltig;
         ungueltig.ungueltige_zeile = fehler.zeile;
         return ungueltig;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "journal/buchung.h"
 #include "masterdata/einstellungen.h"
+#include "runtime/dateien.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The backup file (".sdn"): a company line of nine "|"-separated fields (the
 // eight company fields and the chart number), a single "|", then one line of
@@ -19,6 +22,34 @@ using Firma = std::array<std::string, 8>;
 // leaves no half-written backup. Returns whether a text holds "|", which
 // makes its line ambiguous: such a backup cannot be loaded again.
 bool schreibe_sicherung(const std::string& pfad, const Firma& firma, std::int32_t kontenplan_nr);
+
+// Thrown by Sicherungsleser for the first line that breaks the format.
+struct UngueltigeSicherung {
+    std::int32_t zeile;
+};
+
+// Reads a backup file line by line and changes nothing. The constructor reads
+// the company line and the line after it.
+class Sicherungsleser {
+public:
+    explicit Sicherungsleser(const std::string& pfad);
+
+    const Firma& firma() const { return firma_; }
+    std::int32_t kontenplan_nr() const { return kontenplan_nr_; }
+
+    // The next booking, its texts valid until the next call; false after the last.
+    bool naechste(journal::Satzfelder& buchung);
+
+private:
+    bool naechste_zeile(std::string_view& zeile);
+
+    runtime::Zeilenleser leser_;
+    Firma firma_;
+    std::int32_t kontenplan_nr_ = 0;
+    std::int32_t zeilennummer_ = 0;
+    std::string_view anstehend_; // the first booking, after the "|" of line 2
+    bool hat_anstehend_ = false;
+};
 
 struct GeladeneSicherung {
     // The first line that breaks the format, 0 for a good file. A bad file

@@ -1,5 +1,6 @@
 #include "cli/kommandozeile.h"
 
+#include "backup/pruefung.h"
 #include "backup/sicherung.h"
 #include "masterdata/einstellungen.h"
 #include "masterdata/kontenplan.h"
@@ -44,6 +45,10 @@ constexpr std::string_view hilfe =
     "               (ohne Endung wird \".sdn\" angehängt)\n"
     "  laden DATEI  die Sicherung DATEI ohne Rückfrage laden: sie ersetzt\n"
     "               Firmendaten, Kontenplan und Buchungen\n"
+    "  pruefen LOESUNG\n"
+    "               die Buchungen mit der Lösung LOESUNG (einer Sicherung der\n"
+    "               gelösten Aufgabe) vergleichen; Rückgabewert 0, wenn alles\n"
+    "               richtig ist, sonst 1\n"
     "\n"
     "Die Zeilen gehen in UTF-8 auf die Standardausgabe. Rückgabewert: 0 bei Erfolg,\n"
     "1 bei einer Meldung des Programms, 2 bei einem Datei- oder Umwandlungsfehler,\n"
@@ -68,6 +73,9 @@ constexpr std::string_view hilfe =
     "               (\".sdn\" is added to a name without extension)\n"
     "  laden FILE   load the backup FILE without asking: it replaces company\n"
     "               data, chart and journal\n"
+    "  pruefen SOLUTION\n"
+    "               compare the journal with SOLUTION (a backup of the solved\n"
+    "               exercise); exit status 0 when everything matches, else 1\n"
     "\n"
     "Lines go to standard output in UTF-8. Exit status: 0 on success, 1 for a\n"
     "message of the program, 2 for a file or conversion error, 64 for wrong usage.\n"
@@ -170,14 +178,15 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
     const std::string& befehl = aufruf->befehl;
     const bool ohne_argument = befehl == "bilanz" || befehl == "betriebsergebnis" ||
                                befehl == "journal" || befehl == "kontenplan";
-    const bool mit_argument = befehl == "kontenblatt" || befehl == "sichern" || befehl == "laden";
+    const bool mit_argument =
+        befehl == "kontenblatt" || befehl == "sichern" || befehl == "laden" || befehl == "pruefen";
     if (!(ohne_argument && aufruf->argumente.empty()) &&
         !(mit_argument && aufruf->argumente.size() == 1)) {
         return falsch();
     }
     // A backup file is named relative to where the tool was called.
     std::string datei = aufruf->argumente.empty() ? std::string() : aufruf->argumente[0];
-    if (befehl == "sichern" || befehl == "laden") {
+    if (befehl == "sichern" || befehl == "laden" || befehl == "pruefen") {
         std::filesystem::path pfad(datei);
         if (befehl == "sichern" && !pfad.has_extension()) {
             pfad += ".sdn";
@@ -223,6 +232,17 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
                     runtime::utf8_nach_cp1252("Die Datei " + aufruf->argumente[0] +
                                               " ist keine gültige Saldino-Sicherung (Zeile " +
                                               std::to_string(geladen.ungueltige_zeile) + ").");
+            }
+        } else if (befehl == "pruefen") {
+            const backup::Pruefung pruefung =
+                backup::pruefe(datei, daten.kontenplan_nr, werte, ziel);
+            if (pruefung.ungueltige_zeile != 0) {
+                meldung =
+                    runtime::utf8_nach_cp1252("Die Datei " + aufruf->argumente[0] +
+                                              " ist keine gültige Saldino-Sicherung (Zeile " +
+                                              std::to_string(pruefung.ungueltige_zeile) + ").");
+            } else if (!pruefung.alles_richtig) {
+                return programmmeldung;
             }
         } else if (befehl == "journal") {
             reports::journalliste(ziel);

@@ -294,9 +294,9 @@ TEST_F(StartTest, HilfePointsToTheManual) {
     EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
 }
 
-TEST_F(StartTest, TheWindowHasItsPanelsAndElevenPages) {
+TEST_F(StartTest, TheWindowHasItsPanelsAndTwelvePages) {
     starte();
-    EXPECT_EQ(form->PageControl1->count(), 11);
+    EXPECT_EQ(form->PageControl1->count(), 12);
     EXPECT_EQ(finde("Panel1")->width(), 129);
     EXPECT_EQ(finde("Panel3")->size(), QSize(216, 143));
     EXPECT_EQ(finde("CheckListBox1")->parentWidget(), finde("Panel2"));

@@ -122,6 +122,30 @@ TEST_F(KommandozeileTest, SavesAndLoadsBackups) {
     EXPECT_EQ(starte({"laden", "fehlt.sdn"}).status, laufzeitfehler);
 }
 
+TEST_F(KommandozeileTest, ChecksTheJournalAgainstASolution) {
+    ASSERT_EQ(starte({"sichern", "loesung"}).status, erfolg);
+    const Lauf gleich = starte({"pruefen", "loesung.sdn"});
+    EXPECT_EQ(gleich.status, erfolg);
+    EXPECT_TRUE(gleich.aus.ends_with("4 von 4 Buchungen richtig\n\nAlles richtig gebucht!\n"))
+        << gleich.aus;
+
+    buche({{"Bank", 5, 0}, {"Ertrag", 0, 5}}, "Zugabe");
+    const std::string journal = verzeichnis.lies("buchungen.dat");
+    const Lauf mehr = starte({"pruefen", "loesung.sdn"});
+    EXPECT_EQ(mehr.status, programmmeldung);
+    EXPECT_NE(mehr.aus.find("  Nr. 5     01.01.2004   Zugabe\n"), std::string::npos) << mehr.aus;
+    EXPECT_EQ(mehr.fehler, "");
+
+    verzeichnis.schreibe("kaputt.sdn", "A|B\r\n|");
+    const Lauf kaputt = starte({"pruefen", "kaputt.sdn"});
+    EXPECT_EQ(kaputt.status, programmmeldung);
+    EXPECT_EQ(kaputt.aus, "");
+    EXPECT_EQ(kaputt.fehler,
+              "Die Datei kaputt.sdn ist keine gültige Saldino-Sicherung (Zeile 1).\n");
+    EXPECT_EQ(starte({"pruefen", "fehlt.sdn"}).status, laufzeitfehler);
+    EXPECT_EQ(verzeichnis.lies("buchungen.dat"), journal);
+}
+
 TEST_F(KommandozeileTest, WritingCommandsRefuseWhileTheProgramRuns) {
     {
         auto programm = runtime::Sperre::versuche();
@@ -206,6 +230,7 @@ INSTANTIATE_TEST_SUITE_P(Kommandozeile, FalscherAufruf,
                                            std::vector<const char*>{"bilanz", "zuviel"},
                                            std::vector<const char*>{"kontenblatt"},
                                            std::vector<const char*>{"kontenblatt", "a", "b"},
+                                           std::vector<const char*>{"pruefen"},
                                            std::vector<const char*>{"--dir"},
                                            std::vector<const char*>{"--dir", "x"}));
 

@@ -1,0 +1,75 @@
+// "Prüfen" on the exercise page: the journal against the solution of the
+// exercise last opened, on the page "Prüfergebnis".
+#include "app/fenster.h"
+#include "backup/aufgabenseite.h"
+#include "backup/sicherung.h"
+#include "hilfen/bericht.h"
+#include "journal/buchung.h"
+#include "reports/berichtsseite.h"
+
+#include <QPlainTextEdit>
+
+namespace saldino::test {
+namespace {
+
+class PruefenTest : public FensterTest {
+protected:
+    void SetUp() override {
+        verzeichnis.mit_daten();
+        // The pupil has loaded the solution of exercise 2 and so booked it all.
+        ASSERT_EQ(backup::lade_sicherung("loesung2.sdn", {}).ungueltige_zeile, 0);
+        starte();
+        klicke("SpeedButton22");
+    }
+
+    void pruefen() { klicke("SpeedButton37"); }
+};
+
+TEST_F(PruefenTest, WithoutAnOpenedExerciseAsksForOne) {
+    pruefen();
+    EXPECT_EQ(dialoge.nimm(Art::meldung), QStringLiteral("Bitte wähle zuerst eine Aufgabe aus!"));
+    EXPECT_EQ(form->sichtbare_seite(), form->TabSheet8);
+}
+
+TEST_F(PruefenTest, ShowsTheResultOnItsOwnPage) {
+    klicke("SpeedButton15");
+    pruefen();
+    EXPECT_EQ(form->sichtbare_seite(), form->TabSheet12);
+    const QString text = form->TabSheet12->Memo->toPlainText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Prüfergebnis\n")));
+    EXPECT_TRUE(
+        text.endsWith(QStringLiteral("12 von 12 Buchungen richtig\n\nAlles richtig gebucht!")))
+        << text.toStdString();
+
+    // The exercise last opened counts: exercise 4 needs chart 2.
+    klicke("SpeedButton22");
+    klicke("SpeedButton17");
+    pruefen();
+    EXPECT_TRUE(form->TabSheet12->Memo->toPlainText().contains(
+        QStringLiteral("Diese Aufgabe braucht den Kontenplan 2")));
+}
+
+TEST_F(PruefenTest, AnExerciseWithoutSolutionSaysSo) {
+    verzeichnis.entferne("loesung3.sdn");
+    klicke("SpeedButton16");
+    pruefen();
+    EXPECT_EQ(dialoge.nimm(Art::meldung),
+              QStringLiteral("Zu dieser Aufgabe gibt es keine Lösung."));
+    EXPECT_EQ(form->sichtbare_seite(), form->TabSheet8);
+}
+
+TEST_F(PruefenTest, ADamagedSolutionGivesTheLoadersMessageAndChangesNothing) {
+    verzeichnis.schreibe("loesung1.sdn", "nur eine Zeile\r\n");
+    const std::string journal = verzeichnis.lies(journal::journaldatei);
+    klicke("SpeedButton14");
+    pruefen();
+    EXPECT_EQ(dialoge.nimm(Art::meldung),
+              QStringLiteral("Die Datei %1 ist keine gültige Saldino-Sicherung (Zeile 1).")
+                  .arg(QString::fromStdString((verzeichnis.pfad() / "loesung1.sdn").string())));
+    EXPECT_EQ(form->sichtbare_seite(), form->TabSheet8);
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), journal);
+    EXPECT_EQ(verzeichnis.lies("loesung1.sdn"), "nur eine Zeile\r\n");
+}
+
+} // namespace
+} // namespace saldino::test

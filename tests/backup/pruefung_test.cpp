@@ -1,0 +1,131 @@
+#include "backup/pruefung.h"
+
+#include "backup/sicherung.h"
+#include "journal/buchung.h"
+
+#include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/bericht.h"
+
+#include <gtest/gtest.h>
+
+namespace saldino::backup {
+namespace {
+
+using test::buche;
+
+// A solution of three bookings on chart 1, then the pupil's journal made by
+// each case from scratch.
+class PruefungTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        verzeichnis.mit_daten();
+        richtig_buchen();
+        schreibe_sicherung("loesung.sdn", {}, 1);
+        verzeichnis.schreibe(journal::journaldatei, "");
+        werte.kontenplan_namen = {"Einfach", "Umfangreicher", "Handel", "Industrie"};
+    }
+
+    static void eroeffnung() {
+        buche({{"Bank", 1000, 0}, {"Eröffnungsbilanzkonto", 0, 1000}}, "Eröffnungsbuchung");
+    }
+    static void barabhebung() {
+        buche({{"Kasse", 200, 0}, {"Bank", 0, 200}}, "Barabhebung", "02.01.2004");
+    }
+    static void miete() {
+        buche({{"Mietaufwand", 300, 0}, {"Bank", 0, 250}, {"Kasse", 0, 50}}, "Miete", "03.01.2004");
+    }
+    static void richtig_buchen() {
+        eroeffnung();
+        barabhebung();
+        miete();
+    }
+
+    std::string pruefe_text(std::int32_t kontenplan = 1) {
+        return test::text_von([&](const reports::Zeilenziel& ziel) {
+            ergebnis = pruefe("loesung.sdn", kontenplan, werte, ziel);
+        });
+    }
+
+    test::Arbeitsverzeichnis verzeichnis;
+    masterdata::Einstellungen werte;
+    Pruefung ergebnis;
+};
+
+const std::string kopf = "Prüfergebnis\n" + std::string(60, '-') + "\n";
+
+TEST_F(PruefungTest, AJournalEqualToTheSolutionIsAllRight) {
+    richtig_buchen();
+    EXPECT_EQ(pruefe_text(), kopf + "3 von 3 Buchungen richtig\n\nAlles richtig gebucht!\n");
+    EXPECT_TRUE(ergebnis.alles_richtig);
+}
+
+TEST_F(PruefungTest, LineOrderDatePayerAndReasonDoNotMatter) {
+    eroeffnung();
+    buche({{"Bank", 0, 200}, {"Kasse", 200, 0}}, "Geld geholt", "09.09.2004", "ich");
+    buche({{"Kasse", 0, 50}, {"Mietaufwand", 300, 0}, {"Bank", 0, 250}});
+    EXPECT_TRUE(pruefe_text().ends_with("3 von 3 Buchungen richtig\n\nAlles richtig gebucht!\n"));
+    EXPECT_TRUE(ergebnis.alles_richtig);
+}
+
+TEST_F(PruefungTest, AMissingBookingIsNamedByItsReasonAndTheBalancesDiffer) {
+    eroeffnung();
+    miete();
+    EXPECT_EQ(pruefe_text(),
+              kopf + "2 von 3 Buchungen richtig\n\n"
+                     "Diese Buchungen der Lösung fehlen noch:\n"
+                     "  02.01.2004   Barabhebung\n\n"
+                     "Diese Salden weichen von der Lösung ab:\n"
+                     "Konto                                  dein Saldo      erwartet\n"
+                     "Bank                                       750,00        550,00\n"
+                     "Kasse                                      -50,00        150,00\n");
+    EXPECT_FALSE(ergebnis.alles_richtig);
+}
+
+TEST_F(PruefungTest, SwappedDebitAndCreditIsWrong) {
+    eroeffnung();
+    buche({{"Kasse", 0, 200}, {"Bank", 200, 0}}, "Barabhebung", "02.01.2004");
+    miete();
+    const std::string text = pruefe_text();
+    EXPECT_NE(text.find("2 von 3 Buchungen richtig\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("fehlen noch:\n  02.01.2004   Barabhebung\n"), std::string::npos);
+    EXPECT_NE(text.find("keiner Buchung der Lösung:\n  Nr. 2     02.01.2004   Barabhebung\n"),
+              std::string::npos)
+        << text;
+    EXPECT_FALSE(ergebnis.alles_richtig);
+}
+
+TEST_F(PruefungTest, TheSameBookingTwiceMatchesOnce) {
+    richtig_buchen();
+    miete();
+    const std::string text = pruefe_text();
+    EXPECT_NE(text.find("3 von 3 Buchungen richtig\n"), std::string::npos);
+    EXPECT_EQ(text.find("fehlen noch"), std::string::npos);
+    EXPECT_NE(text.find("keiner Buchung der Lösung:\n  Nr. 4     03.01.2004   Miete\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Mietaufwand                                600,00        300,00\n"),
+              std::string::npos)
+        << text;
+    EXPECT_FALSE(ergebnis.alles_richtig);
+}
+
+TEST_F(PruefungTest, AnotherChartOnlyNamesTheChartTheExerciseNeeds) {
+    richtig_buchen();
+    EXPECT_EQ(pruefe_text(2), kopf + "Diese Aufgabe braucht den Kontenplan 1 („Einfach“). Bitte "
+                                     "wähle ihn zuerst aus.\n");
+    EXPECT_FALSE(ergebnis.alles_richtig);
+}
+
+TEST_F(PruefungTest, ADamagedSolutionIsReportedAndNothingCompared) {
+    richtig_buchen();
+    const std::string loesung = verzeichnis.lies("loesung.sdn");
+    verzeichnis.schreibe("loesung.sdn", loesung + "kaputt\r\n");
+    const std::string journal = verzeichnis.lies(journal::journaldatei);
+    EXPECT_EQ(pruefe_text(), "");
+    EXPECT_EQ(ergebnis.ungueltige_zeile, 5);
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), journal);
+    EXPECT_EQ(verzeichnis.lies("loesung.sdn"), loesung + "kaputt\r\n");
+}
+
+} // namespace
+} // namespace saldino::backup

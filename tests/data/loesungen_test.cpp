@@ -1,0 +1,65 @@
+// The supplied solutions: each a valid backup of the chart its exercise
+// names, every booking balanced on accounts of that chart, and checked
+// against itself all right.
+#include "backup/aufgaben.h"
+#include "backup/pruefung.h"
+#include "backup/sicherung.h"
+#include "journal/buchung.h"
+#include "journal/eingaberegeln.h"
+#include "masterdata/kontenplan.h"
+#include "runtime/dateien.h"
+
+#include "hilfen/arbeitsverzeichnis.h"
+
+#include <gtest/gtest.h>
+
+namespace saldino::backup {
+namespace {
+
+class Loesungen : public ::testing::TestWithParam<int> {};
+
+TEST_P(Loesungen, IsAValidBackupOfItsExercisesChartThatBalances) {
+    const int n = GetParam();
+    test::Arbeitsverzeichnis verzeichnis;
+    verzeichnis.mit_daten();
+    const std::string titel = runtime::lies_ganz(titeldatei(n));
+    const std::size_t stelle = titel.find("(Kontenplan ");
+    ASSERT_NE(stelle, std::string::npos);
+    const int kontenplan = titel[stelle + 12] - '0';
+
+    Sicherungsleser leser(loesungsdatei(n));
+    EXPECT_EQ(leser.kontenplan_nr(), kontenplan);
+    const masterdata::Kontenplan plan(kontenplan);
+    journal::Satzfelder buchung;
+    int buchungen = 0;
+    while (leser.naechste(buchung)) {
+        ++buchungen;
+        double soll = 0;
+        double haben = 0;
+        for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
+            if (buchung.Konto[i].empty()) {
+                EXPECT_EQ(buchung.Soll[i] + buchung.Haben[i], 0) << "booking " << buchungen;
+                continue;
+            }
+            EXPECT_TRUE(plan.ist_konto(buchung.Konto[i])) << buchung.Konto[i];
+            soll += buchung.Soll[i];
+            haben += buchung.Haben[i];
+        }
+        EXPECT_GT(soll, 0) << "booking " << buchungen;
+        EXPECT_EQ(journal::betragstext(soll), journal::betragstext(haben))
+            << "booking " << buchungen;
+        EXPECT_EQ(buchung.Nr, buchungen - 1);
+    }
+    EXPECT_GE(buchungen, 10);
+
+    const GeladeneSicherung geladen = lade_sicherung(loesungsdatei(n), {});
+    EXPECT_EQ(geladen.ungueltige_zeile, 0);
+    EXPECT_EQ(geladen.buchungen, buchungen);
+    const Pruefung pruefung = pruefe(loesungsdatei(n), kontenplan, {}, [](std::string_view) {});
+    EXPECT_TRUE(pruefung.alles_richtig);
+}
+
+INSTANTIATE_TEST_SUITE_P(Mitgeliefert, Loesungen, ::testing::Range(1, aufgabenzahl + 1));
+
+} // namespace
+} // namespace saldino::backup
