@@ -1,5 +1,7 @@
 // The backup loader: a good file replaces the journal with exactly its
-// bookings, a bad one changes nothing.
+// bookings, a bad one changes nothing. The same file as the solution of
+// "Prüfen" against the journal.
+#include "backup/pruefung.h"
 #include "backup/sicherung.h"
 #include "arbeitsordner.h"
 #include "journal/buchung.h"
@@ -36,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t anz
                runtime::lies_ganz(journal::journaldatei).size() !=
                    static_cast<std::size_t>(geladen.buchungen) * journal::satzlaenge) {
         std::abort();
+    }
+    try {
+        (void)backup::pruefe("fuzz.sdn", 1, werte, [](std::string_view) {});
+    } catch (const runtime::Laufzeitfehler&) {
     }
     return 0;
 }
