@@ -27,19 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace saldino;
 
-// No box is expected here; any that appears is answered with No.
-class StummeDialoge : public app::Dialoge {
-public:
-    void meldung(const QString&) override {}
-    void fehler(const QString& text) override {
-        qFatal("unexpected error box: %s", qPrintable(text));
-    }
-    bool frage(const QString&) override { return false; }
-    QString datei_speichern(const app::Dateiauswahl&) override { return {}; }
-    QString datei_oeffnen(const app::Dateiauswahl&) override { return {}; }
-};
-
-StummeDialoge dialoge;
+app::StummeDialoge dialoge;
 // Destroyed before the application object.
 std::map<int, std::unique_ptr<app::TForm1>> alle_fenster;
 

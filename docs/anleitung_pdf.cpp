@@ -41,17 +41,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace saldino;
 
-class StummeDialoge : public app::Dialoge {
-public:
-    void meldung(const QString&) override {}
-    void fehler(const QString& text) override {
-        qFatal("Fehlermeldung beim Aufnehmen der Bilder: %s", qPrintable(text));
-    }
-    bool frage(const QString&) override { return false; }
-    QString datei_speichern(const app::Dateiauswahl&) override { return {}; }
-    QString datei_oeffnen(const app::Dateiauswahl&) override { return {}; }
-};
-
 // The model company of the pictures: chart 1, opening balances and four bookings.
 void musterfirma(const fs::path& daten) {
     for (const auto& datei : fs::directory_iterator(daten)) {
@@ -206,7 +195,7 @@ int main(int argc, char* argv[]) {
     const fs::path daten = fs::absolute(argv[2]);
     fs::current_path(arbeit.path().toStdString());
     musterfirma(daten);
-    StummeDialoge dialoge;
+    app::StummeDialoge dialoge;
     std::map<QString, QImage> bilder;
     {
         app::TForm1 form(dialoge);

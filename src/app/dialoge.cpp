@@ -55,4 +55,8 @@ QString QtDialoge::datei_oeffnen(const Dateiauswahl& auswahl) {
     return waehle_datei(eltern_, auswahl, QFileDialog::AcceptOpen);
 }
 
+void StummeDialoge::fehler(const QString& text) {
+    qFatal("Unerwartete Fehlermeldung: %s", qPrintable(text));
+}
+
 } // namespace saldino::app

@@ -50,4 +50,16 @@ private:
     QWidget* eltern_;
 };
 
+// For tools that drive the window without a user: messages are dropped,
+// questions answered No, file dialogs cancelled, and an error box ends the
+// tool, as none is expected.
+class StummeDialoge : public Dialoge {
+public:
+    void meldung(const QString&) override {}
+    void fehler(const QString& text) override;
+    bool frage(const QString&) override { return false; }
+    QString datei_speichern(const Dateiauswahl&) override { return {}; }
+    QString datei_oeffnen(const Dateiauswahl&) override { return {}; }
+};
+
 } // namespace saldino::app
