@@ -145,6 +145,8 @@ void TForm1::seiten_anlegen() {
     zeige_handler(TabSheet11, [this] { TabSheet11Show(); });
     TabSheet12 = new reports::Berichtsseite(*this, PageControl1, "TabSheet12", "Memo5",
                                             {"Courier New", 16, true});
+    TabSheet12->setWindowTitle(QStringLiteral("Prüfergebnis"));
+    TabSheet12->setAccessibleName(QStringLiteral("Prüfergebnis"));
     for (QWidget* seite : std::initializer_list<QWidget*>{
              TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6, TabSheet7, TabSheet8,
              TabSheet9, TabSheet10, TabSheet11, TabSheet12}) {

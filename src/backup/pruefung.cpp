@@ -100,12 +100,11 @@ Pruefung pruefe(const std::string& loesung, std::int32_t kontenplan_nr,
         return ergebnis;
     }
 
-    ziel(text("Prüfergebnis"));
-    ziel(std::string(60, '-'));
     if (kontenplan_nr != loesungsplan) {
         std::string zeile =
             text("Diese Aufgabe braucht den Kontenplan ") + std::to_string(loesungsplan);
-        if (loesungsplan >= 1 && loesungsplan <= 4) {
+        if (loesungsplan >= 1 && loesungsplan <= 4 &&
+            !werte.kontenplan_namen[loesungsplan - 1].empty()) {
             zeile += text(" („") + werte.kontenplan_namen[loesungsplan - 1] + text("“)");
         }
         ziel(zeile + text(". Bitte wähle ihn zuerst aus."));

@@ -20,8 +20,8 @@ struct Pruefung {
 };
 
 // Compares the journal with the solution and hands the lines of the result
-// (Windows-1252) to `ziel`. With another chart than the solution's only the
-// chart the exercise needs is named. Otherwise each booking counts as the
+// (Windows-1252) to `ziel`. With another chart than the solution's the only
+// line names the chart the exercise needs. Otherwise each booking counts as the
 // set of its used lines (account, debit and credit to the cent), whatever
 // their order, date, payer and reason; a booking and a solution booking
 // match at most once each. Then every account whose balance differs.
