@@ -236,36 +236,31 @@ Sicherungsleser::Sicherungsleser(const std::string& pfad) : leser_(pfad, hoechst
     if (zeile.empty()) {
         std::string_view rest;
         if (naechste_zeile(rest)) {
-            throw UngueltigeSicherung{zeilennummer_};
+            throw UngueltigeSicherung{leser_.zeilennummer()};
         }
     } else {
         anstehend_ = zeile;
-        hat_anstehend_ = true;
     }
 }
 
 bool Sicherungsleser::naechste_zeile(std::string_view& zeile) {
     try {
-        if (!leser_.naechste(zeile)) {
-            return false;
-        }
+        return leser_.naechste(zeile);
     } catch (const runtime::Zeilenleser::ZeileZuLang& fehler) {
         throw UngueltigeSicherung{fehler.zeile};
     }
-    ++zeilennummer_;
-    return true;
 }
 
 bool Sicherungsleser::naechste(journal::Satzfelder& buchung) {
     std::string_view zeile;
-    if (hat_anstehend_) {
-        zeile = anstehend_;
-        hat_anstehend_ = false;
+    if (anstehend_) {
+        zeile = *anstehend_;
+        anstehend_.reset();
     } else if (!naechste_zeile(zeile)) {
         return false;
     }
     if (!lies_buchung(zeile, buchung)) {
-        throw UngueltigeSicherung{zeilennummer_};
+        throw UngueltigeSicherung{leser_.zeilennummer()};
     }
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,9 +47,7 @@ private:
     runtime::Zeilenleser leser_;
     Firma firma_;
     std::int32_t kontenplan_nr_ = 0;
-    std::int32_t zeilennummer_ = 0;
-    std::string_view anstehend_; // the first booking, after the "|" of line 2
-    bool hat_anstehend_ = false;
+    std::optional<std::string_view> anstehend_; // the first booking, after the "|" of line 2
 };
 
 struct GeladeneSicherung {

@@ -73,6 +73,9 @@ public:
     // The next line, valid until the next call; false at the end of the file.
     bool naechste(std::string_view& zeile);
 
+    // The number of the line `naechste` gave last, from 1.
+    std::int32_t zeilennummer() const { return zeilen_; }
+
 private:
     Datei datei_;
     std::size_t hoechstlaenge_;
