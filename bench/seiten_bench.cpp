@@ -3,8 +3,8 @@
 // TForm1 offscreen. Run: build-test/bench/saldino_seiten_bench
 #include "journal_generator.h"
 
-#include "app/dialoge.h"
 #include "app/tform1.h"
+#include "gui/dialoge.h"
 #include "journal/buchungsseite.h"
 #include "journal/eroeffnungsseite.h"
 #include "masterdata/firmenseite.h"
@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace saldino;
 
-app::StummeDialoge dialoge;
+gui::StummeDialoge dialoge;
 // Destroyed before the application object.
 std::map<int, std::unique_ptr<app::TForm1>> alle_fenster;
 

@@ -3,12 +3,12 @@
 // from a model company and printed with QPdfWriter. Writes ZIEL.pdf and, for
 // the tests, the number of pages into ZIEL.seiten.
 // Usage: saldino-anleitung ANLEITUNG.md DATENVERZEICHNIS ZIEL.pdf
-#include "app/dialoge.h"
-#include "app/symbol.h"
 #include "app/tform1.h"
 #include "backup/aufgabenseite.h"
 #include "backup/pruefung.h"
 #include "backup/sicherung.h"
+#include "gui/dialoge.h"
+#include "gui/symbol.h"
 #include "journal/buchung.h"
 #include "journal/eroeffnung.h"
 #include "masterdata/einstellungen.h"
@@ -195,11 +195,11 @@ int main(int argc, char* argv[]) {
     const fs::path daten = fs::absolute(argv[2]);
     fs::current_path(arbeit.path().toStdString());
     musterfirma(daten);
-    app::StummeDialoge dialoge;
+    gui::StummeDialoge dialoge;
     std::map<QString, QImage> bilder;
     {
         app::TForm1 form(dialoge);
-        form.setWindowIcon(app::programmsymbol());
+        form.setWindowIcon(gui::programmsymbol());
         form.show();
         QApplication::processEvents();
         bilder = aufnahmen(form);

@@ -1,7 +1,7 @@
-#include "app/dialoge.h"
-#include "app/qtext.h"
-#include "app/symbol.h"
 #include "app/tform1.h"
+#include "gui/dialoge.h"
+#include "gui/qtext.h"
+#include "gui/symbol.h"
 #include "runtime/sperre.h"
 
 #include <QApplication>
@@ -11,12 +11,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Saldino"));
     QApplication::setApplicationDisplayName(QStringLiteral("Saldino"));
     QApplication::setDesktopFileName(QStringLiteral("saldino"));
-    QApplication::setWindowIcon(saldino::app::programmsymbol());
-    saldino::app::QtDialoge dialoge;
+    QApplication::setWindowIcon(saldino::gui::programmsymbol());
+    saldino::gui::QtDialoge dialoge;
     // A second window on the same files would overwrite the first one's work.
     const auto sperre = saldino::runtime::Sperre::versuche();
     if (!sperre) {
-        dialoge.meldung(saldino::app::alsQString(saldino::runtime::laeuft_bereits()));
+        dialoge.meldung(saldino::gui::als_qstring(saldino::runtime::laeuft_bereits()));
         return 1;
     }
     saldino::app::TForm1 Form1(dialoge);

@@ -1,7 +1,7 @@
 #include "app/startseite.h"
 
-#include "app/bausteine.h"
-#include "app/tform1.h"
+#include "gui/bausteine.h"
+#include "gui/programm.h"
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
 #include "runtime/rtf.h"
@@ -46,7 +46,7 @@ void fuelle(QTextDocument& dokument, const runtime::RtfDokument& rtf) {
 
 } // namespace
 
-StartSeite::StartSeite(TForm1& form, QWidget* eltern) : QWidget(eltern) {
+StartSeite::StartSeite(gui::Programm& programm, QWidget* eltern) : QWidget(eltern) {
     setObjectName(QStringLiteral("TabSheet1"));
 
     Image1 = new QLabel(this);
@@ -55,14 +55,16 @@ StartSeite::StartSeite(TForm1& form, QWidget* eltern) : QWidget(eltern) {
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap(QStringLiteral(":/saldino/titelbild.bmp")));
 
-    Label1 = beschriftung(this, "Label1", QStringLiteral("Saldino – Buchführung lernen"), 112, 248);
+    Label1 =
+        gui::beschriftung(this, "Label1", QStringLiteral("Saldino – Buchführung lernen"), 112, 248);
     QFont titel = Label1->font();
     titel.setPixelSize(19);
     titel.setBold(true);
     Label1->setFont(titel);
     Label1->adjustSize();
 
-    Label2 = beschriftung(this, "Label2",
+    Label2 =
+        gui::beschriftung(this, "Label2",
                           QStringLiteral("Version %1 – doppelte Buchführung für den Unterricht")
                               .arg(QStringLiteral(SALDINO_VERSION)),
                           144, 280);
@@ -77,7 +79,7 @@ StartSeite::StartSeite(TForm1& form, QWidget* eltern) : QWidget(eltern) {
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    form.zeige_handler(this, [this] { TabSheet1Show(); });
+    programm.registriere_zeige_handler(this, [this] { TabSheet1Show(); });
 }
 
 void StartSeite::TabSheet1Show() {

@@ -5,9 +5,11 @@
 class QLabel;
 class QTextEdit;
 
-namespace saldino::app {
+namespace saldino::gui {
+class Programm;
+}
 
-class TForm1;
+namespace saldino::app {
 
 // The start page: title picture, title and version line, and the notice
 // document "Wichtiger Hinweis.rtf".
@@ -15,7 +17,7 @@ class StartSeite : public QWidget {
     Q_OBJECT
 
 public:
-    StartSeite(TForm1& form, QWidget* eltern);
+    StartSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(StartSeite)
 
     void TabSheet1Show();

@@ -1,12 +1,12 @@
 #include "app/tform1.h"
 
-#include "app/bausteine.h"
-#include "app/dialoge.h"
-#include "app/qtext.h"
 #include "app/startseite.h"
-#include "app/symbol.h"
 #include "backup/aufgaben.h"
 #include "backup/aufgabenseite.h"
+#include "gui/bausteine.h"
+#include "gui/dialoge.h"
+#include "gui/qtext.h"
+#include "gui/symbol.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "journal/eroeffnungsseite.h"
@@ -15,15 +15,13 @@
 #include "masterdata/kontenplan.h"
 #include "masterdata/kontenplanseite.h"
 #include "reports/berichtsseite.h"
-#include "reports/betriebsergebnis.h"
-#include "reports/bilanz.h"
-#include "reports/journalliste.h"
 #include "reports/kontenblattseite.h"
 #include "runtime/fehler.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -50,10 +48,10 @@ void schriften_ersetzen() {
 
 } // namespace
 
-TForm1::TForm1(Dialoge& dialoge, QWidget* eltern) : QWidget(eltern), dialoge_(dialoge) {
+TForm1::TForm1(gui::Dialoge& dialoge, QWidget* eltern) : QWidget(eltern), dialoge_(dialoge) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Saldino"));
-    setWindowIcon(programmsymbol());
+    setWindowIcon(gui::programmsymbol());
     schriften_ersetzen();
     QFont schrift(QStringLiteral("MS Sans Serif"));
     schrift.setStyleHint(QFont::SansSerif);
@@ -74,7 +72,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::knopf(QWidget* panel, const char* name, const QString& text, const QRect& ort,
                    std::function<void()> befehl_) {
-    QToolButton* k = flacher_knopf(panel, name, text, ort);
+    QToolButton* k = gui::flacher_knopf(panel, name, text, ort);
     connect(k, &QToolButton::clicked, this,
             [this, befehl_ = std::move(befehl_)] { befehl(befehl_); });
 }
@@ -130,23 +128,14 @@ void TForm1::seiten_anlegen() {
     TabSheet2 = new masterdata::FirmenSeite(*this, PageControl1);
     TabSheet3 = new journal::EroeffnungsSeite(*this, PageControl1);
     TabSheet4 = new journal::BuchungsSeite(*this, PageControl1);
-    TabSheet5 = new reports::Berichtsseite(*this, PageControl1, "TabSheet5", "Memo1",
-                                           {"Courier", 16, true});
-    TabSheet6 = new reports::Berichtsseite(*this, PageControl1, "TabSheet6", "Memo2",
-                                           {"Courier New", 13, false});
-    zeige_handler(TabSheet5, [this] { TabSheet5Show(); });
-    zeige_handler(TabSheet6, [this] { TabSheet6Show(); });
+    TabSheet5 = reports::bilanzseite(*this, PageControl1);
+    TabSheet6 = reports::journalseite(*this, PageControl1);
     TabSheet7 = new masterdata::EinstellungsSeite(*this, PageControl1);
     TabSheet8 = new backup::AufgabenSeite(*this, PageControl1);
     TabSheet9 = new masterdata::KontenplanSeite(*this, PageControl1);
     TabSheet10 = new reports::KontenblattSeite(*this, PageControl1);
-    TabSheet11 = new reports::Berichtsseite(*this, PageControl1, "TabSheet11", "Memo4",
-                                            {"Courier New", 16, true});
-    zeige_handler(TabSheet11, [this] { TabSheet11Show(); });
-    TabSheet12 = new reports::Berichtsseite(*this, PageControl1, "TabSheet12", "Memo5",
-                                            {"Courier New", 16, true});
-    TabSheet12->setWindowTitle(QStringLiteral("Prüfergebnis"));
-    TabSheet12->setAccessibleName(QStringLiteral("Prüfergebnis"));
+    TabSheet11 = reports::betriebsergebnisseite(*this, PageControl1);
+    TabSheet12 = reports::pruefergebnisseite(*this, PageControl1);
     for (QWidget* seite : std::initializer_list<QWidget*>{
              TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6, TabSheet7, TabSheet8,
              TabSheet9, TabSheet10, TabSheet11, TabSheet12}) {
@@ -189,7 +178,7 @@ void TForm1::befehl(const std::function<void()>& schritt) {
     try {
         schritt();
     } catch (const runtime::Laufzeitfehler& fehler) {
-        dialoge_.fehler(alsQString(fehler.meldung()));
+        dialoge_.fehler(gui::als_qstring(fehler.meldung()));
     } catch (const std::bad_alloc&) {
         dialoge_.fehler(QStringLiteral("Zu wenig Arbeitsspeicher"));
     } catch (const std::exception& fehler) {
@@ -197,7 +186,7 @@ void TForm1::befehl(const std::function<void()>& schritt) {
     }
 }
 
-void TForm1::zeige_handler(QWidget* seite, std::function<void()> handler) {
+void TForm1::registriere_zeige_handler(QWidget* seite, std::function<void()> handler) {
     zeige_handler_[seite] = std::move(handler);
 }
 
@@ -239,35 +228,7 @@ masterdata::Einstellungen TForm1::einstellungen() const {
     return werte;
 }
 
-reports::Berichtsdaten TForm1::berichtsdaten() const {
-    return reports::berichtsdaten(einstellungen(), kontenplan_nr);
-}
-
-void TForm1::TabSheet5Show() {
-    const reports::Berichtsdaten daten = berichtsdaten();
-    TabSheet5->zeige(
-        [&daten](const reports::Zeilenziel& ziel) { return reports::bilanz(daten, ziel); });
-}
-
-void TForm1::TabSheet6Show() {
-    TabSheet6->zeige([](const reports::Zeilenziel& ziel) {
-        reports::journalliste(ziel);
-        return std::optional<std::string>();
-    });
-}
-
-void TForm1::TabSheet11Show() {
-    const reports::Berichtsdaten daten = berichtsdaten();
-    TabSheet11->zeige([&daten](const reports::Zeilenziel& ziel) {
-        return reports::betriebsergebnis(daten, ziel);
-    });
-}
-
-void TForm1::einstellungen_sichern() {
-    masterdata::schreibe_einstellungen(einstellungen());
-}
-
-void TForm1::einstellungen_lesen() {
+void TForm1::lade_einstellungen() {
     masterdata::Einstellungen werte = einstellungen();
     const auto anwenden = [this, &werte] {
         TabSheet2->zeige(werte);
@@ -284,12 +245,36 @@ void TForm1::einstellungen_lesen() {
     kontenplan_nr = TabSheet7->RadioGroup1ItemIndex() + 1;
 }
 
-bool TForm1::ist_konto(const std::string& text) {
-    if (kontenplan_nr == 0) {
-        dialoge_.meldung(QStringLiteral("Du hast keinen Kontenplan ausgewählt!"));
-        return false;
+QString TForm1::firmenname() const {
+    return TabSheet2->Edit[0]->text();
+}
+
+int TForm1::kontenplan_index() const {
+    return TabSheet7->RadioGroup1ItemIndex();
+}
+
+void TForm1::setze_kontenplan_index(int index) {
+    TabSheet7->setzeRadioGroup1ItemIndex(index);
+}
+
+void TForm1::aufgabenliste_fuellen(const std::vector<std::string>& zeilen) {
+    CheckListBox1->clear();
+    for (const std::string& zeile : zeilen) {
+        auto* eintrag = new QListWidgetItem(gui::als_qstring(zeile), CheckListBox1);
+        eintrag->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        eintrag->setCheckState(Qt::Unchecked);
+        eintrag->setSizeHint(QSize(eintrag->sizeHint().width(), 15));
     }
-    return masterdata::Kontenplan(kontenplan_nr).ist_konto(text);
+}
+
+void TForm1::pruefergebnis_zeigen(const std::vector<std::string>& zeilen) {
+    TabSheet12->zeige([&zeilen](const reports::Zeilenziel& ziel) {
+        for (const std::string& zeile : zeilen) {
+            ziel(zeile);
+        }
+        return std::optional<std::string>();
+    });
+    seite_zeigen(TabSheet12);
 }
 
 void TForm1::position_schreiben() {
@@ -301,13 +286,14 @@ void TForm1::FormCreate() {
     // Each step runs even when one before it failed: a missing exercise file
     // must not leave the journal uncounted, nor the booking year unset.
     befehl([this] { startverzeichnis = std::filesystem::current_path(); });
-    befehl([this] { einstellungen_lesen(); });
+    befehl([this] { lade_einstellungen(); });
     buchungsjahr = 2004;
     TabSheet9->ueberschriften_setzen();
     TabSheet3->ueberschriften_setzen();
     for (int n = 1; n <= backup::aufgabenzahl; ++n) {
-        befehl(
-            [this, n] { TabSheet8->titel_setzen(n, alsQString(backup::lies_aufgabentitel(n))); });
+        befehl([this, n] {
+            TabSheet8->titel_setzen(n, gui::als_qstring(backup::lies_aufgabentitel(n)));
+        });
     }
     befehl([this] {
         journal::journal_sichern();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "masterdata/einstellungen.h"
+#include "gui/programm.h"
 
 #include <QWidget>
 
@@ -28,65 +28,39 @@ namespace saldino::backup {
 class AufgabenSeite;
 }
 namespace saldino::reports {
-class Berichtsseite;
+class BerichtsSeite;
 class KontenblattSeite;
-struct Berichtsdaten;
 } // namespace saldino::reports
 
 namespace saldino::app {
 
-class Dialoge;
 class StartSeite;
 
 // The main window: the two command panels, the page stack, the program-wide
-// values and the pages. Each page owns its controls and their handlers.
-class TForm1 : public QWidget {
+// values and the pages. Each page owns its controls and their handlers and
+// sees the window only as a gui::Programm.
+class TForm1 : public QWidget, public gui::Programm {
     Q_OBJECT
 
 public:
     // Runs the start-up sequence (FormCreate); its error boxes go to `dialoge`.
-    explicit TForm1(Dialoge& dialoge, QWidget* eltern = nullptr);
+    explicit TForm1(gui::Dialoge& dialoge, QWidget* eltern = nullptr);
     ~TForm1() override;
     Q_DISABLE_COPY_MOVE(TForm1)
 
-    // The program-wide values.
-    std::int32_t kontenplan_nr = 0;
-    std::int32_t anzahl_buchungen = 0;
-    std::int32_t aktuelle_buchung = 0;
-    std::int32_t buchungsjahr = 0;
-    std::filesystem::path startverzeichnis;
-
-    Dialoge& dialoge() { return dialoge_; }
-
-    // The command runner: runs one command, a handler or a start-up step; a
-    // runtime error ends it with an error box and the program carries on.
-    void befehl(const std::function<void()>& schritt);
-
-    // Makes a page the visible one; its show handler runs only when the page
-    // was not visible before. A field being edited on the old page loses the
-    // focus first, so its focus-leave handler runs while its page is shown.
-    void seite_zeigen(QWidget* seite);
-    QWidget* sichtbare_seite() const;
-
-    // The handler that runs each time `seite` becomes the visible page.
-    void zeige_handler(QWidget* seite, std::function<void()> handler);
-
-    void einstellungen_sichern();
-    masterdata::Einstellungen einstellungen() const;
-
-    // What the reports read: the chart number, the company data and the zero-account switch.
-    reports::Berichtsdaten berichtsdaten() const;
-
-    void TabSheet5Show();
-    void TabSheet6Show();
-    void TabSheet11Show();
-
-    // Whether `text` (Windows-1252) names an account of the selected chart;
-    // without a chart the user is told so and the answer is false.
-    bool ist_konto(const std::string& text);
-
-    // Writes aktuelle_buchung "/" anzahl_buchungen into the booking page's Label45.
-    void position_schreiben();
+    // gui::Programm
+    void befehl(const std::function<void()>& schritt) override;
+    gui::Dialoge& dialoge() override { return dialoge_; }
+    void seite_zeigen(QWidget* seite) override;
+    QWidget* sichtbare_seite() const override;
+    void registriere_zeige_handler(QWidget* seite, std::function<void()> handler) override;
+    masterdata::Einstellungen einstellungen() const override;
+    QString firmenname() const override;
+    int kontenplan_index() const override;
+    void setze_kontenplan_index(int index) override;
+    void position_schreiben() override;
+    void aufgabenliste_fuellen(const std::vector<std::string>& zeilen) override;
+    void pruefergebnis_zeigen(const std::vector<std::string>& zeilen) override;
 
     void FormCreate();
     void SpeedButton30Click();
@@ -107,14 +81,14 @@ public:
     masterdata::FirmenSeite* TabSheet2 = nullptr;
     journal::EroeffnungsSeite* TabSheet3 = nullptr;
     journal::BuchungsSeite* TabSheet4 = nullptr;
-    reports::Berichtsseite* TabSheet5 = nullptr;
-    reports::Berichtsseite* TabSheet6 = nullptr;
+    reports::BerichtsSeite* TabSheet5 = nullptr;
+    reports::BerichtsSeite* TabSheet6 = nullptr;
     masterdata::EinstellungsSeite* TabSheet7 = nullptr;
     backup::AufgabenSeite* TabSheet8 = nullptr;
     masterdata::KontenplanSeite* TabSheet9 = nullptr;
     reports::KontenblattSeite* TabSheet10 = nullptr;
-    reports::Berichtsseite* TabSheet11 = nullptr;
-    reports::Berichtsseite* TabSheet12 = nullptr; // "Prüfergebnis", filled by "Prüfen"
+    reports::BerichtsSeite* TabSheet11 = nullptr;
+    reports::BerichtsSeite* TabSheet12 = nullptr; // "Prüfergebnis", filled by "Prüfen"
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -125,9 +99,9 @@ private:
     void knopf(QWidget* panel, const char* name, const QString& text, const QRect& ort,
                std::function<void()> befehl);
     void seitenwechsel(int index);
-    void einstellungen_lesen();
+    void lade_einstellungen();
 
-    Dialoge& dialoge_;
+    gui::Dialoge& dialoge_;
     QString letzte_sicherung_; // the file "Alles Speichern" proposes
     std::map<QWidget*, std::function<void()>> zeige_handler_;
     bool erstmals_gezeigt_ = false;

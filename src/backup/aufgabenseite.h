@@ -9,8 +9,8 @@
 class QLabel;
 class QToolButton;
 
-namespace saldino::app {
-class TForm1;
+namespace saldino::gui {
+class Programm;
 }
 
 namespace saldino::backup {
@@ -20,7 +20,7 @@ class AufgabenSeite : public QWidget {
     Q_OBJECT
 
 public:
-    AufgabenSeite(app::TForm1& form, QWidget* eltern);
+    AufgabenSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(AufgabenSeite)
 
     // Makes `titel` the caption of title label n (1 to 8).
@@ -43,7 +43,7 @@ public:
     QToolButton* SpeedButton37 = nullptr;
 
 private:
-    app::TForm1& form_;
+    gui::Programm& programm_;
     int letzte_aufgabe_ = 0;
 };
 

@@ -71,90 +71,9 @@ Buchungsbild bild_von(const Felder& buchung, std::int32_t nummer, Salden& salden
     return bild;
 }
 
-std::string text(const char* utf8) {
-    return runtime::utf8_nach_cp1252(utf8);
-}
-
-} // namespace
-
-std::string loesungsdatei(int n) {
-    return "loesung" + std::to_string(n) + ".sdn";
-}
-
-Pruefung pruefe(const std::string& loesung, std::int32_t kontenplan_nr,
-                const masterdata::Einstellungen& werte, const reports::Zeilenziel& ziel) {
-    Pruefung ergebnis;
-    std::vector<Buchungsbild> erwartet;
-    Salden erwartete_salden;
-    std::int32_t loesungsplan = 0;
-    try {
-        Sicherungsleser leser(loesung);
-        loesungsplan = leser.kontenplan_nr();
-        journal::Satzfelder buchung;
-        while (leser.naechste(buchung)) {
-            erwartet.push_back(bild_von(buchung, static_cast<std::int32_t>(erwartet.size()) + 1,
-                                        erwartete_salden));
-        }
-    } catch (const UngueltigeSicherung& fehler) {
-        ergebnis.ungueltige_zeile = fehler.zeile;
-        return ergebnis;
-    }
-
-    if (kontenplan_nr != loesungsplan) {
-        std::string zeile =
-            text("Diese Aufgabe braucht den Kontenplan ") + std::to_string(loesungsplan);
-        if (loesungsplan >= 1 && loesungsplan <= 4 &&
-            !werte.kontenplan_namen[loesungsplan - 1].empty()) {
-            zeile += text(" („") + werte.kontenplan_namen[loesungsplan - 1] + text("“)");
-        }
-        ziel(zeile + text(". Bitte wähle ihn zuerst aus."));
-        return ergebnis;
-    }
-
-    // Each solution booking waits under its key until a booking takes it.
-    std::unordered_map<std::string, std::vector<std::size_t>> offen;
-    for (std::size_t i = erwartet.size(); i-- > 0;) {
-        offen[erwartet[i].schluessel].push_back(i);
-    }
-    std::vector<bool> gefunden(erwartet.size(), false);
-    std::vector<Buchungsbild> ueberzaehlig;
-    Salden salden;
-    journal::Journalleser journal;
-    journal::TBuchung buchung;
-    std::int32_t richtig = 0;
-    for (std::int32_t nummer = 1; journal.naechste(buchung); ++nummer) {
-        Buchungsbild bild = bild_von(buchung, nummer, salden);
-        auto kandidaten = offen.find(bild.schluessel);
-        if (kandidaten != offen.end() && !kandidaten->second.empty()) {
-            gefunden[kandidaten->second.back()] = true;
-            kandidaten->second.pop_back();
-            ++richtig;
-        } else {
-            ueberzaehlig.push_back(std::move(bild));
-        }
-    }
-
-    ziel(std::to_string(richtig) + " von " + std::to_string(erwartet.size()) +
-         " Buchungen richtig");
-    if (richtig < static_cast<std::int32_t>(erwartet.size())) {
-        ziel("");
-        ziel(text("Diese Buchungen der Lösung fehlen noch:"));
-        for (std::size_t i = 0; i < erwartet.size(); ++i) {
-            if (!gefunden[i]) {
-                ziel("  " + reports::printr(erwartet[i].datum, 12) + erwartet[i].grund);
-            }
-        }
-    }
-    if (!ueberzaehlig.empty()) {
-        ziel("");
-        ziel(text("Diese Buchungen passen zu keiner Buchung der Lösung:"));
-        for (const Buchungsbild& bild : ueberzaehlig) {
-            ziel("  " + reports::printr("Nr. " + std::to_string(bild.nummer), 9) +
-                 reports::printr(bild.datum, 12) + bild.grund);
-        }
-    }
-
-    // The chart's accounts in its order, then any other account as it first appears.
+// The chart's accounts in its order, then any other account as it first appears.
+std::vector<Saldenabweichung> saldenabweichungen(std::int32_t kontenplan_nr, const Salden& salden,
+                                                 const Salden& erwartete_salden) {
     const masterdata::Kontenplan plan(kontenplan_nr);
     std::vector<std::string> namen;
     std::map<std::string, const masterdata::TKonto*, std::less<>> im_plan;
@@ -170,32 +89,136 @@ Pruefung pruefe(const std::string& loesung, std::int32_t kontenplan_nr,
             }
         }
     }
-    bool salden_gleich = true;
+    std::vector<Saldenabweichung> abweichungen;
     for (const std::string& konto : namen) {
         const masterdata::TKonto* eintrag = im_plan.at(konto);
         const auto wert = [eintrag](double saldo) {
             return eintrag != nullptr ? reports::kontowert(*eintrag, saldo) : saldo;
         };
-        const std::string ist = journal::betragstext(wert(salden.saldo(konto)));
-        const std::string soll = journal::betragstext(wert(erwartete_salden.saldo(konto)));
-        if (ist == soll) {
-            continue;
+        std::string ist = journal::betragstext(wert(salden.saldo(konto)));
+        std::string soll = journal::betragstext(wert(erwartete_salden.saldo(konto)));
+        if (ist != soll) {
+            abweichungen.push_back({konto, std::move(ist), std::move(soll)});
         }
-        if (salden_gleich) {
-            salden_gleich = false;
-            ziel("");
-            ziel(text("Diese Salden weichen von der Lösung ab:"));
-            ziel(reports::printr("Konto", 34) + reports::printf("dein Saldo", 13) +
-                 reports::printf("erwartet", 13));
-        }
-        ziel(reports::printr(konto, 34) + reports::printf(ist, 13) + reports::printf(soll, 13));
     }
+    return abweichungen;
+}
 
-    ergebnis.alles_richtig = richtig == static_cast<std::int32_t>(erwartet.size()) &&
-                             ueberzaehlig.empty() && salden_gleich;
-    if (ergebnis.alles_richtig) {
+std::string text(const char* utf8) {
+    return runtime::utf8_nach_cp1252(utf8);
+}
+
+} // namespace
+
+std::string loesungsdatei(int n) {
+    return "loesung" + std::to_string(n) + ".sdn";
+}
+
+bool Pruefergebnis::alles_richtig() const {
+    return ungueltige_zeile == 0 && !falscher_kontenplan && richtig == loesungsbuchungen &&
+           ueberzaehlig.empty() && abweichende_salden.empty();
+}
+
+Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr) {
+    Pruefergebnis ergebnis;
+    std::vector<Buchungsbild> erwartet;
+    Salden erwartete_salden;
+    try {
+        Sicherungsleser leser(loesung);
+        ergebnis.loesungsplan = leser.kontenplan_nr();
+        journal::Satzfelder buchung;
+        while (leser.naechste(buchung)) {
+            erwartet.push_back(bild_von(buchung, static_cast<std::int32_t>(erwartet.size()) + 1,
+                                        erwartete_salden));
+        }
+    } catch (const UngueltigeSicherung& fehler) {
+        ergebnis.ungueltige_zeile = fehler.zeile;
+        return ergebnis;
+    }
+    if (kontenplan_nr != ergebnis.loesungsplan) {
+        ergebnis.falscher_kontenplan = true;
+        return ergebnis;
+    }
+    ergebnis.loesungsbuchungen = static_cast<std::int32_t>(erwartet.size());
+
+    // Each solution booking waits under its key until a booking takes it.
+    std::unordered_map<std::string, std::vector<std::size_t>> offen;
+    for (std::size_t i = erwartet.size(); i-- > 0;) {
+        offen[erwartet[i].schluessel].push_back(i);
+    }
+    std::vector<bool> gefunden(erwartet.size(), false);
+    Salden salden;
+    journal::Journalleser journal;
+    journal::TBuchung buchung;
+    for (std::int32_t nummer = 1; journal.naechste(buchung); ++nummer) {
+        Buchungsbild bild = bild_von(buchung, nummer, salden);
+        auto kandidaten = offen.find(bild.schluessel);
+        if (kandidaten != offen.end() && !kandidaten->second.empty()) {
+            gefunden[kandidaten->second.back()] = true;
+            kandidaten->second.pop_back();
+            ++ergebnis.richtig;
+        } else {
+            ergebnis.ueberzaehlig.push_back({bild.nummer, bild.datum, bild.grund});
+        }
+    }
+    for (std::size_t i = 0; i < erwartet.size(); ++i) {
+        if (!gefunden[i]) {
+            ergebnis.fehlend.push_back({erwartet[i].nummer, erwartet[i].datum, erwartet[i].grund});
+        }
+    }
+    ergebnis.abweichende_salden = saldenabweichungen(kontenplan_nr, salden, erwartete_salden);
+    return ergebnis;
+}
+
+void pruefergebnis_ausgeben(const Pruefergebnis& ergebnis, const masterdata::Einstellungen& werte,
+                            const reports::Zeilenziel& ziel) {
+    if (ergebnis.falscher_kontenplan) {
+        const std::int32_t plan = ergebnis.loesungsplan;
+        std::string zeile = text("Diese Aufgabe braucht den Kontenplan ") + std::to_string(plan);
+        if (plan >= 1 && plan <= 4 && !werte.kontenplan_namen[plan - 1].empty()) {
+            zeile += text(" („") + werte.kontenplan_namen[plan - 1] + text("“)");
+        }
+        ziel(zeile + text(". Bitte wähle ihn zuerst aus."));
+        return;
+    }
+    ziel(std::to_string(ergebnis.richtig) + " von " + std::to_string(ergebnis.loesungsbuchungen) +
+         " Buchungen richtig");
+    if (!ergebnis.fehlend.empty()) {
+        ziel("");
+        ziel(text("Diese Buchungen der Lösung fehlen noch:"));
+        for (const GepruefteBuchung& buchung : ergebnis.fehlend) {
+            ziel("  " + reports::printr(buchung.datum, 12) + buchung.grund);
+        }
+    }
+    if (!ergebnis.ueberzaehlig.empty()) {
+        ziel("");
+        ziel(text("Diese Buchungen passen zu keiner Buchung der Lösung:"));
+        for (const GepruefteBuchung& buchung : ergebnis.ueberzaehlig) {
+            ziel("  " + reports::printr("Nr. " + std::to_string(buchung.nummer), 9) +
+                 reports::printr(buchung.datum, 12) + buchung.grund);
+        }
+    }
+    if (!ergebnis.abweichende_salden.empty()) {
+        ziel("");
+        ziel(text("Diese Salden weichen von der Lösung ab:"));
+        ziel(reports::printr("Konto", 34) + reports::printf("dein Saldo", 13) +
+             reports::printf("erwartet", 13));
+        for (const Saldenabweichung& saldo : ergebnis.abweichende_salden) {
+            ziel(reports::printr(saldo.konto, 34) + reports::printf(saldo.dein_saldo, 13) +
+                 reports::printf(saldo.erwartet, 13));
+        }
+    }
+    if (ergebnis.alles_richtig()) {
         ziel("");
         ziel("Alles richtig gebucht!");
+    }
+}
+
+Pruefergebnis pruefe(const std::string& loesung, std::int32_t kontenplan_nr,
+                     const masterdata::Einstellungen& werte, const reports::Zeilenziel& ziel) {
+    Pruefergebnis ergebnis = vergleiche(loesung, kontenplan_nr);
+    if (ergebnis.ungueltige_zeile == 0) {
+        pruefergebnis_ausgeben(ergebnis, werte, ziel);
     }
     return ergebnis;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // "Prüfen": the journal against the teacher's solution of an exercise, a
 // backup file of the finished exercise ("loesung<N>.sdn").
@@ -12,21 +13,51 @@ namespace saldino::backup {
 
 std::string loesungsdatei(int n);
 
-struct Pruefung {
+// A booking as the check names it: its 1-based position in its journal, date and reason.
+struct GepruefteBuchung {
+    std::int32_t nummer = 0;
+    std::string datum;
+    std::string grund;
+};
+
+// An account whose balance differs from the solution's, as amount texts.
+struct Saldenabweichung {
+    std::string konto;
+    std::string dein_saldo;
+    std::string erwartet;
+};
+
+struct Pruefergebnis {
     // The first line of the solution file that breaks the backup format, 0
     // when it was read; then nothing was compared.
     std::int32_t ungueltige_zeile = 0;
-    bool alles_richtig = false;
+    // The solution's chart. When it is not the selected one, nothing was compared.
+    std::int32_t loesungsplan = 0;
+    bool falscher_kontenplan = false;
+    std::int32_t richtig = 0;
+    std::int32_t loesungsbuchungen = 0;
+    std::vector<GepruefteBuchung> fehlend;      // solution bookings no booking matched
+    std::vector<GepruefteBuchung> ueberzaehlig; // bookings that match no solution booking
+    std::vector<Saldenabweichung> abweichende_salden;
+
+    bool alles_richtig() const;
 };
 
-// Compares the journal with the solution and hands the lines of the result
-// (Windows-1252) to `ziel`. With another chart than the solution's the only
-// line names the chart the exercise needs. Otherwise each booking counts as the
-// set of its used lines (account, debit and credit to the cent), whatever
-// their order, date, payer and reason; a booking and a solution booking
-// match at most once each. Then every account whose balance differs.
-// `werte` gives the names of the charts.
-Pruefung pruefe(const std::string& loesung, std::int32_t kontenplan_nr,
-                const masterdata::Einstellungen& werte, const reports::Zeilenziel& ziel);
+// Compares the journal with the solution. Each booking counts as the set of
+// its used lines (account, debit and credit to the cent), whatever their
+// order, date, payer and reason; a booking and a solution booking match at
+// most once each. Then every account whose balance differs: the chart's
+// accounts in its order, then any other as it first appears.
+Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr);
+
+// The lines of the result (Windows-1252). With another chart than the
+// solution's the only line names the chart the exercise needs; `werte` gives
+// the names of the charts.
+void pruefergebnis_ausgeben(const Pruefergebnis& ergebnis, const masterdata::Einstellungen& werte,
+                            const reports::Zeilenziel& ziel);
+
+// Compares, then hands the lines to `ziel` unless the solution could not be read.
+Pruefergebnis pruefe(const std::string& loesung, std::int32_t kontenplan_nr,
+                     const masterdata::Einstellungen& werte, const reports::Zeilenziel& ziel);
 
 } // namespace saldino::backup

@@ -2,12 +2,12 @@
 
 #include "journal/buchung.h"
 #include "journal/eingaberegeln.h"
-
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
+#include "runtime/text.h"
+
 #include <algorithm>
 #include <array>
-
 #include <cerrno>
 #include <charconv>
 #include <string_view>
@@ -46,10 +46,6 @@ void buchungszeile(std::string& zeile, const journal::Satzansicht& buchung, bool
 
 // ---- Reading ----
 
-bool ist_ziffer(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // A whole number in decimal, as the writer puts `Nr`.
 bool lies_nummer(std::string_view text, std::int32_t& wert) {
     const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
@@ -59,11 +55,11 @@ bool lies_nummer(std::string_view text, std::int32_t& wert) {
 
 // An amount in the general decimal form: sign, digits, decimal comma, digits,
 // exponent, and nothing else.
-bool lies_betrag(std::string_view text, double& wert) {
+bool lies_gesicherten_betrag(std::string_view text, double& wert) {
     std::size_t i = 0;
     const auto ziffern = [&] {
         const std::size_t anfang = i;
-        while (i < text.size() && ist_ziffer(text[i])) {
+        while (i < text.size() && runtime::ist_ziffer(text[i])) {
             ++i;
         }
         return i > anfang;
@@ -133,8 +129,8 @@ bool lies_buchung(std::string_view zeile, journal::Satzfelder& buchung) {
     for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
         const std::size_t f = 4 + 3 * i;
         if (!passt(felder[f], journal::konto_kapazitaet) ||
-            !lies_betrag(felder[f + 1], buchung.Soll[i]) ||
-            !lies_betrag(felder[f + 2], buchung.Haben[i])) {
+            !lies_gesicherten_betrag(felder[f + 1], buchung.Soll[i]) ||
+            !lies_gesicherten_betrag(felder[f + 2], buchung.Haben[i])) {
             return false;
         }
         buchung.Konto[i] = felder[f];

@@ -9,9 +9,11 @@
 #include "reports/journalliste.h"
 #include "reports/kontenblatt.h"
 #include "runtime/fehler.h"
+#include "runtime/meldungen.h"
 #include "runtime/sperre.h"
 #include "runtime/text.h"
 
+#include <array>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
@@ -130,30 +132,129 @@ reports::Berichtsdaten berichtsdaten(std::FILE* fehler, masterdata::Einstellunge
     return reports::berichtsdaten(werte, kontenplan_nr);
 }
 
-int kontenplan(const reports::Berichtsdaten& daten, std::FILE* aus) {
-    const masterdata::Kontenplan plan(daten.kontenplan_nr);
+// What a command works with: the settings as start-up reads them, its
+// argument as given and, for a backup file, as an absolute path, and where
+// its lines go.
+struct Kontext {
+    masterdata::Einstellungen& werte;
+    const reports::Berichtsdaten& daten;
+    const std::string& argument;
+    const std::string& datei;
+    const reports::Zeilenziel& ziel;
+    std::FILE* aus;
+};
+
+// A command's outcome: a program message (Windows-1252) for standard error, or an exit status.
+struct Ausgang {
+    std::optional<std::string> meldung;
+    int status = erfolg;
+};
+
+Ausgang bericht(std::optional<std::string> meldung) {
+    return {std::move(meldung), erfolg};
+}
+
+Ausgang kontenplan(const Kontext& k) {
+    const masterdata::Kontenplan plan(k.daten.kontenplan_nr);
     for (const auto& konto : plan.konten()) {
         std::string z = konto.bezeichnung;
         for (const std::string* feld : {&konto.bilanz, &konto.guv, &konto.seite, &konto.bn}) {
             z += '\t';
             z += *feld;
         }
-        zeile(aus, z);
+        zeile(k.aus, z);
     }
-    return erfolg;
+    return {};
 }
 
 // The sheet of an account that the page's list offers: a name of the chart.
-std::optional<std::string> kontenblatt(const reports::Berichtsdaten& daten,
-                                       const std::string& konto, const reports::Zeilenziel& ziel) {
-    if (daten.kontenplan_nr == 0) {
-        return runtime::utf8_nach_cp1252("Du hast keinen Kontenplan ausgewählt!");
+Ausgang kontenblatt(const Kontext& k) {
+    const std::string konto = runtime::utf8_nach_cp1252(k.argument);
+    if (k.daten.kontenplan_nr == 0) {
+        return bericht(runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan));
     }
-    if (!masterdata::Kontenplan(daten.kontenplan_nr).ist_konto(konto)) {
-        return "Konto nicht gefunden!";
+    if (!masterdata::Kontenplan(k.daten.kontenplan_nr).ist_konto(konto)) {
+        return bericht(runtime::utf8_nach_cp1252(runtime::meldungen::konto_nicht_gefunden));
     }
-    reports::kontenblatt(konto, ziel);
-    return std::nullopt;
+    reports::kontenblatt(konto, k.ziel);
+    return {};
+}
+
+Ausgang sichern(const Kontext& k) {
+    if (backup::schreibe_sicherung(k.datei, k.werte.firma, k.daten.kontenplan_nr)) {
+        return bericht(runtime::utf8_nach_cp1252(runtime::meldungen::senkrechter_strich));
+    }
+    return {};
+}
+
+// A backup that cannot be read, named as it was given on the command line.
+std::string keine_sicherung(const std::string& name, std::int32_t zeile) {
+    return runtime::utf8_nach_cp1252(runtime::meldungen::keine_sicherung(name, zeile));
+}
+
+enum class Argument { keins, konto, datei, sicherung };
+
+struct Befehl {
+    std::string_view name;
+    Argument argument;
+    bool schreibt; // refused while the program works in the same directory
+    Ausgang (*aktion)(const Kontext&);
+};
+
+const std::array<Befehl, 8>& befehle() {
+    static const std::array<Befehl, 8> tabelle = {{
+        {"bilanz", Argument::keins, false,
+         [](const Kontext& k) { return bericht(reports::bilanz(k.daten, k.ziel)); }},
+        {"betriebsergebnis", Argument::keins, false,
+         [](const Kontext& k) { return bericht(reports::betriebsergebnis(k.daten, k.ziel)); }},
+        {"journal", Argument::keins, false,
+         [](const Kontext& k) {
+             reports::journalliste(k.ziel);
+             return Ausgang{};
+         }},
+        {"kontenplan", Argument::keins, false, [](const Kontext& k) { return kontenplan(k); }},
+        {"kontenblatt", Argument::konto, false, [](const Kontext& k) { return kontenblatt(k); }},
+        {"sichern", Argument::sicherung, true, [](const Kontext& k) { return sichern(k); }},
+        {"laden", Argument::datei, true,
+         [](const Kontext& k) {
+             const backup::GeladeneSicherung geladen = backup::lade_sicherung(k.datei, k.werte);
+             return geladen.ungueltige_zeile != 0
+                        ? bericht(keine_sicherung(k.argument, geladen.ungueltige_zeile))
+                        : Ausgang{};
+         }},
+        {"pruefen", Argument::datei, false,
+         [](const Kontext& k) {
+             const backup::Pruefergebnis pruefung =
+                 backup::pruefe(k.datei, k.daten.kontenplan_nr, k.werte, k.ziel);
+             if (pruefung.ungueltige_zeile != 0) {
+                 return bericht(keine_sicherung(k.argument, pruefung.ungueltige_zeile));
+             }
+             return Ausgang{std::nullopt, pruefung.alles_richtig() ? erfolg : programmmeldung};
+         }},
+    }};
+    return tabelle;
+}
+
+const Befehl* finde_befehl(const Aufruf& aufruf) {
+    for (const Befehl& befehl : befehle()) {
+        if (befehl.name == aufruf.befehl) {
+            const std::size_t erwartet = befehl.argument == Argument::keins ? 0 : 1;
+            return aufruf.argumente.size() == erwartet ? &befehl : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+// A backup file is named relative to where the tool was called.
+std::string datei_von(const Befehl& befehl, const std::string& argument) {
+    if (befehl.argument != Argument::datei && befehl.argument != Argument::sicherung) {
+        return {};
+    }
+    std::filesystem::path pfad(argument);
+    if (befehl.argument == Argument::sicherung && !pfad.has_extension()) {
+        pfad += ".sdn";
+    }
+    return std::filesystem::absolute(pfad).string();
 }
 
 } // namespace
@@ -168,40 +269,20 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         return erfolg;
     }
     const std::optional<Aufruf> aufruf = lies_aufruf(argc, argv);
-    const auto falsch = [fehler] {
+    const Befehl* befehl = aufruf ? finde_befehl(*aufruf) : nullptr;
+    if (befehl == nullptr) {
         schreibe(fehler, hilfe);
         return falscher_aufruf;
-    };
-    if (!aufruf) {
-        return falsch();
     }
-    const std::string& befehl = aufruf->befehl;
-    const bool ohne_argument = befehl == "bilanz" || befehl == "betriebsergebnis" ||
-                               befehl == "journal" || befehl == "kontenplan";
-    const bool mit_argument =
-        befehl == "kontenblatt" || befehl == "sichern" || befehl == "laden" || befehl == "pruefen";
-    if (!(ohne_argument && aufruf->argumente.empty()) &&
-        !(mit_argument && aufruf->argumente.size() == 1)) {
-        return falsch();
-    }
-    // A backup file is named relative to where the tool was called.
-    std::string datei = aufruf->argumente.empty() ? std::string() : aufruf->argumente[0];
-    if (befehl == "sichern" || befehl == "laden" || befehl == "pruefen") {
-        std::filesystem::path pfad(datei);
-        if (befehl == "sichern" && !pfad.has_extension()) {
-            pfad += ".sdn";
-        }
-        datei = std::filesystem::absolute(pfad).string();
-    }
+    const std::string argument = aufruf->argumente.empty() ? std::string() : aufruf->argumente[0];
+    const std::string datei = datei_von(*befehl, argument);
     if (!aufruf->verzeichnis.empty() && ::chdir(aufruf->verzeichnis.c_str()) != 0) {
         schreibe(fehler, "saldino-cli: " + aufruf->verzeichnis + ": ");
         zeile(fehler, runtime::dateifehler_text(errno));
         return laufzeitfehler;
     }
-
-    // Commands that write refuse while the program works in the same directory.
     std::optional<runtime::Sperre> sperre;
-    if (befehl == "sichern" || befehl == "laden") {
+    if (befehl->schreibt) {
         sperre = runtime::Sperre::versuche();
         if (!sperre) {
             zeile(fehler, runtime::laeuft_bereits());
@@ -212,52 +293,16 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
     const reports::Berichtsdaten daten = berichtsdaten(fehler, werte);
     const reports::Zeilenziel ziel = [aus](std::string_view z) { zeile(aus, z); };
     try {
-        std::optional<std::string> meldung;
-        if (befehl == "bilanz") {
-            meldung = reports::bilanz(daten, ziel);
-        } else if (befehl == "betriebsergebnis") {
-            meldung = reports::betriebsergebnis(daten, ziel);
-        } else if (befehl == "kontenblatt") {
-            meldung = kontenblatt(daten, runtime::utf8_nach_cp1252(aufruf->argumente[0]), ziel);
-        } else if (befehl == "sichern") {
-            if (backup::schreibe_sicherung(datei, werte.firma, daten.kontenplan_nr)) {
-                meldung = runtime::utf8_nach_cp1252(
-                    "Achtung: Ein Text enthält das Zeichen |. Diese Sicherung "
-                    "kann nicht wieder geladen werden.");
-            }
-        } else if (befehl == "laden") {
-            const backup::GeladeneSicherung geladen = backup::lade_sicherung(datei, werte);
-            if (geladen.ungueltige_zeile != 0) {
-                meldung =
-                    runtime::utf8_nach_cp1252("Die Datei " + aufruf->argumente[0] +
-                                              " ist keine gültige Saldino-Sicherung (Zeile " +
-                                              std::to_string(geladen.ungueltige_zeile) + ").");
-            }
-        } else if (befehl == "pruefen") {
-            const backup::Pruefung pruefung =
-                backup::pruefe(datei, daten.kontenplan_nr, werte, ziel);
-            if (pruefung.ungueltige_zeile != 0) {
-                meldung =
-                    runtime::utf8_nach_cp1252("Die Datei " + aufruf->argumente[0] +
-                                              " ist keine gültige Saldino-Sicherung (Zeile " +
-                                              std::to_string(pruefung.ungueltige_zeile) + ").");
-            } else if (!pruefung.alles_richtig) {
-                return programmmeldung;
-            }
-        } else if (befehl == "journal") {
-            reports::journalliste(ziel);
-        } else {
-            return kontenplan(daten, aus);
-        }
-        if (meldung) {
-            zeile(fehler, *meldung);
+        const Ausgang ausgang = befehl->aktion({werte, daten, argument, datei, ziel, aus});
+        if (ausgang.meldung) {
+            zeile(fehler, *ausgang.meldung);
             return programmmeldung;
         }
+        return ausgang.status;
     } catch (const runtime::Laufzeitfehler& f) {
         zeile(fehler, f.meldung());
         return laufzeitfehler;
     }
-    return erfolg;
 }
 
 } // namespace saldino::cli

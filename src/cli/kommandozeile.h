@@ -2,8 +2,9 @@
 
 #include <cstdio>
 
-// saldino-cli: the reports (and later backup and restore) for teachers and
-// scripts, over the same core as the window.
+// saldino-cli: the reports, backup, restore and "Prüfen" for teachers and
+// scripts, over the same core as the window. Each command is one row of the
+// table in kommandozeile.cpp: its name, its argument, whether it writes, its action.
 namespace saldino::cli {
 
 inline constexpr int erfolg = 0;

@@ -1,12 +1,14 @@
 #include "journal/buchungsseite.h"
 
-#include "app/bausteine.h"
-#include "app/dialoge.h"
-#include "app/fokusverlust.h"
-#include "app/qtext.h"
-#include "app/tform1.h"
+#include "gui/bausteine.h"
+#include "gui/dialoge.h"
+#include "gui/fokusverlust.h"
+#include "gui/programm.h"
+#include "gui/qtext.h"
+#include "journal/buchungspruefung.h"
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
+#include "runtime/meldungen.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,14 +24,15 @@ const QString null_euro = QStringLiteral("0,00");
 
 } // namespace
 
-BuchungsSeite::BuchungsSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), form_(form) {
+BuchungsSeite::BuchungsSeite(gui::Programm& programm, QWidget* eltern)
+    : QWidget(eltern), programm_(programm) {
     setObjectName(QStringLiteral("TabSheet4"));
     const auto befehl = [this](void (BuchungsSeite::*handler)()) {
-        return [this, handler] { form_.befehl([this, handler] { (this->*handler)(); }); };
+        return [this, handler] { programm_.befehl([this, handler] { (this->*handler)(); }); };
     };
     const auto knopf = [&](const char* name, const QString& text, int links, int breite,
                            void (BuchungsSeite::*handler)()) {
-        QToolButton* k = app::flacher_knopf(this, name, text, {links, 0, breite, 22});
+        QToolButton* k = gui::flacher_knopf(this, name, text, {links, 0, breite, 22});
         connect(k, &QToolButton::clicked, this, befehl(handler));
         return k;
     };
@@ -48,30 +51,30 @@ BuchungsSeite::BuchungsSeite(app::TForm1& form, QWidget* eltern) : QWidget(elter
     SpeedButton36 = knopf("SpeedButton36", QStringLiteral("Löschen"), 256, 57,
                           &BuchungsSeite::SpeedButton36Click);
 
-    Label44 = app::beschriftung(this, "Label44", QStringLiteral("Buchung:"), 400, 24);
-    Label45 = app::beschriftung(this, "Label45", QString(), 464, 24);
+    Label44 = gui::beschriftung(this, "Label44", QStringLiteral("Buchung:"), 400, 24);
+    Label45 = gui::beschriftung(this, "Label45", QString(), 464, 24);
     Label44->hide();
     Label45->hide();
 
-    app::beschriftung(this, "Label25", QStringLiteral("Buchungs-Nummer:"), 32, 48);
-    Label26 = app::beschriftung(this, "Label26", QStringLiteral("0"), 160, 48);
+    gui::beschriftung(this, "Label25", QStringLiteral("Buchungs-Nummer:"), 32, 48);
+    Label26 = gui::beschriftung(this, "Label26", QStringLiteral("0"), 160, 48);
     Label26->setMinimumWidth(200);
-    app::beschriftung(this, "Label27", QStringLiteral("Buchungsdatum:"), 32, 67);
-    Edit14 = app::eingabefeld(this, "Edit14", {160, 64, 121, 21});
-    app::beschriftung(this, "Label50",
+    gui::beschriftung(this, "Label27", QStringLiteral("Buchungsdatum:"), 32, 67);
+    Edit14 = gui::eingabefeld(this, "Edit14", {160, 64, 121, 21});
+    gui::beschriftung(this, "Label50",
                       QStringLiteral("(Format: TT.MM.JJ oder TT.MM.JJJJ oder TTMMJJ)"), 304, 67);
-    app::beschriftung(this, "Label28", QStringLiteral("Einzahler/Empfänger:"), 32, 91);
-    Edit15 = app::eingabefeld(this, "Edit15", {160, 88, 217, 21});
-    app::beschriftung(this, "Label29", QStringLiteral("Zahlungsgrund:"), 32, 115);
-    Edit16 = app::eingabefeld(this, "Edit16", {160, 112, 217, 21});
-    app::beschriftung(this, "Label30", QStringLiteral("Betrag::"), 32, 144);
-    Label31 = app::beschriftung(this, "Label31", null_euro, 160, 144);
+    gui::beschriftung(this, "Label28", QStringLiteral("Einzahler/Empfänger:"), 32, 91);
+    Edit15 = gui::eingabefeld(this, "Edit15", {160, 88, 217, 21});
+    gui::beschriftung(this, "Label29", QStringLiteral("Zahlungsgrund:"), 32, 115);
+    Edit16 = gui::eingabefeld(this, "Edit16", {160, 112, 217, 21});
+    gui::beschriftung(this, "Label30", QStringLiteral("Betrag::"), 32, 144);
+    Label31 = gui::beschriftung(this, "Label31", null_euro, 160, 144);
 
-    app::beschriftung(this, "Label32", QStringLiteral("Konto:"), 32, 168);
-    app::beschriftung(this, "Label33", QStringLiteral("Sollbetrag:"), 232, 168);
-    app::beschriftung(this, "Label34", QStringLiteral("Habenbetrag::"), 368, 168);
+    gui::beschriftung(this, "Label32", QStringLiteral("Konto:"), 32, 168);
+    gui::beschriftung(this, "Label33", QStringLiteral("Sollbetrag:"), 232, 168);
+    gui::beschriftung(this, "Label34", QStringLiteral("Habenbetrag::"), 368, 168);
 
-    auto* fokus = new app::Fokusverlust(form, this);
+    auto* fokus = new gui::Fokusverlust(programm, this);
     fokus->beobachte(Edit14, [this] { Edit14Exit(); });
     QWidget* vorher = Edit16;
     setTabOrder(Edit14, Edit15);
@@ -88,8 +91,8 @@ BuchungsSeite::BuchungsSeite(app::TForm1& form, QWidget* eltern) : QWidget(elter
         ComboBox[i] = box;
         const QByteArray soll = "Edit" + QByteArray::number(17 + 2 * static_cast<int>(i));
         const QByteArray haben = "Edit" + QByteArray::number(18 + 2 * static_cast<int>(i));
-        Soll[i] = app::eingabefeld(this, soll.constData(), {232, oben, 81, 21});
-        Haben[i] = app::eingabefeld(this, haben.constData(), {368, oben, 81, 21});
+        Soll[i] = gui::eingabefeld(this, soll.constData(), {232, oben, 81, 21});
+        Haben[i] = gui::eingabefeld(this, haben.constData(), {368, oben, 81, 21});
         fokus->beobachte(box, [this, i] { ComboBoxExit(i); });
         for (QLineEdit* feld : {Soll[i], Haben[i]}) {
             fokus->beobachte(feld, [this, feld] { BetragExit(feld); });
@@ -101,7 +104,7 @@ BuchungsSeite::BuchungsSeite(app::TForm1& form, QWidget* eltern) : QWidget(elter
     }
 
     SpeedButton29 =
-        app::flacher_knopf(this, "SpeedButton29", QStringLiteral("&Buchen"), {480, 240, 105, 62});
+        gui::flacher_knopf(this, "SpeedButton29", QStringLiteral("&Buchen"), {480, 240, 105, 62});
     QFont gross = SpeedButton29->font();
     gross.setPixelSize(16);
     gross.setBold(true);
@@ -112,7 +115,7 @@ BuchungsSeite::BuchungsSeite(app::TForm1& form, QWidget* eltern) : QWidget(elter
     Panel5 = new QWidget(this);
     Panel5->setObjectName(QStringLiteral("Panel5"));
 
-    form.zeige_handler(this, [this] { TabSheet4Show(); });
+    programm.registriere_zeige_handler(this, [this] { TabSheet4Show(); });
 }
 
 void BuchungsSeite::resizeEvent(QResizeEvent* ereignis) {
@@ -129,15 +132,15 @@ void BuchungsSeite::TabSheet4Show() {
     if (!neueingabe()) {
         Label26->setText(QString::number(anzahl));
     }
-    if (form_.kontenplan_nr == 0) {
-        form_.dialoge().meldung(QStringLiteral("Du hast keinen Kontenplan ausgewählt!"));
+    if (programm_.kontenplan_nr == 0) {
+        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::kein_kontenplan));
         return;
     }
-    const masterdata::Kontenplan kontenplan(form_.kontenplan_nr);
+    const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
     QStringList namen;
     namen.reserve(static_cast<qsizetype>(kontenplan.konten().size()));
     for (const auto& konto : kontenplan.konten()) {
-        namen.append(app::alsQString(konto.bezeichnung));
+        namen.append(gui::als_qstring(konto.bezeichnung));
     }
     for (QComboBox* box : ComboBox) {
         // Refilling the list would replace the typed text with the first entry.
@@ -150,7 +153,7 @@ void BuchungsSeite::TabSheet4Show() {
     // A form being typed stays: showing the current booking would replace it,
     // and "&Buchen" would then store a copy of that booking.
     if (!neueingabe()) {
-        buchung_anzeigen(form_.aktuelle_buchung);
+        buchung_anzeigen(programm_.aktuelle_buchung);
     }
 }
 
@@ -161,17 +164,17 @@ void BuchungsSeite::buchung_anzeigen(std::int32_t n) {
     buchung_ = lies_buchung(n);
     buchungsformular_loeschen();
     Label26->setText(QString::number(static_cast<std::int64_t>(buchung_.Nr) + 1));
-    Edit14->setText(app::alsQString(buchung_.Datum));
+    Edit14->setText(gui::als_qstring(buchung_.Datum));
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        ComboBox[i]->setEditText(app::alsQString(buchung_.Konto[i]));
+        ComboBox[i]->setEditText(gui::als_qstring(buchung_.Konto[i]));
     }
-    Edit15->setText(app::alsQString(buchung_.Person));
-    Edit16->setText(app::alsQString(buchung_.Grund));
+    Edit15->setText(gui::als_qstring(buchung_.Person));
+    Edit16->setText(gui::als_qstring(buchung_.Grund));
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        Soll[i]->setText(app::alsQString(betragstext(buchung_.Soll[i])));
+        Soll[i]->setText(gui::als_qstring(betragstext(buchung_.Soll[i])));
     }
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        Haben[i]->setText(app::alsQString(betragstext(buchung_.Haben[i])));
+        Haben[i]->setText(gui::als_qstring(betragstext(buchung_.Haben[i])));
     }
 }
 
@@ -189,46 +192,23 @@ void BuchungsSeite::buchungsformular_loeschen() {
 
 bool BuchungsSeite::buchungssatz_uebernehmen() {
     TBuchung neu;
-    neu.Nr = form_.anzahl_buchungen;
-    neu.Datum = checkdate(app::alsCp1252(Edit14->text()), form_.buchungsjahr);
-    neu.Person = app::alsCp1252(Edit15->text()).substr(0, person_kapazitaet);
-    neu.Grund = app::alsCp1252(Edit16->text()).substr(0, grund_kapazitaet);
+    neu.Nr = programm_.anzahl_buchungen;
+    neu.Datum = checkdate(gui::als_cp1252(Edit14->text()), programm_.buchungsjahr);
+    neu.Person = gui::als_cp1252(Edit15->text()).substr(0, person_kapazitaet);
+    neu.Grund = gui::als_cp1252(Edit16->text()).substr(0, grund_kapazitaet);
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        neu.Konto[i] = app::alsCp1252(ComboBox[i]->currentText()).substr(0, konto_kapazitaet);
+        neu.Konto[i] = gui::als_cp1252(ComboBox[i]->currentText()).substr(0, konto_kapazitaet);
     }
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        neu.Soll[i] = lies_betrag(app::alsCp1252(Soll[i]->text()));
+        neu.Soll[i] = lies_betrag(gui::als_cp1252(Soll[i]->text()));
     }
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        neu.Haben[i] = lies_betrag(app::alsCp1252(Haben[i]->text()));
+        neu.Haben[i] = lies_betrag(gui::als_cp1252(Haben[i]->text()));
     }
     buchung_ = neu;
-
-    // An amount that belongs to no account of the chart would count nowhere.
-    const masterdata::Kontenplan kontenplan(form_.kontenplan_nr);
-    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        if ((neu.Soll[i] != 0 || neu.Haben[i] != 0) && !kontenplan.ist_konto(neu.Konto[i])) {
-            form_.dialoge().meldung(form_.kontenplan_nr == 0
-                                        ? QStringLiteral("Du hast keinen Kontenplan ausgewählt!")
-                                        : QStringLiteral("Konto nicht gefunden!"));
-            return false;
-        }
-    }
-
-    double soll = 0;
-    double haben = 0;
-    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        soll += neu.Soll[i];
-    }
-    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        haben += neu.Haben[i];
-    }
-    if (in_cent(soll) != in_cent(haben)) {
-        form_.dialoge().meldung(QStringLiteral("Soll und Haben muss stets gleich groß sein!"));
-        return false;
-    }
-    if (in_cent(soll).null()) {
-        form_.dialoge().meldung(QStringLiteral("Null Euro werden nicht gebucht!"));
+    const Buchungsfehler fehler = pruefe_buchungssatz(neu, programm_.kontenplan_nr);
+    if (fehler != Buchungsfehler::keiner) {
+        programm_.dialoge().meldung(gui::aus_utf8(meldung(fehler)));
         return false;
     }
     return true;
@@ -247,67 +227,70 @@ void BuchungsSeite::SpeedButton8Click() {
 
 void BuchungsSeite::zeige_und_setze(std::int32_t neue_position) {
     buchung_anzeigen(neue_position);
-    form_.aktuelle_buchung = neue_position;
-    form_.position_schreiben();
+    programm_.aktuelle_buchung = neue_position;
+    programm_.position_schreiben();
     zustand_anzeigen();
 }
 
 void BuchungsSeite::SpeedButton9Click() {
-    zeige_und_setze(form_.aktuelle_buchung > 0 ? 1 : form_.aktuelle_buchung);
+    zeige_und_setze(programm_.aktuelle_buchung > 0 ? 1 : programm_.aktuelle_buchung);
 }
 
 void BuchungsSeite::SpeedButton25Click() {
-    zeige_und_setze(form_.aktuelle_buchung > 1 ? form_.aktuelle_buchung - 1
-                                               : form_.aktuelle_buchung);
+    zeige_und_setze(programm_.aktuelle_buchung > 1 ? programm_.aktuelle_buchung - 1
+                                                   : programm_.aktuelle_buchung);
 }
 
 void BuchungsSeite::SpeedButton26Click() {
-    zeige_und_setze(form_.aktuelle_buchung < form_.anzahl_buchungen ? form_.aktuelle_buchung + 1
-                                                                    : form_.aktuelle_buchung);
+    zeige_und_setze(programm_.aktuelle_buchung < programm_.anzahl_buchungen
+                        ? programm_.aktuelle_buchung + 1
+                        : programm_.aktuelle_buchung);
 }
 
 void BuchungsSeite::SpeedButton27Click() {
-    zeige_und_setze(form_.anzahl_buchungen);
+    zeige_und_setze(programm_.anzahl_buchungen);
 }
 
 void BuchungsSeite::SpeedButton28Click() {
-    if (!form_.dialoge().frage(QStringLiteral("Möchtest du den Buchungssatz wirklich ändern?"))) {
+    if (!programm_.dialoge().frage(
+            QStringLiteral("Möchtest du den Buchungssatz wirklich ändern?"))) {
         return;
     }
     zaehle_buchungen(); // a missing journal ends the command before the form is looked at
     if (!buchungssatz_uebernehmen()) {
         return;
     }
-    buchung_.Nr = form_.aktuelle_buchung - 1;
-    if (form_.aktuelle_buchung > 0) {
-        buchung_ueberschreiben(form_.aktuelle_buchung, buchung_);
+    buchung_.Nr = programm_.aktuelle_buchung - 1;
+    if (programm_.aktuelle_buchung > 0) {
+        buchung_ueberschreiben(programm_.aktuelle_buchung, buchung_);
     }
-    form_.position_schreiben();
+    programm_.position_schreiben();
 }
 
 void BuchungsSeite::SpeedButton29Click() {
     if (!buchungssatz_uebernehmen()) {
         return;
     }
-    form_.anzahl_buchungen = buchung_anhaengen(buchung_);
-    form_.aktuelle_buchung = form_.anzahl_buchungen;
-    form_.position_schreiben();
+    programm_.anzahl_buchungen = buchung_anhaengen(buchung_);
+    programm_.aktuelle_buchung = programm_.anzahl_buchungen;
+    programm_.position_schreiben();
     zustand_anzeigen();
 }
 
 void BuchungsSeite::SpeedButton36Click() {
-    if (neueingabe() || form_.aktuelle_buchung <= 0) {
+    if (neueingabe() || programm_.aktuelle_buchung <= 0) {
         return;
     }
-    if (!form_.dialoge().frage(QStringLiteral("Möchtest du den Buchungssatz wirklich löschen?"))) {
+    if (!programm_.dialoge().frage(
+            QStringLiteral("Möchtest du den Buchungssatz wirklich löschen?"))) {
         return;
     }
-    loesche_buchung(form_.aktuelle_buchung);
-    form_.anzahl_buchungen -= 1;
-    form_.aktuelle_buchung = std::min(form_.aktuelle_buchung, form_.anzahl_buchungen);
-    form_.position_schreiben();
-    if (form_.aktuelle_buchung > 0) {
-        buchung_anzeigen(form_.aktuelle_buchung);
+    loesche_buchung(programm_.aktuelle_buchung);
+    programm_.anzahl_buchungen -= 1;
+    programm_.aktuelle_buchung = std::min(programm_.aktuelle_buchung, programm_.anzahl_buchungen);
+    programm_.position_schreiben();
+    if (programm_.aktuelle_buchung > 0) {
+        buchung_anzeigen(programm_.aktuelle_buchung);
     } else {
         buchungsformular_loeschen();
     }
@@ -324,9 +307,9 @@ void BuchungsSeite::ComboBoxExit(std::size_t zeile) {
         text[0] = text[0].toUpper();
         box->setEditText(text);
     }
-    if (!form_.ist_konto(app::alsCp1252(text))) {
+    if (!programm_.ist_konto(gui::als_cp1252(text))) {
         box->setEditText(QString());
-        form_.dialoge().meldung(QStringLiteral("Konto nicht gefunden!"));
+        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::konto_nicht_gefunden));
     }
 }
 
@@ -335,7 +318,7 @@ void BuchungsSeite::Edit14Exit() {
 }
 
 void BuchungsSeite::BetragExit(QLineEdit* feld) {
-    feld->setText(app::alsQString(checkmoney(app::alsCp1252(feld->text()))));
+    feld->setText(gui::als_qstring(checkmoney(gui::als_cp1252(feld->text()))));
 }
 
 } // namespace saldino::journal

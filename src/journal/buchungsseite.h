@@ -12,8 +12,8 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 
-namespace saldino::app {
-class TForm1;
+namespace saldino::gui {
+class Programm;
 }
 
 namespace saldino::journal {
@@ -25,7 +25,7 @@ class BuchungsSeite : public QWidget {
     Q_OBJECT
 
 public:
-    BuchungsSeite(app::TForm1& form, QWidget* eltern);
+    BuchungsSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(BuchungsSeite)
 
     void TabSheet4Show();
@@ -79,7 +79,7 @@ private:
     void zeige_und_setze(std::int32_t neue_position);
     void zustand_anzeigen();
 
-    app::TForm1& form_;
+    gui::Programm& programm_;
     TBuchung buchung_; // the working record
 };
 

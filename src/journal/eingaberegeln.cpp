@@ -1,6 +1,7 @@
 #include "journal/eingaberegeln.h"
 
 #include "runtime/fehler.h"
+#include "runtime/text.h"
 
 #include <array>
 #include <charconv>
@@ -11,14 +12,10 @@ namespace saldino::journal {
 
 namespace {
 
-bool ist_ziffer(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // One digit position of the date rule.
 int ziffer(std::string_view text, std::size_t position) {
     const char c = text[position];
-    if (!ist_ziffer(c)) {
+    if (!runtime::ist_ziffer(c)) {
         runtime::wirf_kein_integer(std::string(1, c));
     }
     return c - '0';
@@ -82,7 +79,7 @@ long long groessenordnung(const std::string& ganz, const std::string& exponent) 
         static_cast<long long>(erste == std::string::npos ? 0 : ganz.size() - erste);
     long long zehnerpotenz = 0;
     for (char c : exponent) {
-        if (ist_ziffer(c) && zehnerpotenz < 1'000'000) {
+        if (runtime::ist_ziffer(c) && zehnerpotenz < 1'000'000) {
             zehnerpotenz = 10 * zehnerpotenz + (c - '0');
         }
     }
@@ -148,7 +145,7 @@ double lies_betrag(std::string_view text) {
     };
     const auto ziffern = [&](std::string& ziel) {
         const std::size_t anfang = i;
-        while (i < text.size() && ist_ziffer(text[i])) {
+        while (i < text.size() && runtime::ist_ziffer(text[i])) {
             ziel += text[i++];
         }
         return i - anfang;
@@ -248,7 +245,7 @@ std::string checkmoney(std::string_view text) {
 
 std::string ist_betrag(std::string_view text) {
     for (char c : text) {
-        if (!ist_ziffer(c) && c != ',') {
+        if (!runtime::ist_ziffer(c) && c != ',') {
             return "0,00";
         }
     }

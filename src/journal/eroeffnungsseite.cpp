@@ -1,12 +1,13 @@
 #include "journal/eroeffnungsseite.h"
 
-#include "app/bausteine.h"
-#include "app/dialoge.h"
-#include "app/qtext.h"
-#include "app/tform1.h"
+#include "gui/bausteine.h"
+#include "gui/dialoge.h"
+#include "gui/programm.h"
+#include "gui/qtext.h"
 #include "journal/eingaberegeln.h"
 #include "journal/eroeffnung.h"
 #include "masterdata/kontenplan.h"
+#include "runtime/meldungen.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,31 +20,31 @@ namespace {
 // Rows below the heading that the grid always has.
 constexpr int mindestzeilen = 99;
 
-const QString kein_kontenplan = QStringLiteral("Du hast keinen Kontenplan ausgewählt!");
+const QString kein_kontenplan = gui::aus_utf8(runtime::meldungen::kein_kontenplan);
 
 } // namespace
 
-EroeffnungsSeite::EroeffnungsSeite(app::TForm1& form, QWidget* eltern)
-    : QWidget(eltern), form_(form) {
+EroeffnungsSeite::EroeffnungsSeite(gui::Programm& programm, QWidget* eltern)
+    : QWidget(eltern), programm_(programm) {
     setObjectName(QStringLiteral("TabSheet3"));
-    Label48 = app::beschriftung(
+    Label48 = gui::beschriftung(
         this, "Label48",
         QStringLiteral("Geben Sie den Anfangsbestand und das Datum der Eröffnungsbilanz an!"), 24,
         8);
     StringGrid2 =
-        app::gitter(this, "StringGrid2", 2, mindestzeilen, {220, 220}, {24, 32, 462, 336});
+        gui::gitter(this, "StringGrid2", 2, mindestzeilen, {220, 220}, {24, 32, 462, 336});
     StringGrid2->setEditTriggers(
         QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     Label35 =
-        app::beschriftung(this, "Label35", QStringLiteral("Datum der Eröffnungsbilanz:"), 24, 387);
-    Edit27 = app::eingabefeld(this, "Edit27", {184, 384, 121, 21});
+        gui::beschriftung(this, "Label35", QStringLiteral("Datum der Eröffnungsbilanz:"), 24, 387);
+    Edit27 = gui::eingabefeld(this, "Edit27", {184, 384, 121, 21});
     SpeedButton7 =
-        app::flacher_knopf(this, "SpeedButton7", QStringLiteral("OK"), {512, 360, 49, 49});
+        gui::flacher_knopf(this, "SpeedButton7", QStringLiteral("OK"), {512, 360, 49, 49});
     connect(SpeedButton7, &QToolButton::clicked, this,
-            [this] { form_.befehl([this] { SpeedButton7Click(); }); });
+            [this] { programm_.befehl([this] { SpeedButton7Click(); }); });
 
-    form.zeige_handler(this, [this] { TabSheet3Show(); });
+    programm.registriere_zeige_handler(this, [this] { TabSheet3Show(); });
 }
 
 void EroeffnungsSeite::ueberschriften_setzen() {
@@ -52,11 +53,11 @@ void EroeffnungsSeite::ueberschriften_setzen() {
 }
 
 void EroeffnungsSeite::TabSheet3Show() {
-    if (form_.kontenplan_nr == 0) {
-        form_.dialoge().meldung(kein_kontenplan);
+    if (programm_.kontenplan_nr == 0) {
+        programm_.dialoge().meldung(kein_kontenplan);
         return;
     }
-    const masterdata::Kontenplan kontenplan(form_.kontenplan_nr);
+    const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
     const auto& konten = kontenplan.konten();
     const auto betraege = eroeffnungsbetraege(konten);
 
@@ -65,44 +66,44 @@ void EroeffnungsSeite::TabSheet3Show() {
     for (std::size_t k = 0; k < konten.size(); ++k) {
         const int zeile = static_cast<int>(k);
         // Column 0 is fixed: the account names cannot be edited.
-        auto* name = new QTableWidgetItem(app::alsQString(konten[k].bezeichnung));
+        auto* name = new QTableWidgetItem(gui::als_qstring(konten[k].bezeichnung));
         name->setFlags(Qt::ItemIsEnabled);
         name->setBackground(palette().button());
         StringGrid2->setItem(zeile, 0, name);
         StringGrid2->setze_text(
-            zeile, 1, betraege[k] ? app::alsQString(betragstext(*betraege[k])) : QString());
+            zeile, 1, betraege[k] ? gui::als_qstring(betragstext(*betraege[k])) : QString());
     }
 }
 
 void EroeffnungsSeite::SpeedButton7Click() {
-    if (!form_.dialoge().frage(
+    if (!programm_.dialoge().frage(
             QStringLiteral("Achtung! Es werden alle bisherigen Buchungen gelöscht und nur diese "
                            "Anfangsbestände gebucht! Fortfahren?"))) {
         return;
     }
     // Nothing is deleted before everything that is to be booked could be read.
-    if (form_.kontenplan_nr == 0) {
-        form_.dialoge().meldung(kein_kontenplan);
+    if (programm_.kontenplan_nr == 0) {
+        programm_.dialoge().meldung(kein_kontenplan);
         return;
     }
     StringGrid2->offene_zelle_uebernehmen();
-    const masterdata::Kontenplan kontenplan(form_.kontenplan_nr);
+    const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
     const auto& konten = kontenplan.konten();
     std::vector<double> betraege;
     betraege.reserve(konten.size());
     for (std::size_t k = 0; k < konten.size(); ++k) {
         const int zeile = static_cast<int>(k);
-        const std::string gefiltert = ist_betrag(app::alsCp1252(StringGrid2->text(zeile, 1)));
-        StringGrid2->setze_text(zeile, 1, app::alsQString(gefiltert));
+        const std::string gefiltert = ist_betrag(gui::als_cp1252(StringGrid2->text(zeile, 1)));
+        StringGrid2->setze_text(zeile, 1, gui::als_qstring(gefiltert));
         betraege.push_back(lies_betrag(checkmoney(gefiltert)));
     }
-    const std::string datum = konten.empty()
-                                  ? std::string()
-                                  : checkdate(app::alsCp1252(Edit27->text()), form_.buchungsjahr);
+    const std::string datum =
+        konten.empty() ? std::string()
+                       : checkdate(gui::als_cp1252(Edit27->text()), programm_.buchungsjahr);
 
     const std::int32_t anzahl = eroeffnung_buchen(konten, betraege, datum);
-    form_.anzahl_buchungen = anzahl;
-    form_.aktuelle_buchung = anzahl;
+    programm_.anzahl_buchungen = anzahl;
+    programm_.aktuelle_buchung = anzahl;
 }
 
 } // namespace saldino::journal

@@ -6,10 +6,10 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 
-namespace saldino::app {
+namespace saldino::gui {
 class Gitter;
-class TForm1;
-} // namespace saldino::app
+class Programm;
+} // namespace saldino::gui
 
 namespace saldino::journal {
 
@@ -19,7 +19,7 @@ class EroeffnungsSeite : public QWidget {
     Q_OBJECT
 
 public:
-    EroeffnungsSeite(app::TForm1& form, QWidget* eltern);
+    EroeffnungsSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(EroeffnungsSeite)
 
     // Row 0 of the grid: written once at start-up.
@@ -28,14 +28,14 @@ public:
     void TabSheet3Show();
     void SpeedButton7Click();
 
-    app::Gitter* StringGrid2 = nullptr;
+    gui::Gitter* StringGrid2 = nullptr;
     QLabel* Label35 = nullptr;
     QLineEdit* Edit27 = nullptr;
     QLabel* Label48 = nullptr;
     QToolButton* SpeedButton7 = nullptr;
 
 private:
-    app::TForm1& form_;
+    gui::Programm& programm_;
 };
 
 } // namespace saldino::journal

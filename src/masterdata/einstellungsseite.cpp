@@ -1,10 +1,9 @@
 #include "masterdata/einstellungsseite.h"
 
-#include "app/bausteine.h"
-#include "app/dialoge.h"
-#include "app/qtext.h"
-#include "app/tform1.h"
-#include "masterdata/firmenseite.h"
+#include "gui/bausteine.h"
+#include "gui/dialoge.h"
+#include "gui/programm.h"
+#include "gui/qtext.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -31,31 +30,31 @@ QCheckBox* kontrollkaestchen(QWidget* eltern, const char* name, const QString& t
 
 } // namespace
 
-EinstellungsSeite::EinstellungsSeite(app::TForm1& form, QWidget* eltern)
-    : QWidget(eltern), form_(form) {
+EinstellungsSeite::EinstellungsSeite(gui::Programm& programm, QWidget* eltern)
+    : QWidget(eltern), programm_(programm) {
     setObjectName(QStringLiteral("TabSheet7"));
 
     CheckBox1 = kontrollkaestchen(this, "CheckBox1", QStringLiteral("Mit MWSt. buchen"), 48, 30);
     CheckBox1->setChecked(true);
-    Label22 = app::beschriftung(this, "Label22", QStringLiteral("einheitl. MWST-Satz"), 184, 32);
-    Edit13 = app::eingabefeld(this, "Edit13", {288, 26, 65, 21});
+    Label22 = gui::beschriftung(this, "Label22", QStringLiteral("einheitl. MWST-Satz"), 184, 32);
+    Edit13 = gui::eingabefeld(this, "Edit13", {288, 26, 65, 21});
     Edit13->setText(QStringLiteral("0,00"));
-    Label23 = app::beschriftung(this, "Label23", QStringLiteral("in %"), 360, 32);
+    Label23 = gui::beschriftung(this, "Label23", QStringLiteral("in %"), 360, 32);
     CheckBox2 = kontrollkaestchen(
         this, "CheckBox2", QStringLiteral("Konten mit dem Wert 0,00 in der Bilanz darstellen!"), 48,
         54);
 
-    app::beschriftung(this, "Label46", QStringLiteral("Jahr der Buchhaltng:"), 56, 152);
-    Edit28 = app::eingabefeld(this, "Edit28", {216, 144, 121, 21});
+    gui::beschriftung(this, "Label46", QStringLiteral("Jahr der Buchhaltng:"), 56, 152);
+    Edit28 = gui::eingabefeld(this, "Edit28", {216, 144, 121, 21});
     const std::array<const char*, 4> namen = {"Edit9", "Edit10", "Edit11", "Edit12"};
     const std::array<const char*, 4> labels = {"Label18", "Label19", "Label20", "Label21"};
     for (int i = 0; i < 4; ++i) {
         const int oben = 176 + 24 * i;
-        app::beschriftung(this, labels[static_cast<std::size_t>(i)],
+        gui::beschriftung(this, labels[static_cast<std::size_t>(i)],
                           QStringLiteral("Bezeichnung für Kontenplan %1:").arg(i + 1), 56,
                           oben + 8);
         Edit9bis12[static_cast<std::size_t>(i)] =
-            app::eingabefeld(this, namen[static_cast<std::size_t>(i)], {216, oben, 121, 21});
+            gui::eingabefeld(this, namen[static_cast<std::size_t>(i)], {216, oben, 121, 21});
     }
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Aktuell"), this);
@@ -72,11 +71,11 @@ EinstellungsSeite::EinstellungsSeite(app::TForm1& form, QWidget* eltern)
     RadioGroup1->setEnabled(false);
     setzeRadioGroup1ItemIndex(0);
 
-    Button1 = app::knopf(this, "Button1", QStringLiteral("Grundeinstellungen wiederherstellen"),
+    Button1 = gui::knopf(this, "Button1", QStringLiteral("Grundeinstellungen wiederherstellen"),
                          {56, 312, 217, 25});
-    Button2 = app::knopf(this, "Button2", QStringLiteral("Speichern"), {304, 312, 75, 25});
+    Button2 = gui::knopf(this, "Button2", QStringLiteral("Speichern"), {304, 312, 75, 25});
     const auto befehl = [this](void (EinstellungsSeite::*handler)()) {
-        return [this, handler] { form_.befehl([this, handler] { (this->*handler)(); }); };
+        return [this, handler] { programm_.befehl([this, handler] { (this->*handler)(); }); };
     };
     connect(Button1, &QPushButton::clicked, this, befehl(&EinstellungsSeite::Button1Click));
     connect(Button2, &QPushButton::clicked, this, befehl(&EinstellungsSeite::Button2Click));
@@ -98,31 +97,31 @@ void EinstellungsSeite::setzeRadioGroup1ItemIndex(int index) {
 
 void EinstellungsSeite::werte_in(Einstellungen& werte) const {
     werte.mit_mwst = CheckBox1->isChecked();
-    werte.mwst_satz = app::alsCp1252(Edit13->text());
+    werte.mwst_satz = gui::als_cp1252(Edit13->text());
     werte.nullkonten_zeigen = CheckBox2->isChecked();
-    werte.jahr = app::alsCp1252(Edit28->text());
+    werte.jahr = gui::als_cp1252(Edit28->text());
     for (std::size_t i = 0; i < Edit9bis12.size(); ++i) {
-        werte.kontenplan_namen[i] = app::alsCp1252(Edit9bis12[i]->text());
+        werte.kontenplan_namen[i] = gui::als_cp1252(Edit9bis12[i]->text());
     }
     werte.kontenplan_index = radio_index_;
 }
 
 void EinstellungsSeite::zeige(const Einstellungen& werte) {
     CheckBox1->setChecked(werte.mit_mwst);
-    Edit13->setText(app::alsQString(werte.mwst_satz));
+    Edit13->setText(gui::als_qstring(werte.mwst_satz));
     CheckBox2->setChecked(werte.nullkonten_zeigen);
-    Edit28->setText(app::alsQString(werte.jahr));
+    Edit28->setText(gui::als_qstring(werte.jahr));
     for (std::size_t i = 0; i < Edit9bis12.size(); ++i) {
-        Edit9bis12[i]->setText(app::alsQString(werte.kontenplan_namen[i]));
+        Edit9bis12[i]->setText(gui::als_qstring(werte.kontenplan_namen[i]));
     }
     setzeRadioGroup1ItemIndex(werte.kontenplan_index);
 }
 
 void EinstellungsSeite::SpeedButton24Click() {
-    if (form_.TabSheet2->Edit[0]->text() == QLatin1String(zugangswort)) {
-        form_.seite_zeigen(this);
+    if (programm_.firmenname() == QLatin1String(zugangswort)) {
+        programm_.seite_zeigen(this);
     } else {
-        form_.dialoge().meldung(
+        programm_.dialoge().meldung(
             QStringLiteral("Sie haben keine Berechtigung für diesen Menüpunkt!"));
     }
 }
@@ -135,7 +134,7 @@ void EinstellungsSeite::Button1Click() {
 }
 
 void EinstellungsSeite::Button2Click() {
-    form_.einstellungen_sichern();
+    programm_.einstellungen_sichern();
 }
 
 void EinstellungsSeite::CheckBox1Click() {

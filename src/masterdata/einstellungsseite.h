@@ -13,8 +13,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace saldino::app {
-class TForm1;
+namespace saldino::gui {
+class Programm;
 }
 
 namespace saldino::masterdata {
@@ -24,7 +24,7 @@ class EinstellungsSeite : public QWidget {
     Q_OBJECT
 
 public:
-    EinstellungsSeite(app::TForm1& form, QWidget* eltern);
+    EinstellungsSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(EinstellungsSeite)
 
     void werte_in(Einstellungen& werte) const;
@@ -52,7 +52,7 @@ public:
     QPushButton* Button2 = nullptr;
 
 private:
-    app::TForm1& form_;
+    gui::Programm& programm_;
     int radio_index_ = 0;
 };
 

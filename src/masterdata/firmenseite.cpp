@@ -1,8 +1,8 @@
 #include "masterdata/firmenseite.h"
 
-#include "app/bausteine.h"
-#include "app/qtext.h"
-#include "app/tform1.h"
+#include "gui/bausteine.h"
+#include "gui/programm.h"
+#include "gui/qtext.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +10,10 @@
 
 namespace saldino::masterdata {
 
-FirmenSeite::FirmenSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), form_(form) {
+FirmenSeite::FirmenSeite(gui::Programm& programm, QWidget* eltern)
+    : QWidget(eltern), programm_(programm) {
     setObjectName(QStringLiteral("TabSheet2"));
-    QLabel* kopf = app::beschriftung(
+    QLabel* kopf = gui::beschriftung(
         this, "Label3", QStringLiteral("Bitte geben Sie Ihre Firmendaten ein!"), 48, 32);
     QFont fett = kopf->font();
     fett.setBold(true);
@@ -43,38 +44,38 @@ FirmenSeite::FirmenSeite(app::TForm1& form, QWidget* eltern) : QWidget(eltern), 
     }};
     for (std::size_t i = 0; i < felder.size(); ++i) {
         const Feld& f = felder[i];
-        QLabel* label = app::beschriftung(this, f.label, f.text, 48, f.ort.top() + 3);
+        QLabel* label = gui::beschriftung(this, f.label, f.text, 48, f.ort.top() + 3);
         if (i >= 3 && i <= 5) {
             // The bank fields' labels stand right of their group heading, flush with the fields.
             label->move(f.ort.left() - 6 - label->width(), label->y());
         }
-        Edit[i] = app::eingabefeld(this, f.name, f.ort);
+        Edit[i] = gui::eingabefeld(this, f.name, f.ort);
         QPalette farbe = Edit[i]->palette();
-        farbe.setColor(QPalette::Base, QColor::fromRgb(app::himmelblau));
+        farbe.setColor(QPalette::Base, QColor::fromRgb(gui::himmelblau));
         Edit[i]->setPalette(farbe);
     }
-    app::beschriftung(this, "Label7", QStringLiteral("Bankverbindung:"), 48, 144);
+    gui::beschriftung(this, "Label7", QStringLiteral("Bankverbindung:"), 48, 144);
 
     SpeedButton32 =
-        app::flacher_knopf(this, "SpeedButton32", QStringLiteral("OK"), {368, 352, 49, 49});
+        gui::flacher_knopf(this, "SpeedButton32", QStringLiteral("OK"), {368, 352, 49, 49});
     connect(SpeedButton32, &QToolButton::clicked, this,
-            [this] { form_.befehl([this] { SpeedButton32Click(); }); });
+            [this] { programm_.befehl([this] { SpeedButton32Click(); }); });
 }
 
 void FirmenSeite::werte_in(Einstellungen& werte) const {
     for (std::size_t i = 0; i < Edit.size(); ++i) {
-        werte.firma[i] = app::alsCp1252(Edit[i]->text());
+        werte.firma[i] = gui::als_cp1252(Edit[i]->text());
     }
 }
 
 void FirmenSeite::zeige(const Einstellungen& werte) {
     for (std::size_t i = 0; i < Edit.size(); ++i) {
-        Edit[i]->setText(app::alsQString(werte.firma[i]));
+        Edit[i]->setText(gui::als_qstring(werte.firma[i]));
     }
 }
 
 void FirmenSeite::SpeedButton32Click() {
-    form_.einstellungen_sichern();
+    programm_.einstellungen_sichern();
 }
 
 } // namespace saldino::masterdata

@@ -9,8 +9,8 @@
 class QLineEdit;
 class QToolButton;
 
-namespace saldino::app {
-class TForm1;
+namespace saldino::gui {
+class Programm;
 }
 
 namespace saldino::masterdata {
@@ -20,7 +20,7 @@ class FirmenSeite : public QWidget {
     Q_OBJECT
 
 public:
-    FirmenSeite(app::TForm1& form, QWidget* eltern);
+    FirmenSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(FirmenSeite)
 
     void werte_in(Einstellungen& werte) const;
@@ -33,7 +33,7 @@ public:
     QToolButton* SpeedButton32 = nullptr;
 
 private:
-    app::TForm1& form_;
+    gui::Programm& programm_;
 };
 
 } // namespace saldino::masterdata

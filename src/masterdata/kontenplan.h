@@ -59,7 +59,7 @@ private:
     };
 
     // Lets the map be searched with a string_view without building a string.
-    struct NamensHash {
+    struct TransparenterHash {
         using is_transparent = void;
         std::size_t operator()(std::string_view name) const {
             return std::hash<std::string_view>{}(name);
@@ -69,7 +69,7 @@ private:
     const Merkmale* suche(std::string_view name) const;
 
     std::vector<TKonto> konten_;
-    std::unordered_map<std::string, Merkmale, NamensHash, std::equal_to<>> namen_;
+    std::unordered_map<std::string, Merkmale, TransparenterHash, std::equal_to<>> namen_;
 };
 
 // The lookups on the chart file as it is on disk now, one reading per call.

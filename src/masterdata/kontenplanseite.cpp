@@ -1,11 +1,10 @@
 #include "masterdata/kontenplanseite.h"
 
-#include "app/bausteine.h"
-#include "app/dialoge.h"
-#include "app/qtext.h"
-#include "app/tform1.h"
+#include "gui/bausteine.h"
+#include "gui/dialoge.h"
+#include "gui/programm.h"
+#include "gui/qtext.h"
 #include "journal/buchung.h"
-#include "masterdata/einstellungsseite.h"
 #include "masterdata/kontenplan.h"
 
 #include <QAbstractItemView>
@@ -26,12 +25,12 @@ QString aktuell(std::int32_t nummer) {
 
 } // namespace
 
-KontenplanSeite::KontenplanSeite(app::TForm1& form, QWidget* eltern)
-    : QWidget(eltern), form_(form) {
+KontenplanSeite::KontenplanSeite(gui::Programm& programm, QWidget* eltern)
+    : QWidget(eltern), programm_(programm) {
     setObjectName(QStringLiteral("TabSheet9"));
     Label12 =
-        app::beschriftung(this, "Label12", QStringLiteral("Kontenplan bitte auswählen:"), 24, 16);
-    Label24 = app::beschriftung(this, "Label24", QStringLiteral("z.Zt. ausgewählt: 0"), 24, 44);
+        gui::beschriftung(this, "Label12", QStringLiteral("Kontenplan bitte auswählen:"), 24, 16);
+    Label24 = gui::beschriftung(this, "Label24", QStringLiteral("z.Zt. ausgewählt: 0"), 24, 44);
     const std::array<QString, 4> namen = {QStringLiteral("Einfach"), QStringLiteral("Umfangreich"),
                                           QStringLiteral("Handel"), QStringLiteral("Industrie")};
     for (int i = 0; i < 4; ++i) {
@@ -41,18 +40,18 @@ KontenplanSeite::KontenplanSeite(app::TForm1& form, QWidget* eltern)
         const auto index = static_cast<std::size_t>(i);
         const QByteArray knopf = "SpeedButton" + QByteArray::number(10 + i);
         const QByteArray label = "Label" + QByteArray::number(14 + i);
-        SpeedButton10bis13[index] = app::flacher_knopf(
+        SpeedButton10bis13[index] = gui::flacher_knopf(
             this, knopf.constData(), QString::number(i + 1), {links, oben, 25, 25});
         Label14bis17[index] =
-            app::beschriftung(this, label.constData(), namen[index], links + 32, oben + 6);
+            gui::beschriftung(this, label.constData(), namen[index], links + 32, oben + 6);
         connect(SpeedButton10bis13[index], &QToolButton::clicked, this,
-                [this, i] { form_.befehl([this, i] { kontenplan_waehlen(i + 1); }); });
+                [this, i] { programm_.befehl([this, i] { kontenplan_waehlen(i + 1); }); });
     }
-    StringGrid1 = app::gitter(this, "StringGrid1", 5, mindestzeilen, {204, 67, 57, 64, 58},
+    StringGrid1 = gui::gitter(this, "StringGrid1", 5, mindestzeilen, {204, 67, 57, 64, 58},
                               {24, 80, 472, 352});
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    form.zeige_handler(this, [this] { TabSheet9Show(); });
+    programm.registriere_zeige_handler(this, [this] { TabSheet9Show(); });
 }
 
 void KontenplanSeite::ueberschriften_setzen() {
@@ -66,7 +65,7 @@ void KontenplanSeite::ueberschriften_setzen() {
 }
 
 void KontenplanSeite::SpeedButton23Click() {
-    app::Dialoge& dialoge = form_.dialoge();
+    gui::Dialoge& dialoge = programm_.dialoge();
     if (!dialoge.frage(QStringLiteral("Neuer Kontenplan bedeutet, dass alle Buchungen gelöscht "
                                       "werden! Wollen Sie weiter?"))) {
         return;
@@ -75,38 +74,44 @@ void KontenplanSeite::SpeedButton23Click() {
         return;
     }
     journal::journal_leeren();
-    form_.anzahl_buchungen = 0;
-    form_.aktuelle_buchung = 0;
-    form_.position_schreiben();
-    form_.seite_zeigen(this);
+    programm_.anzahl_buchungen = 0;
+    programm_.aktuelle_buchung = 0;
+    programm_.position_schreiben();
+    programm_.seite_zeigen(this);
 }
 
 void KontenplanSeite::TabSheet9Show() {
-    const std::int32_t nummer = form_.kontenplan_nr;
+    const std::int32_t nummer = programm_.kontenplan_nr;
     if (nummer >= 1 && nummer <= 4) {
         kontenplan_waehlen(nummer);
     }
 }
 
 void KontenplanSeite::kontenplan_waehlen(std::int32_t nummer) {
-    const std::int32_t bisher = form_.kontenplan_nr;
-    const int bisheriger_index = form_.TabSheet7->RadioGroup1ItemIndex();
-    form_.kontenplan_nr = nummer;
-    form_.TabSheet7->setzeRadioGroup1ItemIndex(nummer - 1);
+    const std::int32_t bisher = programm_.kontenplan_nr;
+    const int bisheriger_index = programm_.kontenplan_index();
+    programm_.kontenplan_nr = nummer;
+    programm_.setze_kontenplan_index(nummer - 1);
     try {
-        form_.einstellungen_sichern();
+        programm_.einstellungen_sichern();
     } catch (...) {
         // The window keeps the chart the settings file still names.
-        form_.kontenplan_nr = bisher;
-        form_.TabSheet7->setzeRadioGroup1ItemIndex(bisheriger_index);
+        programm_.kontenplan_nr = bisher;
+        programm_.setze_kontenplan_index(bisheriger_index);
         throw;
     }
     kontenplan_auswahl();
     Label24->setText(aktuell(nummer));
 }
 
+void KontenplanSeite::geladenen_kontenplan_zeigen() {
+    kontenplan_auswahl();
+    Label24->setText(programm_.kontenplan_nr == 0 ? QStringLiteral("z.Zt. ausgewählt: 0")
+                                                  : aktuell(programm_.kontenplan_nr));
+}
+
 void KontenplanSeite::kontenplan_auswahl() {
-    const Kontenplan kontenplan(form_.kontenplan_nr);
+    const Kontenplan kontenplan(programm_.kontenplan_nr);
     const auto& konten = kontenplan.konten();
     StringGrid1->clearContents();
     StringGrid1->setRowCount(std::max(mindestzeilen, static_cast<int>(konten.size())));
@@ -116,7 +121,7 @@ void KontenplanSeite::kontenplan_auswahl() {
         int spalte = 0;
         for (const std::string* feld :
              {&konto.bezeichnung, &konto.bilanz, &konto.guv, &konto.seite, &konto.bn}) {
-            StringGrid1->setItem(zeile, spalte++, new QTableWidgetItem(app::alsQString(*feld)));
+            StringGrid1->setItem(zeile, spalte++, new QTableWidgetItem(gui::als_qstring(*feld)));
         }
     }
 }

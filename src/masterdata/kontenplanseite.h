@@ -9,10 +9,10 @@ class QLabel;
 
 class QToolButton;
 
-namespace saldino::app {
+namespace saldino::gui {
 class Gitter;
-class TForm1;
-} // namespace saldino::app
+class Programm;
+} // namespace saldino::gui
 
 namespace saldino::masterdata {
 
@@ -23,7 +23,7 @@ class KontenplanSeite : public QWidget {
     Q_OBJECT
 
 public:
-    KontenplanSeite(app::TForm1& form, QWidget* eltern);
+    KontenplanSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(KontenplanSeite)
 
     // Row 0 of the grid: written once at start-up.
@@ -36,15 +36,19 @@ public:
     void kontenplan_waehlen(std::int32_t nummer);
     // Refills the grid from the selected chart file.
     void kontenplan_auswahl();
+    // After "Sicherung laden!": the grid and the label show the chart loaded.
+    // The page is otherwise reached only through "Kontenplan", which would
+    // empty the journal just loaded.
+    void geladenen_kontenplan_zeigen();
 
     QLabel* Label12 = nullptr;
     QLabel* Label24 = nullptr;
     std::array<QToolButton*, 4> SpeedButton10bis13{};
     std::array<QLabel*, 4> Label14bis17{};
-    app::Gitter* StringGrid1 = nullptr;
+    gui::Gitter* StringGrid1 = nullptr;
 
 private:
-    app::TForm1& form_;
+    gui::Programm& programm_;
 };
 
 } // namespace saldino::masterdata

@@ -1,65 +1,65 @@
 #include "reports/berichtsseite.h"
 
-#include "app/dialoge.h"
-#include "app/qtext.h"
-#include "app/tform1.h"
+#include "gui/programm.h"
+#include "reports/betriebsergebnis.h"
+#include "reports/bilanz.h"
+#include "reports/journalliste.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace saldino::reports {
 
-QPlainTextEdit* berichtsansicht(QWidget* eltern, const char* name, Schrift schrift) {
-    auto* ansicht = new QPlainTextEdit(eltern);
-    ansicht->setObjectName(QString::fromLatin1(name));
-    ansicht->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ansicht->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ansicht->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font(QString::fromLatin1(schrift.familie));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPixelSize(schrift.pixel);
-    font.setBold(schrift.fett);
-    ansicht->setFont(font);
-    return ansicht;
-}
-
-void fuelle(QPlainTextEdit& ansicht, app::TForm1& form, const Bericht& bericht) {
-    std::string text;
-    bool begonnen = false;
-    const Zeilenziel ziel = [&](std::string_view zeile) {
-        if (begonnen) {
-            text += '\n';
-        }
-        text.append(zeile);
-        begonnen = true;
-    };
-    const auto setzen = [&] {
-        if (begonnen) {
-            ansicht.setPlainText(app::alsQString(text));
-        }
-    };
-    std::optional<std::string> meldung;
-    try {
-        meldung = bericht(ziel);
-    } catch (...) {
-        setzen();
-        throw;
-    }
-    setzen();
-    if (meldung) {
-        form.dialoge().meldung(app::alsQString(*meldung));
-    }
-}
-
-Berichtsseite::Berichtsseite(app::TForm1& form, QWidget* eltern, const char* seitenname,
-                             const char* ansichtsname, Schrift schrift)
-    : QWidget(eltern), form_(form) {
+BerichtsSeite::BerichtsSeite(gui::Programm& programm, QWidget* eltern, const char* seitenname,
+                             const char* ansichtsname, gui::Schrift schrift)
+    : QWidget(eltern), programm_(programm) {
     setObjectName(QString::fromLatin1(seitenname));
     auto* rahmen = new QVBoxLayout(this);
     rahmen->setContentsMargins(0, 0, 0, 0);
-    Memo = berichtsansicht(this, ansichtsname, schrift);
+    Memo = gui::berichtsansicht(this, ansichtsname, schrift);
     rahmen->addWidget(Memo);
+}
+
+void BerichtsSeite::zeige(const gui::Bericht& bericht) {
+    gui::fuelle(*Memo, programm_.dialoge(), bericht);
+}
+
+void BerichtsSeite::baue_beim_zeigen(Quelle quelle) {
+    programm_.registriere_zeige_handler(this, [this, quelle = std::move(quelle)] {
+        const Berichtsdaten daten = programm_.berichtsdaten();
+        zeige([&](const Zeilenziel& ziel) { return quelle(daten, ziel); });
+    });
+}
+
+BerichtsSeite* bilanzseite(gui::Programm& programm, QWidget* eltern) {
+    auto* seite = new BerichtsSeite(programm, eltern, "TabSheet5", "Memo1", {"Courier", 16, true});
+    seite->baue_beim_zeigen(bilanz);
+    return seite;
+}
+
+BerichtsSeite* journalseite(gui::Programm& programm, QWidget* eltern) {
+    auto* seite =
+        new BerichtsSeite(programm, eltern, "TabSheet6", "Memo2", {"Courier New", 13, false});
+    seite->baue_beim_zeigen([](const Berichtsdaten&, const Zeilenziel& ziel) {
+        journalliste(ziel);
+        return std::optional<std::string>();
+    });
+    return seite;
+}
+
+BerichtsSeite* betriebsergebnisseite(gui::Programm& programm, QWidget* eltern) {
+    auto* seite =
+        new BerichtsSeite(programm, eltern, "TabSheet11", "Memo4", {"Courier New", 16, true});
+    seite->baue_beim_zeigen(betriebsergebnis);
+    return seite;
+}
+
+BerichtsSeite* pruefergebnisseite(gui::Programm& programm, QWidget* eltern) {
+    auto* seite =
+        new BerichtsSeite(programm, eltern, "TabSheet12", "Memo5", {"Courier New", 16, true});
+    seite->setWindowTitle(QStringLiteral("Prüfergebnis"));
+    seite->setAccessibleName(QStringLiteral("Prüfergebnis"));
+    return seite;
 }
 
 } // namespace saldino::reports

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "reports/spalten.h"
+#include "gui/berichtsansicht.h"
+#include "reports/berichtsdaten.h"
 
 #include <QWidget>
 
@@ -10,46 +11,42 @@
 
 class QPlainTextEdit;
 
-namespace saldino::app {
-class TForm1;
+namespace saldino::gui {
+class Programm;
 }
 
 namespace saldino::reports {
 
-// The font of a report view.
-struct Schrift {
-    const char* familie;
-    int pixel;
-    bool fett;
-};
-
-// A builder hands its lines to the sink and returns the program's message, if any.
-using Bericht = std::function<std::optional<std::string>(const Zeilenziel&)>;
-
-// A multi-line view in a fixed-pitch font, no wrapping, both scroll bars.
-QPlainTextEdit* berichtsansicht(QWidget* eltern, const char* name, Schrift schrift);
-
-// Replaces the view's text by the report's lines, set at once, and shows the
-// report's message, if any. When the builder fails part-way, the lines built
-// so far are shown; when it fails before its first line, the view keeps its text.
-void fuelle(QPlainTextEdit& ansicht, app::TForm1& form, const Bericht& bericht);
-
-// A report page: one fixed-pitch text view that the page's show handler
-// fills from a report builder of the core.
-class Berichtsseite : public QWidget {
+// A report page: one fixed-pitch text view filled from a report builder of the core.
+class BerichtsSeite : public QWidget {
     Q_OBJECT
 
 public:
-    Berichtsseite(app::TForm1& form, QWidget* eltern, const char* seitenname,
-                  const char* ansichtsname, Schrift schrift);
-    Q_DISABLE_COPY_MOVE(Berichtsseite)
+    // A report built from what the reports read of the settings.
+    using Quelle =
+        std::function<std::optional<std::string>(const Berichtsdaten&, const Zeilenziel&)>;
 
-    void zeige(const Bericht& bericht) { fuelle(*Memo, form_, bericht); }
+    BerichtsSeite(gui::Programm& programm, QWidget* eltern, const char* seitenname,
+                  const char* ansichtsname, gui::Schrift schrift);
+    Q_DISABLE_COPY_MOVE(BerichtsSeite)
+
+    void zeige(const gui::Bericht& bericht);
+
+    // The page's show handler (TabSheet5Show, TabSheet6Show, TabSheet11Show):
+    // builds the report afresh each time the page becomes visible.
+    void baue_beim_zeigen(Quelle quelle);
 
     QPlainTextEdit* Memo = nullptr;
 
 private:
-    app::TForm1& form_;
+    gui::Programm& programm_;
 };
+
+// The pages "Bilanz und GuV" (TabSheet5), "Journal" (TabSheet6),
+// "Betriebsergebnis" (TabSheet11) and "Prüfergebnis" (TabSheet12, filled by "Prüfen").
+BerichtsSeite* bilanzseite(gui::Programm& programm, QWidget* eltern);
+BerichtsSeite* journalseite(gui::Programm& programm, QWidget* eltern);
+BerichtsSeite* betriebsergebnisseite(gui::Programm& programm, QWidget* eltern);
+BerichtsSeite* pruefergebnisseite(gui::Programm& programm, QWidget* eltern);
 
 } // namespace saldino::reports

@@ -3,6 +3,7 @@
 #include "journal/eroeffnung.h"
 #include "masterdata/kontenplan.h"
 #include "reports/kontensalden.h"
+#include "runtime/meldungen.h"
 #include "runtime/text.h"
 
 namespace saldino::reports {
@@ -69,7 +70,7 @@ std::optional<std::string> betriebsergebnis(const Berichtsdaten& daten, const Ze
     }
     kopfblock(ziel, "Betriebsergebnis der ", daten.firma);
     if (!kontenplan) {
-        return runtime::utf8_nach_cp1252("Du hast keinen Kontenplan ausgewählt!");
+        return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
     }
     const auto& konten = kontenplan->konten();
     abrechnung({"               Betriebsergebnis ", "B", summen.gewinn}, konten, summen.salden,

@@ -3,22 +3,15 @@
 #include "journal/eroeffnung.h"
 #include "masterdata/kontenplan.h"
 #include "reports/kontensalden.h"
+#include "runtime/meldungen.h"
 #include "runtime/text.h"
 
 namespace saldino::reports {
 
-Berichtsdaten berichtsdaten(const masterdata::Einstellungen& werte, std::int32_t kontenplan_nr) {
-    Berichtsdaten daten;
-    daten.kontenplan_nr = kontenplan_nr;
-    daten.firma = {werte.firma[0], werte.firma[1], werte.firma[2], werte.firma[6], werte.firma[7]};
-    daten.nullkonten_zeigen = werte.nullkonten_zeigen;
-    return daten;
-}
-
 std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& ziel) {
     kopfblock(ziel, "Bilanz der ", daten.firma);
     if (daten.kontenplan_nr == 0) {
-        return runtime::utf8_nach_cp1252("Du hast keinen Kontenplan ausgewählt!");
+        return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
     }
     const masterdata::Kontenplan kontenplan(daten.kontenplan_nr);
     const auto& konten = kontenplan.konten();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "masterdata/einstellungen.h"
+#include "reports/berichtsdaten.h"
 #include "reports/spalten.h"
 
 #include <cstdint>
@@ -11,16 +11,6 @@
 // profit-and-loss account (Soll, Haben), from the selected chart and the
 // whole journal.
 namespace saldino::reports {
-
-struct Berichtsdaten {
-    std::int32_t kontenplan_nr = 0;
-    Firmendaten firma;
-    bool nullkonten_zeigen = false; // "Konten mit dem Wert 0,00 in der Bilanz darstellen!"
-};
-
-// What the reports read of the settings: the company fields of the heading
-// and signature blocks and the zero-account switch.
-Berichtsdaten berichtsdaten(const masterdata::Einstellungen& werte, std::int32_t kontenplan_nr);
 
 // Hands the lines of the report to `ziel` one by one. Returns the program's
 // message when the report cannot be built ("Du hast keinen Kontenplan

@@ -6,8 +6,8 @@ class QListWidget;
 class QPlainTextEdit;
 class QSplitter;
 
-namespace saldino::app {
-class TForm1;
+namespace saldino::gui {
+class Programm;
 }
 
 namespace saldino::reports {
@@ -18,7 +18,7 @@ class KontenblattSeite : public QWidget {
     Q_OBJECT
 
 public:
-    KontenblattSeite(app::TForm1& form, QWidget* eltern);
+    KontenblattSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(KontenblattSeite)
 
     void TabSheet10Show();
@@ -29,7 +29,7 @@ public:
     QListWidget* ListBox1 = nullptr;
 
 private:
-    app::TForm1& form_;
+    gui::Programm& programm_;
 };
 
 } // namespace saldino::reports

@@ -14,7 +14,7 @@ namespace {
 
 // Account names are short and few: their length and first and last eight
 // bytes tell them apart well enough, without a loop over every character.
-struct Namenshash {
+struct KurzerNamenshash {
     std::size_t operator()(std::string_view name) const {
         std::uint64_t anfang = 0;
         std::uint64_t ende = 0;
@@ -40,7 +40,7 @@ struct Konto {
 Journalsummen journalsummen(const masterdata::Kontenplan& kontenplan) {
     const auto& konten = kontenplan.konten();
     // One accumulator per distinct name.
-    std::unordered_map<std::string_view, Konto, Namenshash> nach_name;
+    std::unordered_map<std::string_view, Konto, KurzerNamenshash> nach_name;
     nach_name.reserve(konten.size());
     for (const auto& konto : konten) {
         nach_name.emplace(konto.bezeichnung,

@@ -20,10 +20,6 @@ bool ist_buchstabe(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-bool ist_ziffer(char c) {
-    return c >= '0' && c <= '9';
-}
-
 int hexwert(char c) {
     if (ist_ziffer(c)) {
         return c - '0';

@@ -1,5 +1,6 @@
 #include "runtime/sperre.h"
 
+#include "runtime/meldungen.h"
 #include "runtime/text.h"
 
 #include <cerrno>
@@ -46,8 +47,7 @@ Sperre& Sperre::operator=(Sperre&& andere) noexcept {
 }
 
 std::string laeuft_bereits() {
-    return utf8_nach_cp1252(
-        "Saldino läuft bereits in diesem Verzeichnis. Bitte zuerst das andere Fenster schließen.");
+    return utf8_nach_cp1252(meldungen::laeuft_bereits);
 }
 
 } // namespace saldino::runtime

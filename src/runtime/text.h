@@ -21,6 +21,11 @@ std::string cp1252_nach_utf8(std::string_view cp1252);
 // Invalid UTF-8 sequences become '?' as well.
 std::string utf8_nach_cp1252(std::string_view utf8);
 
+// A decimal digit '0' to '9', whatever the locale.
+inline bool ist_ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // Appends the UTF-8 form of one character.
 void utf8_anhaengen(std::string& ziel, char32_t zeichen);
 

@@ -28,7 +28,7 @@ protected:
         verzeichnis.schreibe("einstellungen.txt", text.substr(0, ende + 2) + index + "\r\n");
     }
 
-    QString ansicht(reports::Berichtsseite* seite) { return seite->Memo->toPlainText() + "\n"; }
+    QString ansicht(reports::BerichtsSeite* seite) { return seite->Memo->toPlainText() + "\n"; }
 
     QString bilanz() {
         return QString::fromStdString(text_von([this](const reports::Zeilenziel& ziel) {

@@ -1,6 +1,6 @@
 // Damaged and hostile files: a clear message or a sound result, never a crash.
-#include "app/bausteine.h"
 #include "app/fenster.h"
+#include "gui/bausteine.h"
 #include "hilfen/bericht.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"

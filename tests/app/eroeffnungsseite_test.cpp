@@ -1,5 +1,5 @@
-#include "app/bausteine.h"
 #include "app/fenster.h"
+#include "gui/bausteine.h"
 #include "journal/buchung.h"
 #include "journal/eroeffnung.h"
 #include "journal/eroeffnungsseite.h"
@@ -37,7 +37,7 @@ protected:
         klicke("SpeedButton2");
     }
 
-    app::Gitter* gitter() { return form->TabSheet3->StringGrid2; }
+    gui::Gitter* gitter() { return form->TabSheet3->StringGrid2; }
     QString betrag(int zeile) { return gitter()->text(zeile, 1); }
 
     void setze(int zeile, const QString& text) { gitter()->setze_text(zeile, 1, text); }

@@ -1,6 +1,6 @@
-#include "app/bausteine.h"
 #include "app/fenster.h"
 #include "app/startseite.h"
+#include "gui/bausteine.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/einstellungsseite.h"

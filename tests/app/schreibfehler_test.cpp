@@ -1,8 +1,8 @@
 // Every writing command against a failing disk: the German error box, the
 // program still running, every file exactly as before or as after, never a
 // mix, and the counters matching the journal.
-#include "app/bausteine.h"
 #include "app/fenster.h"
+#include "gui/bausteine.h"
 #include "hilfen/bericht.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"

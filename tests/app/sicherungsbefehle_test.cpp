@@ -1,6 +1,6 @@
-#include "app/bausteine.h"
 #include "app/fenster.h"
 #include "backup/aufgabenseite.h"
+#include "gui/bausteine.h"
 #include "hilfen/bericht.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"

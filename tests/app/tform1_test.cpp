@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Fenster, Seitenbefehle,
 TEST_F(StartTest, AShowHandlerRunsOncePerVisit) {
     starte();
     int laeufe = 0;
-    form->zeige_handler(form->TabSheet6, [&laeufe] { ++laeufe; });
+    form->registriere_zeige_handler(form->TabSheet6, [&laeufe] { ++laeufe; });
     klicke("SpeedButton5");
     klicke("SpeedButton5");
     EXPECT_EQ(laeufe, 1);
@@ -236,7 +236,7 @@ TEST_F(StartTest, AShowHandlerRunsOncePerVisit) {
 
 TEST_F(StartTest, AFailingShowHandlerShowsItsBoxAndThePageStays) {
     starte();
-    form->zeige_handler(form->TabSheet5, [] { journal::lies_buchung(1); });
+    form->registriere_zeige_handler(form->TabSheet5, [] { journal::lies_buchung(1); });
     klicke("SpeedButton4");
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Versuch hinter dem Dateiende zu lesen");
     EXPECT_EQ(form->sichtbare_seite(), form->TabSheet5);
@@ -249,7 +249,8 @@ TEST_F(StartTest, LeavingAPageTakesTheFocusFromItsField) {
     feld->setFocus(Qt::OtherFocusReason);
     ASSERT_TRUE(feld->hasFocus());
     bool hatte_fokus_beim_verlassen = true;
-    form->zeige_handler(form->TabSheet5, [&] { hatte_fokus_beim_verlassen = feld->hasFocus(); });
+    form->registriere_zeige_handler(form->TabSheet5,
+                                    [&] { hatte_fokus_beim_verlassen = feld->hasFocus(); });
     klicke("SpeedButton4");
     EXPECT_FALSE(hatte_fokus_beim_verlassen);
 }

@@ -48,13 +48,13 @@ protected:
 
     test::Arbeitsverzeichnis verzeichnis;
     masterdata::Einstellungen werte;
-    Pruefung ergebnis;
+    Pruefergebnis ergebnis;
 };
 
 TEST_F(PruefungTest, AJournalEqualToTheSolutionIsAllRight) {
     richtig_buchen();
     EXPECT_EQ(pruefe_text(), "3 von 3 Buchungen richtig\n\nAlles richtig gebucht!\n");
-    EXPECT_TRUE(ergebnis.alles_richtig);
+    EXPECT_TRUE(ergebnis.alles_richtig());
 }
 
 TEST_F(PruefungTest, LineOrderDatePayerAndReasonDoNotMatter) {
@@ -62,7 +62,7 @@ TEST_F(PruefungTest, LineOrderDatePayerAndReasonDoNotMatter) {
     buche({{"Bank", 0, 200}, {"Kasse", 200, 0}}, "Geld geholt", "09.09.2004", "ich");
     buche({{"Kasse", 0, 50}, {"Mietaufwand", 300, 0}, {"Bank", 0, 250}});
     EXPECT_TRUE(pruefe_text().ends_with("3 von 3 Buchungen richtig\n\nAlles richtig gebucht!\n"));
-    EXPECT_TRUE(ergebnis.alles_richtig);
+    EXPECT_TRUE(ergebnis.alles_richtig());
 }
 
 TEST_F(PruefungTest, AMissingBookingIsNamedByItsReasonAndTheBalancesDiffer) {
@@ -75,7 +75,7 @@ TEST_F(PruefungTest, AMissingBookingIsNamedByItsReasonAndTheBalancesDiffer) {
                              "Konto                                  dein Saldo      erwartet\n"
                              "Bank                                       750,00        550,00\n"
                              "Kasse                                      -50,00        150,00\n");
-    EXPECT_FALSE(ergebnis.alles_richtig);
+    EXPECT_FALSE(ergebnis.alles_richtig());
 }
 
 TEST_F(PruefungTest, SwappedDebitAndCreditIsWrong) {
@@ -88,7 +88,7 @@ TEST_F(PruefungTest, SwappedDebitAndCreditIsWrong) {
     EXPECT_NE(text.find("keiner Buchung der Lösung:\n  Nr. 2     02.01.2004   Barabhebung\n"),
               std::string::npos)
         << text;
-    EXPECT_FALSE(ergebnis.alles_richtig);
+    EXPECT_FALSE(ergebnis.alles_richtig());
 }
 
 TEST_F(PruefungTest, TheSameBookingTwiceMatchesOnce) {
@@ -103,14 +103,14 @@ TEST_F(PruefungTest, TheSameBookingTwiceMatchesOnce) {
     EXPECT_NE(text.find("Mietaufwand                                600,00        300,00\n"),
               std::string::npos)
         << text;
-    EXPECT_FALSE(ergebnis.alles_richtig);
+    EXPECT_FALSE(ergebnis.alles_richtig());
 }
 
 TEST_F(PruefungTest, AnotherChartOnlyNamesTheChartTheExerciseNeeds) {
     richtig_buchen();
     EXPECT_EQ(pruefe_text(2), "Diese Aufgabe braucht den Kontenplan 1 („Einfach“). Bitte "
                               "wähle ihn zuerst aus.\n");
-    EXPECT_FALSE(ergebnis.alles_richtig);
+    EXPECT_FALSE(ergebnis.alles_richtig());
 }
 
 TEST_F(PruefungTest, WithoutChartNamesOnlyTheNumberIsGiven) {

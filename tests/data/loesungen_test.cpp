@@ -55,8 +55,9 @@ TEST_P(Loesungen, IsAValidBackupOfItsExercisesChartThatBalances) {
     const GeladeneSicherung geladen = lade_sicherung(loesungsdatei(n), {});
     EXPECT_EQ(geladen.ungueltige_zeile, 0);
     EXPECT_EQ(geladen.buchungen, buchungen);
-    const Pruefung pruefung = pruefe(loesungsdatei(n), kontenplan, {}, [](std::string_view) {});
-    EXPECT_TRUE(pruefung.alles_richtig);
+    const Pruefergebnis pruefung =
+        pruefe(loesungsdatei(n), kontenplan, {}, [](std::string_view) {});
+    EXPECT_TRUE(pruefung.alles_richtig());
 }
 
 INSTANTIATE_TEST_SUITE_P(Mitgeliefert, Loesungen, ::testing::Range(1, aufgabenzahl + 1));

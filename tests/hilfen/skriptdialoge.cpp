@@ -82,12 +82,12 @@ bool SkriptDialoge::frage(const QString& text) {
     return antwort(Art::frage, text) == QStringLiteral("&Ja");
 }
 
-QString SkriptDialoge::datei_speichern(const app::Dateiauswahl& auswahl) {
+QString SkriptDialoge::datei_speichern(const gui::Dateiauswahl& auswahl) {
     letzte_auswahl = auswahl;
     return antwort(Art::speichern, auswahl.titel);
 }
 
-QString SkriptDialoge::datei_oeffnen(const app::Dateiauswahl& auswahl) {
+QString SkriptDialoge::datei_oeffnen(const gui::Dateiauswahl& auswahl) {
     letzte_auswahl = auswahl;
     return antwort(Art::oeffnen, auswahl.titel);
 }

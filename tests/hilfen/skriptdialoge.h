@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialoge.h"
+#include "gui/dialoge.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,7 +13,7 @@ namespace saldino::test {
 // every box shown is recorded. A test takes each recorded box it expects with
 // nimm(); pruefe_leer() fails the test for boxes nobody took and answers
 // nobody used.
-class SkriptDialoge : public app::Dialoge {
+class SkriptDialoge : public gui::Dialoge {
 public:
     enum class Art { meldung, fehler, frage, speichern, oeffnen };
 
@@ -36,13 +36,13 @@ public:
     void pruefe_leer();
 
     // What the last file dialog was opened with.
-    app::Dateiauswahl letzte_auswahl;
+    gui::Dateiauswahl letzte_auswahl;
 
     void meldung(const QString& text) override;
     void fehler(const QString& text) override;
     bool frage(const QString& text) override;
-    QString datei_speichern(const app::Dateiauswahl& auswahl) override;
-    QString datei_oeffnen(const app::Dateiauswahl& auswahl) override;
+    QString datei_speichern(const gui::Dateiauswahl& auswahl) override;
+    QString datei_oeffnen(const gui::Dateiauswahl& auswahl) override;
 
 private:
     QString antwort(Art art, const QString& text);

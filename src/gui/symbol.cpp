@@ -1,10 +1,10 @@
-#include "app/symbol.h"
+#include "gui/symbol.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
-namespace saldino::app {
+namespace saldino::gui {
 
 QIcon programmsymbol() {
     QSvgRenderer svg(QStringLiteral(":/saldino/saldino.svg"));
@@ -20,4 +20,4 @@ QIcon programmsymbol() {
     return symbol;
 }
 
-} // namespace saldino::app
+} // namespace saldino::gui

@@ -7,9 +7,9 @@
 
 class QWidget;
 
-namespace saldino::app {
+namespace saldino::gui {
 
-class TForm1;
+class Befehlslaeufer;
 
 // Runs a field's focus-leave handler (through the command runner) when the
 // focus moves from the field to another control of the window: by Tab,
@@ -19,7 +19,7 @@ class Fokusverlust : public QObject {
     Q_OBJECT
 
 public:
-    Fokusverlust(TForm1& form, QObject* eltern);
+    Fokusverlust(Befehlslaeufer& laeufer, QObject* eltern);
 
     void beobachte(QWidget* feld, std::function<void()> handler);
 
@@ -27,8 +27,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    TForm1& form_;
+    Befehlslaeufer& laeufer_;
     std::map<QObject*, std::function<void()>> handler_;
 };
 
-} // namespace saldino::app
+} // namespace saldino::gui

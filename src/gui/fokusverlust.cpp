@@ -1,13 +1,14 @@
-#include "app/fokusverlust.h"
+#include "gui/fokusverlust.h"
 
-#include "app/tform1.h"
+#include "gui/programm.h"
 
 #include <QFocusEvent>
 #include <QWidget>
 
-namespace saldino::app {
+namespace saldino::gui {
 
-Fokusverlust::Fokusverlust(TForm1& form, QObject* eltern) : QObject(eltern), form_(form) {}
+Fokusverlust::Fokusverlust(Befehlslaeufer& laeufer, QObject* eltern)
+    : QObject(eltern), laeufer_(laeufer) {}
 
 void Fokusverlust::beobachte(QWidget* feld, std::function<void()> handler) {
     handler_[feld] = std::move(handler);
@@ -20,10 +21,10 @@ bool Fokusverlust::eventFilter(QObject* objekt, QEvent* ereignis) {
         const auto handler = handler_.find(objekt);
         if (handler != handler_.end() && grund != Qt::PopupFocusReason &&
             grund != Qt::ActiveWindowFocusReason && grund != Qt::MenuBarFocusReason) {
-            form_.befehl(handler->second);
+            laeufer_.befehl(handler->second);
         }
     }
     return QObject::eventFilter(objekt, ereignis);
 }
 
-} // namespace saldino::app
+} // namespace saldino::gui

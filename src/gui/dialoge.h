@@ -6,7 +6,7 @@ class QWidget;
 
 // Every box and file dialog of the program goes through this interface, so
 // tests can answer them from a script.
-namespace saldino::app {
+namespace saldino::gui {
 
 struct Dateiauswahl {
     QString titel;
@@ -62,4 +62,4 @@ public:
     QString datei_oeffnen(const Dateiauswahl&) override { return {}; }
 };
 
-} // namespace saldino::app
+} // namespace saldino::gui

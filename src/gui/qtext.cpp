@@ -1,12 +1,12 @@
-#include "app/qtext.h"
+#include "gui/qtext.h"
 
 #include "runtime/text.h"
 
 #include <QList>
 
-namespace saldino::app {
+namespace saldino::gui {
 
-QString alsQString(std::string_view cp1252) {
+QString als_qstring(std::string_view cp1252) {
     QString text;
     text.reserve(static_cast<qsizetype>(cp1252.size()));
     for (char c : cp1252) {
@@ -16,7 +16,7 @@ QString alsQString(std::string_view cp1252) {
     return text;
 }
 
-std::string alsCp1252(const QString& text) {
+std::string als_cp1252(const QString& text) {
     std::string ergebnis;
     ergebnis.reserve(static_cast<std::size_t>(text.size()));
     for (char32_t zeichen : text.toUcs4()) {
@@ -25,4 +25,8 @@ std::string alsCp1252(const QString& text) {
     return ergebnis;
 }
 
-} // namespace saldino::app
+QString aus_utf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+} // namespace saldino::gui

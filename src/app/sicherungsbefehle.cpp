@@ -1,14 +1,14 @@
 // "Alles Speichern" and "Sicherung laden!", the two backup commands of the
 // left panel.
-#include "app/dialoge.h"
-#include "app/qtext.h"
 #include "app/tform1.h"
 #include "backup/sicherung.h"
-#include "journal/buchungsseite.h"
+#include "gui/dialoge.h"
+#include "gui/qtext.h"
 #include "masterdata/einstellungsseite.h"
 #include "masterdata/firmenseite.h"
 #include "masterdata/kontenplanseite.h"
 #include "runtime/dateien.h"
+#include "runtime/meldungen.h"
 
 #include <QFile>
 #include <QLabel>
@@ -37,8 +37,7 @@ void TForm1::SpeedButton30Click() {
     // The dialog may have changed the working directory; the journal lies in the first one.
     runtime::wechsle_verzeichnis(startverzeichnis.string());
     if (backup::schreibe_sicherung(dateiname(datei), einstellungen().firma, kontenplan_nr)) {
-        dialoge_.meldung(QStringLiteral("Achtung: Ein Text enthält das Zeichen |. Diese Sicherung "
-                                        "kann nicht wieder geladen werden."));
+        dialoge_.meldung(gui::aus_utf8(runtime::meldungen::senkrechter_strich));
     }
 }
 
@@ -57,10 +56,8 @@ void TForm1::SpeedButton33Click() {
     masterdata::Einstellungen werte = einstellungen();
     const backup::GeladeneSicherung geladen = backup::lade_sicherung(dateiname(datei), werte);
     if (geladen.ungueltige_zeile != 0) {
-        dialoge_.meldung(
-            QStringLiteral("Die Datei %1 ist keine gültige Saldino-Sicherung (Zeile %2).")
-                .arg(datei)
-                .arg(geladen.ungueltige_zeile));
+        dialoge_.meldung(gui::aus_utf8(
+            runtime::meldungen::keine_sicherung(datei.toStdString(), geladen.ungueltige_zeile)));
         return;
     }
     werte.firma = geladen.firma;
@@ -71,12 +68,7 @@ void TForm1::SpeedButton33Click() {
     anzahl_buchungen = geladen.buchungen;
     aktuelle_buchung = geladen.buchungen;
     position_schreiben();
-    // The chart page is otherwise reached only through "Kontenplan", which
-    // would empty the journal just loaded.
-    TabSheet9->kontenplan_auswahl();
-    TabSheet9->Label24->setText(kontenplan_nr == 0
-                                    ? QStringLiteral("z.Zt. ausgewählt: 0")
-                                    : QStringLiteral("Aktuell: %1").arg(kontenplan_nr));
+    TabSheet9->geladenen_kontenplan_zeigen();
 }
 
 } // namespace saldino::app

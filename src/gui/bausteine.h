@@ -12,7 +12,7 @@ class QToolButton;
 class QWidget;
 
 // Controls placed at fixed positions on a page, each named by its objectName.
-namespace saldino::app {
+namespace saldino::gui {
 
 // A flat command button that never takes the focus.
 QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text,
@@ -47,4 +47,4 @@ Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
 // The colour of the company-data fields.
 inline constexpr unsigned himmelblau = 0xA6CAF0;
 
-} // namespace saldino::app
+} // namespace saldino::gui

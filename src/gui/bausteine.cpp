@@ -1,4 +1,4 @@
-#include "app/bausteine.h"
+#include "gui/bausteine.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-namespace saldino::app {
+namespace saldino::gui {
 
 QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text,
                            const QRect& ort) {
@@ -87,4 +87,4 @@ Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
     return tabelle;
 }
 
-} // namespace saldino::app
+} // namespace saldino::gui

@@ -1,10 +1,10 @@
-#include "app/dialoge.h"
+#include "gui/dialoge.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace saldino::app {
+namespace saldino::gui {
 
 namespace {
 
@@ -59,4 +59,4 @@ void StummeDialoge::fehler(const QString& text) {
     qFatal("Unerwartete Fehlermeldung: %s", qPrintable(text));
 }
 
-} // namespace saldino::app
+} // namespace saldino::gui

@@ -1,0 +1,26 @@
+#include "gui/programm.h"
+
+#include "gui/dialoge.h"
+#include "gui/qtext.h"
+#include "masterdata/kontenplan.h"
+#include "runtime/meldungen.h"
+
+namespace saldino::gui {
+
+void Programm::einstellungen_sichern() {
+    masterdata::schreibe_einstellungen(einstellungen());
+}
+
+reports::Berichtsdaten Programm::berichtsdaten() const {
+    return reports::berichtsdaten(einstellungen(), kontenplan_nr);
+}
+
+bool Programm::ist_konto(const std::string& text) {
+    if (kontenplan_nr == 0) {
+        dialoge().meldung(aus_utf8(runtime::meldungen::kein_kontenplan));
+        return false;
+    }
+    return masterdata::Kontenplan(kontenplan_nr).ist_konto(text);
+}
+
+} // namespace saldino::gui

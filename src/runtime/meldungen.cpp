@@ -1,0 +1,14 @@
+#include "runtime/meldungen.h"
+
+namespace saldino::runtime::meldungen {
+
+std::string keine_sicherung(std::string_view datei, std::int32_t zeile) {
+    std::string text = "Die Datei ";
+    text += datei;
+    text += " ist keine gültige Saldino-Sicherung (Zeile ";
+    text += std::to_string(zeile);
+    text += ").";
+    return text;
+}
+
+} // namespace saldino::runtime::meldungen

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The program's own messages, written once, in UTF-8 as the source files
+// are. The core converts them to Windows-1252 where it hands them on, the
+// window to QString; the window and saldino-cli show the same text.
+namespace saldino::runtime::meldungen {
+
+inline constexpr std::string_view kein_kontenplan = "Du hast keinen Kontenplan ausgewählt!";
+inline constexpr std::string_view konto_nicht_gefunden = "Konto nicht gefunden!";
+inline constexpr std::string_view soll_ungleich_haben =
+    "Soll und Haben muss stets gleich groß sein!";
+inline constexpr std::string_view null_euro = "Null Euro werden nicht gebucht!";
+inline constexpr std::string_view senkrechter_strich =
+    "Achtung: Ein Text enthält das Zeichen |. Diese Sicherung kann nicht wieder geladen werden.";
+inline constexpr std::string_view laeuft_bereits =
+    "Saldino läuft bereits in diesem Verzeichnis. Bitte zuerst das andere Fenster schließen.";
+
+// "Die Datei <datei> ist keine gültige Saldino-Sicherung (Zeile <zeile>)."
+std::string keine_sicherung(std::string_view datei, std::int32_t zeile);
+
+} // namespace saldino::runtime::meldungen
