@@ -27,14 +27,36 @@ const QString null_euro = QStringLiteral("0,00");
 BuchungsSeite::BuchungsSeite(gui::Programm& programm, QWidget* eltern)
     : QWidget(eltern), programm_(programm) {
     setObjectName(QStringLiteral("TabSheet4"));
-    const auto befehl = [this](void (BuchungsSeite::*handler)()) {
-        return [this, handler] { programm_.befehl([this, handler] { (this->*handler)(); }); };
-    };
-    const auto knopf = [&](const char* name, const QString& text, int links, int breite,
-                           void (BuchungsSeite::*handler)()) {
-        QToolButton* k = gui::flacher_knopf(this, name, text, {links, 0, breite, 22});
-        connect(k, &QToolButton::clicked, this, befehl(handler));
-        return k;
+    befehlsleiste_anlegen();
+    kopf_anlegen();
+    kontozeilen_anlegen();
+
+    SpeedButton29 = befehlsknopf("SpeedButton29", QStringLiteral("&Buchen"), {480, 240, 105, 62},
+                                 &BuchungsSeite::SpeedButton29Click);
+    QFont gross = SpeedButton29->font();
+    gross.setPixelSize(16);
+    gross.setBold(true);
+    SpeedButton29->setFont(gross);
+    SpeedButton29->setEnabled(false);
+
+    Panel5 = new QWidget(this);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+
+    programm.registriere_zeige_handler(this, [this] { TabSheet4Show(); });
+}
+
+QToolButton* BuchungsSeite::befehlsknopf(const char* name, const QString& text, const QRect& ort,
+                                         void (BuchungsSeite::*handler)()) {
+    QToolButton* knopf = gui::flacher_knopf(this, name, text, ort);
+    connect(knopf, &QToolButton::clicked, this,
+            [this, handler] { programm_.befehl([this, handler] { (this->*handler)(); }); });
+    return knopf;
+}
+
+void BuchungsSeite::befehlsleiste_anlegen() {
+    const auto knopf = [this](const char* name, const QString& text, int links, int breite,
+                              void (BuchungsSeite::*handler)()) {
+        return befehlsknopf(name, text, {links, 0, breite, 22}, handler);
     };
     SpeedButton8 =
         knopf("SpeedButton8", QStringLiteral("Neu"), 32, 41, &BuchungsSeite::SpeedButton8Click);
@@ -50,7 +72,9 @@ BuchungsSeite::BuchungsSeite(gui::Programm& programm, QWidget* eltern)
                           &BuchungsSeite::SpeedButton28Click);
     SpeedButton36 = knopf("SpeedButton36", QStringLiteral("Löschen"), 256, 57,
                           &BuchungsSeite::SpeedButton36Click);
+}
 
+void BuchungsSeite::kopf_anlegen() {
     Label44 = gui::beschriftung(this, "Label44", QStringLiteral("Buchung:"), 400, 24);
     Label45 = gui::beschriftung(this, "Label45", QString(), 464, 24);
     Label44->hide();
@@ -73,8 +97,10 @@ BuchungsSeite::BuchungsSeite(gui::Programm& programm, QWidget* eltern)
     gui::beschriftung(this, "Label32", QStringLiteral("Konto:"), 32, 168);
     gui::beschriftung(this, "Label33", QStringLiteral("Sollbetrag:"), 232, 168);
     gui::beschriftung(this, "Label34", QStringLiteral("Habenbetrag::"), 368, 168);
+}
 
-    auto* fokus = new gui::Fokusverlust(programm, this);
+void BuchungsSeite::kontozeilen_anlegen() {
+    auto* fokus = new gui::Fokusverlust(programm_, this);
     fokus->beobachte(Edit14, [this] { Edit14Exit(); });
     QWidget* vorher = Edit16;
     setTabOrder(Edit14, Edit15);
@@ -102,20 +128,6 @@ BuchungsSeite::BuchungsSeite(gui::Programm& programm, QWidget* eltern)
         setTabOrder(Soll[i], Haben[i]);
         vorher = Haben[i];
     }
-
-    SpeedButton29 =
-        gui::flacher_knopf(this, "SpeedButton29", QStringLiteral("&Buchen"), {480, 240, 105, 62});
-    QFont gross = SpeedButton29->font();
-    gross.setPixelSize(16);
-    gross.setBold(true);
-    SpeedButton29->setFont(gross);
-    connect(SpeedButton29, &QToolButton::clicked, this, befehl(&BuchungsSeite::SpeedButton29Click));
-    SpeedButton29->setEnabled(false);
-
-    Panel5 = new QWidget(this);
-    Panel5->setObjectName(QStringLiteral("Panel5"));
-
-    programm.registriere_zeige_handler(this, [this] { TabSheet4Show(); });
 }
 
 void BuchungsSeite::resizeEvent(QResizeEvent* ereignis) {

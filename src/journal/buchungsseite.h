@@ -76,6 +76,11 @@ protected:
     void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
+    QToolButton* befehlsknopf(const char* name, const QString& text, const QRect& ort,
+                              void (BuchungsSeite::*handler)());
+    void befehlsleiste_anlegen();
+    void kopf_anlegen();
+    void kontozeilen_anlegen();
     void zeige_und_setze(std::int32_t neue_position);
     void zustand_anzeigen();
 

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Checks the direction of the layers by their includes: the core (everything
+# in src/ but gui/, app/ and the pages) includes neither Qt nor gui/ nor app/;
+# gui/ and the pages never include app/; gui/ includes no page; a page
+# includes no other page. Also keeps every source file under 400 lines.
+# Usage: schichten.sh SOURCE_DIR
+set -uo pipefail
+src="$1/src"
+fehler=0
+melde() { echo "$1" >&2; fehler=1; }
+
+cd "$src" || exit 2
+for datei in $(find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | sort); do
+    ordner="${datei%%/*}"
+    name="${datei##*/}"
+    includes=$(grep -E '^#include' "$datei")
+    ist_seite=0
+    [[ "$name" == *seite.h || "$name" == *seite.cpp ]] && ist_seite=1
+    if [[ "$ordner" != app ]] && grep -q '"app/' <<<"$includes"; then
+        melde "$datei: bindet app/ ein"
+    fi
+    if [[ "$ordner" != app && "$ordner" != gui && $ist_seite -eq 0 ]]; then
+        grep -qE '<Q|"gui/' <<<"$includes" && melde "$datei: Kern bindet Qt oder gui/ ein"
+    fi
+    if [[ "$ordner" == gui ]] && grep -qE 'seite\.h"' <<<"$includes"; then
+        melde "$datei: gui/ bindet eine Seite ein"
+    fi
+    if [[ $ist_seite -eq 1 && "$ordner" != app ]]; then
+        eigene="${name%.*}.h"
+        while read -r seite; do
+            [[ -n "$seite" && "${seite##*/}" != "$eigene" ]] && melde "$datei: bindet die Seite $seite ein"
+        done < <(grep -oE '"[a-z]+/[a-z]+seite\.h"' <<<"$includes" | tr -d '"')
+    fi
+    zeilen=$(wc -l <"$datei")
+    [[ $zeilen -gt 400 ]] && melde "$datei: $zeilen Zeilen (höchstens 400)"
+done
+exit $fehler
