@@ -1,5 +1,6 @@
 #include "app/fenster.h"
 #include "hilfen/bericht.h"
+#include "hilfen/steuerelemente.h"
 #include "masterdata/firmenseite.h"
 #include "reports/berichtsseite.h"
 #include "reports/bilanz.h"
@@ -44,18 +45,18 @@ protected:
 
 TEST_F(BerichtsseitenTest, TheBalanceSheetPageShowsTheCoreReportAndIsBuiltOncePerVisit) {
     starte();
-    form->TabSheet2->findChild<QLineEdit*>("Edit1")->setText("Muster GmbH");
-    klicke("SpeedButton4");
+    form->TabSheet2->findChild<QLineEdit*>(feld::firmenname)->setText("Muster GmbH");
+    klicke(knopf::bilanz);
     const QString erste = ansicht(form->TabSheet5);
     EXPECT_EQ(erste, bilanz());
     EXPECT_TRUE(erste.startsWith("Bilanz der Muster GmbH\n"));
     EXPECT_TRUE(erste.contains("Mietaufwand" + QString(29, ' ') + "40,00\n"));
 
     buche({{"Kasse", 5, 0}, {"Umsatzerlöse", 0, 5}});
-    klicke("SpeedButton4");
+    klicke(knopf::bilanz);
     EXPECT_EQ(ansicht(form->TabSheet5), erste);
-    klicke("SpeedButton5");
-    klicke("SpeedButton4");
+    klicke(knopf::journal);
+    klicke(knopf::bilanz);
     EXPECT_EQ(ansicht(form->TabSheet5), bilanz());
     EXPECT_NE(ansicht(form->TabSheet5), erste);
     EXPECT_EQ(form->TabSheet5->Memo->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -64,13 +65,13 @@ TEST_F(BerichtsseitenTest, TheBalanceSheetPageShowsTheCoreReportAndIsBuiltOncePe
 TEST_F(BerichtsseitenTest, TheJournalNeedsNoChartAndKeepsItsTextWhenTheJournalIsGone) {
     waehle_kontenplan("-1");
     starte();
-    klicke("SpeedButton5");
+    klicke(knopf::journal);
     const QString text = ansicht(form->TabSheet6);
     EXPECT_EQ(text, journal());
     EXPECT_EQ(text.count('\n'), 5);
     verzeichnis.entferne("buchungen.dat");
-    klicke("SpeedButton35");
-    klicke("SpeedButton5");
+    klicke(knopf::grundeinstellungen);
+    klicke(knopf::journal);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Datei nicht gefunden");
     EXPECT_EQ(ansicht(form->TabSheet6), text);
 }
@@ -78,7 +79,7 @@ TEST_F(BerichtsseitenTest, TheJournalNeedsNoChartAndKeepsItsTextWhenTheJournalIs
 TEST_F(BerichtsseitenTest, WithoutAChartTheBalanceSheetKeepsItsHeadingAndSaysSo) {
     waehle_kontenplan("-1");
     starte();
-    klicke("SpeedButton4");
+    klicke(knopf::bilanz);
     EXPECT_EQ(dialoge.nimm(Art::meldung), "Du hast keinen Kontenplan ausgewählt!");
     EXPECT_EQ(ansicht(form->TabSheet5), "Bilanz der \n\n\n");
 }

@@ -2,6 +2,7 @@
 #include "app/fenster.h"
 #include "gui/bausteine.h"
 #include "hilfen/bericht.h"
+#include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/firmenseite.h"
@@ -32,12 +33,12 @@ TEST_F(BeschaedigtTest, NanAndInfiniteAmountsGiveTheConversionErrorNotACrash) {
     buche({{"Kasse", std::numeric_limits<double>::quiet_NaN(), 0}, {"Bank", 0, 1}});
     buche({{"Kasse", std::numeric_limits<double>::infinity(), 0}});
     starte();
-    klicke("SpeedButton3");
+    klicke(knopf::buchungen);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "'INF' ist kein gültiger Gleitkommawert");
-    klicke("SpeedButton5");
+    klicke(knopf::journal);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "'NAN' ist kein gültiger Gleitkommawert");
     EXPECT_TRUE(form->TabSheet6->Memo->toPlainText().startsWith("Nr."));
-    klicke("SpeedButton4");
+    klicke(knopf::bilanz);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "'NAN' ist kein gültiger Gleitkommawert");
     EXPECT_TRUE(form->isVisible());
 }
@@ -46,7 +47,7 @@ TEST_F(BeschaedigtTest, ADirectoryWhereTheJournalShouldBeIsReported) {
     std::filesystem::create_directory(verzeichnis.pfad() / journal::journaldatei);
     starte();
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Ungültiger Dateiname");
-    klicke("SpeedButton5");
+    klicke(knopf::journal);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Ungültiger Dateiname");
     EXPECT_TRUE(form->isVisible());
 }
@@ -66,7 +67,7 @@ TEST_F(BeschaedigtTest, OddChartFilesStillGiveTheirAccounts) {
     starte();
     dialoge.antworte(true);
     dialoge.antworte(true);
-    klicke("SpeedButton23");
+    klicke(knopf::kontenplan);
     dialoge.nimm_alle(Art::frage);
     auto* gitter = form->TabSheet9->StringGrid1;
     EXPECT_EQ(gitter->text(0, 0), "Kasse");
@@ -78,14 +79,14 @@ TEST_F(BeschaedigtTest, OddChartFilesStillGiveTheirAccounts) {
 TEST_F(BeschaedigtTest, AReadOnlyWorkingDirectoryRefusesWritesWithAMessage) {
     journal::journal_sichern();
     starte();
-    klicke("SpeedButton35");
-    form->TabSheet2->findChild<QLineEdit*>("Edit1")->setText("Neu");
+    klicke(knopf::grundeinstellungen);
+    form->TabSheet2->findChild<QLineEdit*>(feld::firmenname)->setText("Neu");
     const std::string vorher = verzeichnis.lies("einstellungen.txt");
     // Root may write anywhere, so the test then acts as an unprivileged user.
     ::chmod(".", 0555);
     const bool root = ::geteuid() == 0;
     ASSERT_TRUE(!root || ::seteuid(65534) == 0);
-    klicke("SpeedButton32");
+    klicke(knopf::firma_ok);
     ASSERT_TRUE(!root || ::seteuid(0) == 0);
     ::chmod(".", 0700);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Dateizugriff verweigert");

@@ -1,4 +1,5 @@
 #include "app/fenster.h"
+#include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 
@@ -39,7 +40,7 @@ protected:
 
     void oeffne() {
         starte();
-        klicke("SpeedButton3");
+        klicke(knopf::buchungen);
     }
 
     journal::BuchungsSeite* seite() { return form->TabSheet4; }
@@ -78,7 +79,7 @@ protected:
     }
 
     void formular(const QString& datum, const QString& grund) {
-        klicke("SpeedButton8");
+        klicke(knopf::neu);
         tippe(seite()->Edit14, datum);
         tippe(seite()->Edit15, "Kunde");
         tippe(seite()->Edit16, grund);
@@ -102,7 +103,7 @@ TEST_F(BuchungsTest, ABalancedFormIsAppendedAndBecomesTheCurrentBooking) {
     EXPECT_EQ(seite()->ComboBox[0]->currentText(), "Bank");
     EXPECT_EQ(seite()->Soll[0]->text(), "1500,00");
     EXPECT_EQ(seite()->Haben[0]->text(), "0,00");
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     ASSERT_EQ(gespeichert(), 3);
     const TBuchung b = journal::lies_buchung(3);
     EXPECT_EQ(b.Nr, 2);
@@ -140,7 +141,7 @@ TEST_P(Uebernahme, StoresOrRefusesTheForm) {
         tippe(seite()->Soll[i], z[1]);
         tippe(seite()->Haben[i], z[2]);
     }
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     if (GetParam().meldung == nullptr) {
         EXPECT_EQ(gespeichert(), 2);
         EXPECT_FALSE(seite()->neueingabe());
@@ -168,7 +169,7 @@ TEST_F(BuchungsTest, AmountsAreStoredAsTypedAndNegativeOnesPass) {
     formular("0503", "Rest");
     zeile(0, "Kasse", "-50", "");
     zeile(1, "Bank", "", "-50");
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     EXPECT_EQ(journal::lies_buchung(1).Soll[0], -50.0);
     EXPECT_EQ(journal::lies_buchung(1).Haben[1], -50.0);
 }
@@ -179,7 +180,7 @@ TEST_F(BuchungsTest, AFieldTypedLastKeepsItsRawTextAndIsStoredAsRead) {
     zeile(0, "Kasse", "12,345", "");
     tippe(seite()->ComboBox[1], "Bank");
     tippe_nur(seite()->Haben[1], "12,345");
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     EXPECT_EQ(seite()->Haben[1]->text(), "12,345");
     EXPECT_EQ(journal::lies_buchung(1).Haben[1], 12.345);
     EXPECT_EQ(journal::lies_buchung(1).Soll[0], 12.35); // 12,345 lies just above the half cent
@@ -191,7 +192,7 @@ TEST_F(BuchungsTest, AnAmountTooLargeForTheReportsIsRefused) {
     zeile(0, "Kasse", "1", "");
     tippe(seite()->ComboBox[1], "Bank");
     tippe_nur(seite()->Haben[1], "1e300");
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "'1e300' ist kein gültiger Gleitkommawert");
     EXPECT_EQ(gespeichert(), 0);
     EXPECT_TRUE(seite()->neueingabe());
@@ -205,7 +206,7 @@ TEST_F(BuchungsTest, AnAmountWithAnEmptiedAccountIsRefused) {
     EXPECT_EQ(dialoge.nimm(Art::meldung), nicht_gefunden);
     EXPECT_EQ(seite()->ComboBox[1]->currentText(), "");
     tippe(seite()->Haben[1], "10");
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     EXPECT_EQ(dialoge.nimm(Art::meldung), nicht_gefunden);
     EXPECT_EQ(gespeichert(), 0);
 }
@@ -215,15 +216,15 @@ TEST_F(BuchungsTest, DatesAreNormalisedOnlyWhenStored) {
     formular("1.2.2004", "unlesbar");
     zeile(0, "Kasse", "10", "");
     zeile(1, "Bank", "", "10");
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     EXPECT_EQ(journal::lies_buchung(1).Datum, "00.00.0000");
     EXPECT_EQ(seite()->Edit14->text(), "1.2.2004");
 
-    klicke("SpeedButton8");
+    klicke(knopf::neu);
     tippe(seite()->Edit14, "1.2.04");
     zeile(0, "Kasse", "10", "");
     zeile(1, "Bank", "", "10");
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "'.' ist kein gültiger Integerwert");
     EXPECT_EQ(gespeichert(), 1);
     EXPECT_TRUE(seite()->neueingabe());
@@ -233,7 +234,7 @@ TEST_F(BuchungsTest, ANewBookingAfterBrowsingIsNumberElevenAndChangeRewritesIt) 
     journal_mit(10);
     oeffne();
     for (int i = 0; i < 6; ++i) {
-        klicke("SpeedButton25");
+        klicke(knopf::vorige);
     }
     EXPECT_EQ(position(), "4/10");
     EXPECT_EQ(seite()->Edit16->text(), "Buchung 4");
@@ -241,13 +242,13 @@ TEST_F(BuchungsTest, ANewBookingAfterBrowsingIsNumberElevenAndChangeRewritesIt) 
     formular("0503", "Neue");
     zeile(0, "Kasse", "7", "");
     zeile(1, "Bank", "", "7");
-    klicke("SpeedButton29");
+    klicke(knopf::buchen);
     EXPECT_EQ(position(), "11/11");
     EXPECT_EQ(journal::lies_buchung(11).Nr, 10);
 
     tippe(seite()->Edit16, "Geändert");
     dialoge.antworte(true);
-    klicke("SpeedButton28");
+    klicke(knopf::aendern);
     EXPECT_EQ(dialoge.nimm(Art::frage), "Möchtest du den Buchungssatz wirklich ändern?");
     EXPECT_EQ(journal::lies_buchung(11).Grund, "Ge\xE4ndert");
     EXPECT_EQ(journal::lies_buchung(11).Nr, 10);
@@ -262,7 +263,7 @@ TEST_F(BuchungsTest, ChangeAnsweredNoStoresNothing) {
     const std::string vorher = verzeichnis.lies(journal::journaldatei);
     tippe(seite()->Edit16, "anders");
     dialoge.antworte(false);
-    klicke("SpeedButton28");
+    klicke(knopf::aendern);
     dialoge.nimm(Art::frage);
     EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
 }
@@ -271,27 +272,27 @@ TEST_F(BuchungsTest, NavigationStopsAtBothEnds) {
     journal_mit(3);
     oeffne();
     EXPECT_EQ(seite()->Edit16->text(), "Buchung 3");
-    klicke("SpeedButton26");
+    klicke(knopf::naechste);
     EXPECT_EQ(position(), "3/3");
     EXPECT_EQ(seite()->Edit16->text(), "Buchung 3");
-    klicke("SpeedButton9");
+    klicke(knopf::erste);
     EXPECT_EQ(position(), "1/3");
     EXPECT_EQ(seite()->Soll[0]->text(), "10,00");
-    klicke("SpeedButton25");
+    klicke(knopf::vorige);
     EXPECT_EQ(position(), "1/3");
     EXPECT_EQ(seite()->Edit16->text(), "Buchung 1");
-    klicke("SpeedButton26");
+    klicke(knopf::naechste);
     EXPECT_EQ(seite()->Edit16->text(), "Buchung 2");
-    klicke("SpeedButton27");
+    klicke(knopf::letzte);
     EXPECT_EQ(position(), "3/3");
     EXPECT_EQ(seite()->Haben[1]->text(), "30,00");
 }
 
 TEST_F(BuchungsTest, OnAnEmptyJournalNavigationAndChangeTouchNothing) {
     oeffne();
-    klicke("SpeedButton8");
+    klicke(knopf::neu);
     tippe(seite()->Edit16, "getippt");
-    for (const char* knopf : {"SpeedButton9", "SpeedButton25", "SpeedButton26", "SpeedButton27"}) {
+    for (const char* knopf : {knopf::erste, knopf::vorige, knopf::naechste, knopf::letzte}) {
         klicke(knopf);
         EXPECT_EQ(seite()->Edit16->text(), "getippt") << knopf;
         EXPECT_EQ(position(), "0/0");
@@ -300,14 +301,14 @@ TEST_F(BuchungsTest, OnAnEmptyJournalNavigationAndChangeTouchNothing) {
     zeile(0, "Kasse", "5", "");
     zeile(1, "Bank", "", "5");
     dialoge.antworte(true);
-    klicke("SpeedButton28");
+    klicke(knopf::aendern);
     dialoge.nimm(Art::frage);
     EXPECT_EQ(gespeichert(), 0);
 }
 
 TEST_F(BuchungsTest, AccountBoxesCapitaliseAndCheckTheirText) {
     oeffne();
-    klicke("SpeedButton8");
+    klicke(knopf::neu);
     tippe(seite()->ComboBox[0], "kasse");
     EXPECT_EQ(seite()->ComboBox[0]->currentText(), "Kasse");
     tippe(seite()->ComboBox[1], "");
@@ -321,8 +322,8 @@ TEST_F(BuchungsTest, AccountBoxesCapitaliseAndCheckTheirText) {
 
 TEST_F(BuchungsTest, TheListsHoldTheChartOnceAfterEveryShow) {
     oeffne();
-    klicke("SpeedButton4");
-    klicke("SpeedButton3");
+    klicke(knopf::bilanz);
+    klicke(knopf::buchungen);
     for (QComboBox* box : seite()->ComboBox) {
         ASSERT_EQ(box->count(), 20);
         EXPECT_EQ(box->itemText(0), "Gebäude");
@@ -337,8 +338,8 @@ TEST_F(BuchungsTest, ComingBackDuringNewEntryKeepsWhatWasTyped) {
     formular("0503", "halb fertig");
     zeile(0, "Kasse", "3", "");
     tippe(seite()->ComboBox[1], "Bank");
-    klicke("SpeedButton4");
-    klicke("SpeedButton3");
+    klicke(knopf::bilanz);
+    klicke(knopf::buchungen);
     EXPECT_EQ(seite()->Edit16->text(), "halb fertig");
     EXPECT_EQ(seite()->ComboBox[0]->currentText(), "Kasse");
     EXPECT_EQ(seite()->ComboBox[1]->currentText(), "Bank");
@@ -350,7 +351,7 @@ TEST_F(BuchungsTest, ComingBackDuringNewEntryKeepsWhatWasTyped) {
 
 TEST_F(BuchungsTest, AmountFieldsNormaliseOnLeavingAndKeepBadText) {
     oeffne();
-    klicke("SpeedButton8");
+    klicke(knopf::neu);
     tippe(seite()->Soll[0], "");
     EXPECT_EQ(seite()->Soll[0]->text(), "0,00");
     tippe(seite()->Soll[0], "12,5");
@@ -384,12 +385,12 @@ class Loeschen : public BuchungsTest, public ::testing::WithParamInterface<Loesc
 TEST_P(Loeschen, DeletesTheShownBookingAndShowsItsSuccessor) {
     journal_mit(4);
     oeffne();
-    klicke("SpeedButton9");
+    klicke(knopf::erste);
     for (int i = 1; i < GetParam().position; ++i) {
-        klicke("SpeedButton26");
+        klicke(knopf::naechste);
     }
     dialoge.antworte(true);
-    klicke("SpeedButton36");
+    klicke(knopf::loeschen);
     EXPECT_EQ(dialoge.nimm(Art::frage), "Möchtest du den Buchungssatz wirklich löschen?");
     ASSERT_EQ(gespeichert(), 3);
     for (std::int32_t k = 1; k <= 3; ++k) {
@@ -411,16 +412,16 @@ TEST_F(BuchungsTest, DeletingTheOnlyBookingClearsTheFormAndNewEntryDeletesNothin
     journal_mit(1);
     oeffne();
     dialoge.antworte(true);
-    klicke("SpeedButton36");
+    klicke(knopf::loeschen);
     dialoge.nimm(Art::frage);
     EXPECT_EQ(gespeichert(), 0);
     EXPECT_EQ(position(), "0/0");
     EXPECT_EQ(seite()->Edit16->text(), "");
-    klicke("SpeedButton36"); // empty journal: no question
+    klicke(knopf::loeschen); // empty journal: no question
     journal_mit(1);
     form->anzahl_buchungen = form->aktuelle_buchung = 1;
-    klicke("SpeedButton8");
-    klicke("SpeedButton36"); // new entry: no question
+    klicke(knopf::neu);
+    klicke(knopf::loeschen); // new entry: no question
     EXPECT_EQ(gespeichert(), 1);
 }
 

@@ -1,5 +1,6 @@
 #include "app/fenster.h"
 #include "app/startseite.h"
+#include "hilfen/steuerelemente.h"
 #include "masterdata/einstellungsseite.h"
 #include "masterdata/firmenseite.h"
 
@@ -23,7 +24,7 @@ class Zugangswort : public EinstellungsTest, public ::testing::WithParamInterfac
 TEST_P(Zugangswort, OnlyTheExactWordOpensTheSettings) {
     starte();
     form->TabSheet2->Edit[0]->setText(QString::fromUtf8(GetParam()));
-    klicke("SpeedButton24");
+    klicke(knopf::einstellungen);
     if (QString::fromUtf8(GetParam()) == "Kustos") {
         EXPECT_EQ(form->sichtbare_seite(), seite());
     } else {
@@ -48,7 +49,7 @@ TEST_F(EinstellungsTest, SavingWritesBothPagesAndTheNextStartReadsThemBack) {
     seite()->CheckBox1->setChecked(false);
     seite()->Edit13->setText("19,00");
     seite()->Edit28->setText("2006");
-    klicke("Button2");
+    klicke(knopf::einstellungen_speichern);
     EXPECT_EQ(
         verzeichnis.lies("einstellungen.txt"),
         "Fahrrad M\xFCller\r\nHauptstr. 1\r\n12345 Stadt\r\n4711\r\n100 200 "
@@ -77,7 +78,7 @@ TEST_F(EinstellungsTest, OkOnTheCompanyPageWritesTheFileEvenWithoutOne) {
     starte();
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Datei nicht gefunden");
     form->TabSheet2->Edit[0]->setText("Neu");
-    klicke("SpeedButton32");
+    klicke(knopf::firma_ok);
     EXPECT_EQ(
         verzeichnis.lies("einstellungen.txt"),
         "Neu\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\ntrue\r\n0,00\r\nfalse\r\n\r\n\r\n\r\n\r\n\r\n0\r\n");
@@ -104,7 +105,7 @@ TEST_F(EinstellungsTest, RestoringDefaultsTouchesNeitherRateNorCompanyNorFile) {
     seite()->Edit28->setText("1999");
     seite()->Edit9bis12[1]->setText("x");
     seite()->setzeRadioGroup1ItemIndex(2);
-    klicke("Button1");
+    klicke(knopf::grundeinstellungen_wiederherstellen);
     EXPECT_TRUE(seite()->CheckBox1->isChecked());
     EXPECT_TRUE(seite()->Edit13->isEnabled());
     EXPECT_FALSE(seite()->CheckBox2->isChecked());
@@ -125,7 +126,7 @@ TEST_F(EinstellungsTest, AReadOnlySettingsFileShowsTheBoxAndStaysWhole) {
     form->TabSheet2->Edit[0]->setText("Neu");
     {
         Schreibschutz schutz("einstellungen.txt");
-        klicke("Button2");
+        klicke(knopf::einstellungen_speichern);
     }
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Dateizugriff verweigert");
     EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), datei);

@@ -1,5 +1,6 @@
 #include "app/fenster.h"
 #include "gui/bausteine.h"
+#include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/eroeffnung.h"
 #include "journal/eroeffnungsseite.h"
@@ -34,7 +35,7 @@ protected:
 
     void oeffne() {
         starte();
-        klicke("SpeedButton2");
+        klicke(knopf::eroeffnungsbuchungen);
     }
 
     gui::Gitter* gitter() { return form->TabSheet3->StringGrid2; }
@@ -45,7 +46,7 @@ protected:
     void buche(const QString& datum = QStringLiteral("01.01.04")) {
         form->TabSheet3->Edit27->setText(datum);
         dialoge.antworte(true);
-        klicke("SpeedButton7");
+        klicke(knopf::eroeffnung_ok);
         EXPECT_EQ(dialoge.nimm(Art::frage), frage);
     }
 
@@ -111,7 +112,7 @@ TEST_F(EroeffnungsTest, NoLeavesEverythingAsItWas) {
     const std::string vorher = verzeichnis.lies(journal::journaldatei);
     setze(kasse, "100");
     dialoge.antworte(false);
-    klicke("SpeedButton7");
+    klicke(knopf::eroeffnung_ok);
     EXPECT_EQ(dialoge.nimm(Art::frage), frage);
     EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
     EXPECT_EQ(form->anzahl_buchungen, 1);
@@ -149,8 +150,8 @@ TEST_F(EroeffnungsTest, FiltersCellsAndClosesUpTheNumbers) {
     EXPECT_EQ(saetze[1].Soll[0], 12.5);
     EXPECT_EQ(form->anzahl_buchungen, 5);
 
-    klicke("SpeedButton3");
-    klicke("SpeedButton2");
+    klicke(knopf::buchungen);
+    klicke(knopf::eroeffnungsbuchungen);
     EXPECT_EQ(betrag(bank), "12,50");
     EXPECT_EQ(betrag(maschinen), "");
     EXPECT_EQ(betrag(eigenkapital), "112,50");
@@ -219,8 +220,8 @@ TEST_F(EroeffnungsTest, EveryAccountOfALongChartCanBeBooked) {
     const auto saetze = journal();
     ASSERT_EQ(saetze.size(), 1u);
     EXPECT_EQ(saetze[0].Konto[0], "Konto 120");
-    klicke("SpeedButton3");
-    klicke("SpeedButton2");
+    klicke(knopf::buchungen);
+    klicke(knopf::eroeffnungsbuchungen);
     EXPECT_EQ(betrag(119), "3,00");
 }
 

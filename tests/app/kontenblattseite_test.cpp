@@ -1,5 +1,6 @@
 #include "app/fenster.h"
 #include "hilfen/bericht.h"
+#include "hilfen/steuerelemente.h"
 #include "reports/berichtsseite.h"
 #include "reports/kontenblatt.h"
 #include "reports/kontenblattseite.h"
@@ -25,7 +26,7 @@ protected:
 
 TEST_F(KontenblattSeiteTest, TheListHoldsTheChartAndAClickBuildsTheSheet) {
     starte();
-    klicke("SpeedButton6");
+    klicke(knopf::kontenblaetter);
     ASSERT_EQ(seite()->ListBox1->count(), 20);
     EXPECT_EQ(seite()->ListBox1->item(0)->text(), "Gebäude");
     EXPECT_EQ(seite()->ListBox1->item(19)->text(), "Eröffnungsbilanzkonto");
@@ -38,8 +39,8 @@ TEST_F(KontenblattSeiteTest, TheListHoldsTheChartAndAClickBuildsTheSheet) {
         text_von([](const reports::Zeilenziel& ziel) { reports::kontenblatt("Kasse", ziel); }));
     EXPECT_EQ(seite()->Memo3->toPlainText() + "\n", erwartet);
 
-    klicke("SpeedButton5");
-    klicke("SpeedButton6");
+    klicke(knopf::journal);
+    klicke(knopf::kontenblaetter);
     EXPECT_TRUE(seite()->Memo3->toPlainText().isEmpty());
     EXPECT_EQ(seite()->ListBox1->count(), 20);
 }
@@ -48,14 +49,14 @@ TEST_F(KontenblattSeiteTest, WithoutAChartTheListStaysEmpty) {
     const std::string text = verzeichnis.lies("einstellungen.txt");
     verzeichnis.schreibe("einstellungen.txt", text.substr(0, text.rfind("0\r\n")) + "-1\r\n");
     starte();
-    klicke("SpeedButton6");
+    klicke(knopf::kontenblaetter);
     EXPECT_EQ(dialoge.nimm(Art::meldung), "Du hast keinen Kontenplan ausgewählt!");
     EXPECT_EQ(seite()->ListBox1->count(), 0);
 }
 
 TEST_F(KontenblattSeiteTest, TheOperatingResultPageShowsItsReport) {
     starte();
-    klicke("SpeedButton1");
+    klicke(knopf::betriebsergebnis);
     const QString text = form->TabSheet11->Memo->toPlainText();
     EXPECT_TRUE(text.startsWith("Betriebsergebnis der \n\n\n\n---")) << text.toStdString();
 }

@@ -1,6 +1,7 @@
 #include "app/fenster.h"
 #include "app/startseite.h"
 #include "gui/bausteine.h"
+#include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/einstellungsseite.h"
@@ -55,7 +56,7 @@ TEST_P(Abgelehnt, NoToEitherQuestionChangesNothing) {
     if (erste_ja) {
         dialoge.antworte(false);
     }
-    klicke("SpeedButton23");
+    klicke(knopf::kontenplan);
     EXPECT_EQ(dialoge.nimm(Art::frage), frage1);
     if (erste_ja) {
         EXPECT_EQ(dialoge.nimm(Art::frage), frage2);
@@ -75,7 +76,7 @@ TEST_F(KontenplanSeiteTest, YesYesEmptiesTheJournalAndReloadsTheSelectedChart) {
     verzeichnis.schreibe("einstellungen.txt", "veraltet");
     dialoge.antworte(true);
     dialoge.antworte(true);
-    klicke("SpeedButton23");
+    klicke(knopf::kontenplan);
     EXPECT_EQ(dialoge.nimm(Art::frage), frage1);
     EXPECT_EQ(dialoge.nimm(Art::frage), frage2);
     EXPECT_EQ(verzeichnis.lies(journal::journaldatei), "");
@@ -96,19 +97,19 @@ TEST_F(KontenplanSeiteTest, ChoosingAChartSavesItAndAShorterOneLeavesNoOldRows) 
     starte();
     dialoge.antworte(true);
     dialoge.antworte(true);
-    klicke("SpeedButton23");
+    klicke(knopf::kontenplan);
     dialoge.nimm_alle(Art::frage);
     EXPECT_EQ(seite()->Label24->text(), "z.Zt. ausgewählt: 0");
     EXPECT_EQ(gefuellte_zeilen(), 0);
 
-    klicke("SpeedButton13");
+    klicke(knopf::kontenplan_waehlen[4]);
     EXPECT_EQ(form->kontenplan_nr, 4);
     EXPECT_EQ(form->TabSheet7->RadioGroup1ItemIndex(), 3);
     EXPECT_EQ(seite()->Label24->text(), "Aktuell: 4");
     EXPECT_EQ(gefuellte_zeilen(), 64);
     EXPECT_TRUE(verzeichnis.lies("einstellungen.txt").ends_with("\r\n3\r\n"));
 
-    klicke("SpeedButton10");
+    klicke(knopf::kontenplan_waehlen[1]);
     EXPECT_EQ(form->kontenplan_nr, 1);
     EXPECT_EQ(seite()->Label24->text(), "Aktuell: 1");
     EXPECT_EQ(gefuellte_zeilen(), 20);
@@ -128,12 +129,12 @@ TEST_F(KontenplanSeiteTest, ALongChartMakesTheGridGrow) {
     starte();
     dialoge.antworte(true);
     dialoge.antworte(true);
-    klicke("SpeedButton23");
+    klicke(knopf::kontenplan);
     dialoge.nimm_alle(Art::frage);
-    klicke("SpeedButton11");
+    klicke(knopf::kontenplan_waehlen[2]);
     EXPECT_EQ(gitter()->rowCount(), 120);
     EXPECT_EQ(zelle(119, 0), "Konto 120");
-    klicke("SpeedButton10");
+    klicke(knopf::kontenplan_waehlen[1]);
     EXPECT_EQ(gitter()->rowCount(), 99);
     EXPECT_EQ(gefuellte_zeilen(), 20);
 }
@@ -143,9 +144,9 @@ TEST_F(KontenplanSeiteTest, AMissingChartShowsTheBoxAfterTheChoiceWasSaved) {
     starte();
     dialoge.antworte(true);
     dialoge.antworte(true);
-    klicke("SpeedButton23");
+    klicke(knopf::kontenplan);
     dialoge.nimm_alle(Art::frage);
-    klicke("SpeedButton11");
+    klicke(knopf::kontenplan_waehlen[2]);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Datei nicht gefunden");
     EXPECT_EQ(form->kontenplan_nr, 2);
     EXPECT_TRUE(verzeichnis.lies("einstellungen.txt").ends_with("\r\n1\r\n"));

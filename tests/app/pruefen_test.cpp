@@ -4,6 +4,7 @@
 #include "backup/aufgabenseite.h"
 #include "backup/sicherung.h"
 #include "hilfen/bericht.h"
+#include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "masterdata/einstellungen.h"
 #include "reports/berichtsseite.h"
@@ -13,7 +14,7 @@
 namespace saldino::test {
 namespace {
 
-class PruefenTest : public FensterTest {
+class PruefenImFensterTest : public FensterTest {
 protected:
     void SetUp() override {
         verzeichnis.mit_daten();
@@ -22,47 +23,47 @@ protected:
         masterdata::lies_einstellungen(werte);
         ASSERT_EQ(backup::lade_sicherung("loesung2.sdn", werte).ungueltige_zeile, 0);
         starte();
-        klicke("SpeedButton22");
+        klicke(knopf::aufgaben);
     }
 
-    void pruefen() { klicke("SpeedButton37"); }
+    void pruefen() { klicke(knopf::pruefen); }
 };
 
-TEST_F(PruefenTest, WithoutAnOpenedExerciseAsksForOne) {
+TEST_F(PruefenImFensterTest, WithoutAnOpenedExerciseAsksForOne) {
     pruefen();
     EXPECT_EQ(dialoge.nimm(Art::meldung), QStringLiteral("Bitte wähle zuerst eine Aufgabe aus!"));
     EXPECT_EQ(form->sichtbare_seite(), form->TabSheet8);
 }
 
-TEST_F(PruefenTest, ShowsTheResultOnItsOwnPage) {
-    klicke("SpeedButton15");
+TEST_F(PruefenImFensterTest, ShowsTheResultOnItsOwnPage) {
+    klicke(knopf::aufgabe[2]);
     pruefen();
     EXPECT_EQ(form->sichtbare_seite(), form->TabSheet12);
     const QString text = form->TabSheet12->Memo->toPlainText();
     EXPECT_EQ(text, QStringLiteral("12 von 12 Buchungen richtig\n\nAlles richtig gebucht!"));
 
     // The exercise last opened counts: exercise 4 needs chart 2.
-    klicke("SpeedButton22");
-    klicke("SpeedButton17");
+    klicke(knopf::aufgaben);
+    klicke(knopf::aufgabe[4]);
     pruefen();
     EXPECT_EQ(form->TabSheet12->Memo->toPlainText(),
               QStringLiteral("Diese Aufgabe braucht den Kontenplan 2 („Umfangreicher“). Bitte "
                              "wähle ihn zuerst aus."));
 }
 
-TEST_F(PruefenTest, AnExerciseWithoutSolutionSaysSo) {
+TEST_F(PruefenImFensterTest, AnExerciseWithoutSolutionSaysSo) {
     verzeichnis.entferne("loesung3.sdn");
-    klicke("SpeedButton16");
+    klicke(knopf::aufgabe[3]);
     pruefen();
     EXPECT_EQ(dialoge.nimm(Art::meldung),
               QStringLiteral("Zu dieser Aufgabe gibt es keine Lösung."));
     EXPECT_EQ(form->sichtbare_seite(), form->TabSheet8);
 }
 
-TEST_F(PruefenTest, ADamagedSolutionGivesTheLoadersMessageAndChangesNothing) {
+TEST_F(PruefenImFensterTest, ADamagedSolutionGivesTheLoadersMessageAndChangesNothing) {
     verzeichnis.schreibe("loesung1.sdn", "nur eine Zeile\r\n");
     const std::string journal = verzeichnis.lies(journal::journaldatei);
-    klicke("SpeedButton14");
+    klicke(knopf::aufgabe[1]);
     pruefen();
     EXPECT_EQ(dialoge.nimm(Art::meldung),
               QStringLiteral("Die Datei %1 ist keine gültige Saldino-Sicherung (Zeile 1).")

@@ -4,6 +4,7 @@
 #include "app/fenster.h"
 #include "gui/bausteine.h"
 #include "hilfen/bericht.h"
+#include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "journal/eroeffnungsseite.h"
@@ -109,7 +110,7 @@ TEST_P(Schreibfehler, SavingTheSettings) {
                [&] {
                    form->TabSheet2->Edit[0]->setText(QString::number(++zaehler) +
                                                      (umbenennung ? "u" : "s"));
-                   klicke("SpeedButton32");
+                   klicke(knopf::firma_ok);
                },
                umbenennung);
     }
@@ -117,35 +118,35 @@ TEST_P(Schreibfehler, SavingTheSettings) {
 
 TEST_P(Schreibfehler, BookingChangingAndDeleting) {
     starte();
-    klicke("SpeedButton3");
+    klicke(knopf::buchungen);
     const auto formular = [this] {
-        klicke("SpeedButton8");
+        klicke(knopf::neu);
         buchungen()->ComboBox[0]->setEditText("Kasse");
         buchungen()->ComboBox[1]->setEditText("Bank");
         buchungen()->Soll[0]->setText("5");
         buchungen()->Haben[1]->setText("5");
     };
     pruefe(
-        formular, [this] { klicke("SpeedButton29"); }, false);
+        formular, [this] { klicke(knopf::buchen); }, false);
 
     const auto aendern = [this] {
-        klicke("SpeedButton9");
+        klicke(knopf::erste);
         buchungen()->Edit16->setText(buchungen()->Edit16->text() + "!");
     };
     pruefe(
         aendern,
         [this] {
             dialoge.antworte(true);
-            klicke("SpeedButton28");
+            klicke(knopf::aendern);
             dialoge.nimm_alle(Art::frage);
         },
         false);
 
     for (bool umbenennung : {false, true}) {
-        pruefe([this] { klicke("SpeedButton27"); },
+        pruefe([this] { klicke(knopf::letzte); },
                [this] {
                    dialoge.antworte(true);
-                   klicke("SpeedButton36");
+                   klicke(knopf::loeschen);
                    dialoge.nimm_alle(Art::frage);
                },
                umbenennung);
@@ -154,13 +155,13 @@ TEST_P(Schreibfehler, BookingChangingAndDeleting) {
 
 TEST_P(Schreibfehler, TheOpeningBalances) {
     starte();
-    klicke("SpeedButton2");
+    klicke(knopf::eroeffnungsbuchungen);
     int betrag = 100;
     pruefe([] {},
            [&] {
                form->TabSheet3->StringGrid2->setze_text(6, 1, QString::number(++betrag));
                dialoge.antworte(true);
-               klicke("SpeedButton7");
+               klicke(knopf::eroeffnung_ok);
                dialoge.nimm_alle(Art::frage);
            },
            false);
@@ -180,7 +181,7 @@ TEST_P(Schreibfehler, TheChartChange) {
             scharf_machen(n, umbenennung);
             dialoge.antworte(true);
             dialoge.antworte(true);
-            klicke("SpeedButton23");
+            klicke(knopf::kontenplan);
             dialoge.nimm_alle(Art::frage);
             const QStringList fehler = dialoge.nimm_alle(Art::fehler);
             entschaerfen();
@@ -206,7 +207,7 @@ TEST_P(Schreibfehler, TheChartChange) {
                 datei_vorher = verzeichnis.lies("einstellungen.txt");
             },
             [&] {
-                klicke(vorher == 2 ? "SpeedButton12" : "SpeedButton11");
+                klicke(vorher == 2 ? knopf::kontenplan_waehlen[3] : knopf::kontenplan_waehlen[2]);
                 if (verzeichnis.lies("einstellungen.txt") == datei_vorher) {
                     // Refused: the window keeps the chart the file names.
                     EXPECT_EQ(form->kontenplan_nr, vorher);
@@ -229,7 +230,7 @@ TEST_P(Schreibfehler, SavingEverything) {
             },
             [this] {
                 dialoge.waehle_datei(sicherungsdatei());
-                klicke("SpeedButton30");
+                klicke(knopf::alles_speichern);
                 dialoge.nimm_alle(Art::speichern);
             },
             umbenennung);
@@ -240,7 +241,7 @@ TEST_P(Schreibfehler, BackupAndRestore) {
     starte();
     const QString datei = sicherungsdatei();
     dialoge.waehle_datei(datei);
-    klicke("SpeedButton30");
+    klicke(knopf::alles_speichern);
     dialoge.nimm_alle(Art::speichern);
     const std::string sicherung = verzeichnis.lies("stand.sdn");
     verzeichnis.schreibe("stand.sdn", sicherung.substr(0, sicherung.find("\r\n")) + "\r\n|");
@@ -254,7 +255,7 @@ TEST_P(Schreibfehler, BackupAndRestore) {
             [&] {
                 dialoge.waehle_datei(datei);
                 dialoge.antworte(true);
-                klicke("SpeedButton33");
+                klicke(knopf::sicherung_laden);
                 dialoge.nimm_alle(Art::oeffnen);
                 dialoge.nimm_alle(Art::frage);
             },

@@ -2,6 +2,7 @@
 #include "backup/aufgabenseite.h"
 #include "gui/bausteine.h"
 #include "hilfen/bericht.h"
+#include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/einstellungsseite.h"
@@ -20,7 +21,7 @@ const QString laden_frage =
     QStringLiteral("Alle aktuellen Daten (Firmendaten, Kontenplan und Buchungen) werden durch die "
                    "Sicherung ersetzt! Fortfahren?");
 
-class SicherungsTest : public FensterTest {
+class SicherungsbefehleTest : public FensterTest {
 protected:
     void SetUp() override {
         verzeichnis.mit_daten();
@@ -32,11 +33,11 @@ protected:
     }
 };
 
-TEST_F(SicherungsTest, SavingProposesTheLastFileAndCancelWritesNothing) {
+TEST_F(SicherungsbefehleTest, SavingProposesTheLastFileAndCancelWritesNothing) {
     starte();
     form->TabSheet2->Edit[0]->setText("Firma");
     dialoge.waehle_datei(QString());
-    klicke("SpeedButton30");
+    klicke(knopf::alles_speichern);
     EXPECT_EQ(dialoge.nimm(Art::speichern), "Aktuellen Stand zwischenspeichern");
     EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, "sicherung");
     EXPECT_EQ(dialoge.letzte_auswahl.filter, "Saldino-Dateien (*.sdn)");
@@ -51,14 +52,14 @@ TEST_F(SicherungsTest, SavingProposesTheLastFileAndCancelWritesNothing) {
               "titelbild.bmp");
 
     dialoge.waehle_datei(pfad("stand.sdn"));
-    klicke("SpeedButton30");
+    klicke(knopf::alles_speichern);
     dialoge.nimm(Art::speichern);
     EXPECT_EQ(verzeichnis.lies("stand.sdn"),
               "Firma||||||||0\r\n|0|01.01.2004||eins|Kasse|10|0|Bank|0|10||0|0||0|0||0|0|\r\n");
 
     form->TabSheet2->Edit[0]->setText("Fir|ma");
     dialoge.waehle_datei(pfad("stand.sdn"));
-    klicke("SpeedButton30");
+    klicke(knopf::alles_speichern);
     dialoge.nimm(Art::speichern);
     EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, pfad("stand.sdn"));
     EXPECT_EQ(dialoge.nimm(Art::meldung), "Achtung: Ein Text enthält das Zeichen |. Diese "
@@ -66,7 +67,7 @@ TEST_F(SicherungsTest, SavingProposesTheLastFileAndCancelWritesNothing) {
     EXPECT_TRUE(verzeichnis.lies("stand.sdn").starts_with("Fir|ma|"));
 }
 
-TEST_F(SicherungsTest, LoadingReplacesCompanyChartAndJournal) {
+TEST_F(SicherungsbefehleTest, LoadingReplacesCompanyChartAndJournal) {
     verzeichnis.schreibe("gut.sdn",
                          "Neu GmbH|Weg 2|Ort||||Kunz|Chef|3\r\n|"
                          "0|05.03.2004|P|G|2880 Kasse|5|0|2800 Bank|0|5||0|0||0|0||0|0|\r\n"
@@ -74,7 +75,7 @@ TEST_F(SicherungsTest, LoadingReplacesCompanyChartAndJournal) {
     starte();
     dialoge.waehle_datei(pfad("gut.sdn"));
     dialoge.antworte(true);
-    klicke("SpeedButton33");
+    klicke(knopf::sicherung_laden);
     EXPECT_EQ(dialoge.nimm(Art::oeffnen), "Sicherung laden");
     EXPECT_EQ(dialoge.nimm(Art::frage), laden_frage);
     EXPECT_EQ(form->TabSheet2->Edit[0]->text(), "Neu GmbH");
@@ -91,30 +92,30 @@ TEST_F(SicherungsTest, LoadingReplacesCompanyChartAndJournal) {
     EXPECT_TRUE(verzeichnis.lies("einstellungen.txt").ends_with("\r\nIndustrie\r\n2\r\n"));
 
     dialoge.waehle_datei(pfad("wieder.sdn"));
-    klicke("SpeedButton30");
+    klicke(knopf::alles_speichern);
     dialoge.nimm(Art::speichern);
     EXPECT_EQ(verzeichnis.lies("wieder.sdn"), verzeichnis.lies("gut.sdn"));
 }
 
-TEST_F(SicherungsTest, ABadFileOrNoChangesNothing) {
+TEST_F(SicherungsbefehleTest, ABadFileOrNoChangesNothing) {
     verzeichnis.schreibe("schlecht.sdn", "A||||||||1\r\n|0|x|\r\n");
     starte();
     const std::string journal = verzeichnis.lies(journal::journaldatei);
     const std::string einstellungen = verzeichnis.lies("einstellungen.txt");
     dialoge.waehle_datei(pfad("schlecht.sdn"));
     dialoge.antworte(true);
-    klicke("SpeedButton33");
+    klicke(knopf::sicherung_laden);
     dialoge.nimm(Art::oeffnen);
     dialoge.nimm(Art::frage);
     EXPECT_EQ(dialoge.nimm(Art::meldung), "Die Datei " + pfad("schlecht.sdn") +
                                               " ist keine gültige Saldino-Sicherung (Zeile 2).");
     dialoge.waehle_datei(pfad("schlecht.sdn"));
     dialoge.antworte(false);
-    klicke("SpeedButton33");
+    klicke(knopf::sicherung_laden);
     dialoge.nimm(Art::oeffnen);
     dialoge.nimm(Art::frage);
     dialoge.waehle_datei(QString());
-    klicke("SpeedButton33");
+    klicke(knopf::sicherung_laden);
     dialoge.nimm(Art::oeffnen);
     EXPECT_EQ(verzeichnis.lies(journal::journaldatei), journal);
     EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), einstellungen);
@@ -139,16 +140,16 @@ TEST_F(AufgabenTest, AButtonFillsTheChecklistUntickedAndReloadsIt) {
     verzeichnis.schreibe("aufgabe2.txt", "erste\r\n\r\ndritte\r\n");
     verzeichnis.schreibe("aufgabe3.txt", "a\rb\nc");
     starte();
-    klicke("SpeedButton22");
-    klicke("SpeedButton14");
+    klicke(knopf::aufgaben);
+    klicke(knopf::aufgabe[1]);
     EXPECT_EQ(eintraege().first(), "Aufgabe 1: Eröffnung einer Firma (Kontenplan 1)");
     form->CheckListBox1->item(0)->setCheckState(Qt::Checked);
-    klicke("SpeedButton15");
+    klicke(knopf::aufgabe[2]);
     EXPECT_EQ(eintraege(), (QStringList{"erste", "", "dritte"}));
     form->CheckListBox1->item(2)->setCheckState(Qt::Checked);
-    klicke("SpeedButton15");
+    klicke(knopf::aufgabe[2]);
     EXPECT_EQ(eintraege(), (QStringList{"erste", "", "dritte"}));
-    klicke("SpeedButton16");
+    klicke(knopf::aufgabe[3]);
     EXPECT_EQ(eintraege(), (QStringList{"a", "b", "c"}));
     EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet8));
 }
@@ -156,8 +157,8 @@ TEST_F(AufgabenTest, AButtonFillsTheChecklistUntickedAndReloadsIt) {
 TEST_F(AufgabenTest, AMissingChecklistLeavesTheListEmpty) {
     verzeichnis.entferne("aufgabe8.txt");
     starte();
-    klicke("SpeedButton14");
-    klicke("SpeedButton21");
+    klicke(knopf::aufgabe[1]);
+    klicke(knopf::aufgabe[8]);
     EXPECT_EQ(dialoge.nimm(Art::fehler),
               "Datei " + QString::fromStdString((verzeichnis.pfad() / "aufgabe8.txt").string()) +
                   " kann nicht geöffnet werden. Datei nicht gefunden");

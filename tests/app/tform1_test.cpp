@@ -1,6 +1,7 @@
 #include "app/fenster.h"
 #include "app/startseite.h"
 #include "backup/aufgabenseite.h"
+#include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/einstellungsseite.h"
@@ -64,11 +65,11 @@ TEST_F(StartTest, ANewWorkingDirectoryStartsWithoutABoxAndAnEmptyJournal) {
     EXPECT_EQ(titel(1), geliefert(1));
     EXPECT_TRUE(titel(1).startsWith("Aufgabe 1: "));
     EXPECT_EQ(titel(8), geliefert(8));
-    auto* grid1 = finde<QTableWidget>("StringGrid1");
+    auto* grid1 = finde<QTableWidget>(feld::kontenplan_gitter);
     EXPECT_EQ(ueberschrift(grid1, 0), "Bezeichnung");
     EXPECT_EQ(ueberschrift(grid1, 3), "Akt./Pass. bzw. Soll/Haben");
     EXPECT_EQ(ueberschrift(grid1, 4), "");
-    auto* grid2 = finde<QTableWidget>("StringGrid2");
+    auto* grid2 = finde<QTableWidget>(feld::eroeffnung_gitter);
     EXPECT_EQ(ueberschrift(grid2, 0), "Konto");
     EXPECT_EQ(ueberschrift(grid2, 1), "Eröffnungsbetrag");
     EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
@@ -126,7 +127,7 @@ TEST_F(StartTest, AMissingSettingsFileLeavesTheDefaultsAndTheRestRuns) {
     EXPECT_EQ(form->TabSheet7->RadioGroup1ItemIndex(), 0);
     EXPECT_TRUE(form->TabSheet7->CheckBox1->isChecked());
     EXPECT_EQ(titel(8), geliefert(8));
-    EXPECT_EQ(ueberschrift(finde<QTableWidget>("StringGrid2"), 0), "Konto");
+    EXPECT_EQ(ueberschrift(finde<QTableWidget>(feld::eroeffnung_gitter), 0), "Konto");
 }
 
 TEST_F(StartTest, ASixteenLineSettingsFileAppliesItsLinesAndSelectsNoChart) {
@@ -211,47 +212,48 @@ TEST_P(Seitenbefehle, ShowTheirPage) {
     EXPECT_EQ(form->sichtbare_seite()->objectName(), GetParam().seite);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fenster, Seitenbefehle,
-                         ::testing::Values(Seitenfall{"SpeedButton2", "TabSheet3"},
-                                           Seitenfall{"SpeedButton3", "TabSheet4"},
-                                           Seitenfall{"SpeedButton4", "TabSheet5"},
-                                           Seitenfall{"SpeedButton1", "TabSheet11"},
-                                           Seitenfall{"SpeedButton5", "TabSheet6"},
-                                           Seitenfall{"SpeedButton6", "TabSheet10"},
-                                           Seitenfall{"SpeedButton22", "TabSheet8"},
-                                           Seitenfall{"SpeedButton35", "TabSheet2"}),
-                         [](const auto& info) { return std::string(info.param.knopf); });
+INSTANTIATE_TEST_SUITE_P(
+    Fenster, Seitenbefehle,
+    ::testing::Values(Seitenfall{knopf::eroeffnungsbuchungen, seite::eroeffnung},
+                      Seitenfall{knopf::buchungen, seite::buchungen},
+                      Seitenfall{knopf::bilanz, seite::bilanz},
+                      Seitenfall{knopf::betriebsergebnis, seite::betriebsergebnis},
+                      Seitenfall{knopf::journal, seite::journal},
+                      Seitenfall{knopf::kontenblaetter, seite::kontenblaetter},
+                      Seitenfall{knopf::aufgaben, seite::aufgaben},
+                      Seitenfall{knopf::grundeinstellungen, seite::firma}),
+    [](const auto& info) { return std::string(info.param.knopf); });
 
 TEST_F(StartTest, AShowHandlerRunsOncePerVisit) {
     starte();
     int laeufe = 0;
     form->registriere_zeige_handler(form->TabSheet6, [&laeufe] { ++laeufe; });
-    klicke("SpeedButton5");
-    klicke("SpeedButton5");
+    klicke(knopf::journal);
+    klicke(knopf::journal);
     EXPECT_EQ(laeufe, 1);
-    klicke("SpeedButton35");
-    klicke("SpeedButton5");
+    klicke(knopf::grundeinstellungen);
+    klicke(knopf::journal);
     EXPECT_EQ(laeufe, 2);
 }
 
 TEST_F(StartTest, AFailingShowHandlerShowsItsBoxAndThePageStays) {
     starte();
     form->registriere_zeige_handler(form->TabSheet5, [] { journal::lies_buchung(1); });
-    klicke("SpeedButton4");
+    klicke(knopf::bilanz);
     EXPECT_EQ(dialoge.nimm(Art::fehler), "Versuch hinter dem Dateiende zu lesen");
     EXPECT_EQ(form->sichtbare_seite(), form->TabSheet5);
 }
 
 TEST_F(StartTest, LeavingAPageTakesTheFocusFromItsField) {
     starte();
-    klicke("SpeedButton35");
+    klicke(knopf::grundeinstellungen);
     auto* feld = form->TabSheet2->Edit[0];
     feld->setFocus(Qt::OtherFocusReason);
     ASSERT_TRUE(feld->hasFocus());
     bool hatte_fokus_beim_verlassen = true;
     form->registriere_zeige_handler(form->TabSheet5,
                                     [&] { hatte_fokus_beim_verlassen = feld->hasFocus(); });
-    klicke("SpeedButton4");
+    klicke(knopf::bilanz);
     EXPECT_FALSE(hatte_fokus_beim_verlassen);
 }
 
@@ -260,7 +262,7 @@ TEST_F(StartTest, EndeAnsweredNoClosesWithoutSaving) {
     const std::string einstellungen = verzeichnis.lies("einstellungen.txt");
     form->TabSheet2->Edit[0]->setText("geändert");
     dialoge.antworte(false);
-    klicke("SpeedButton31");
+    klicke(knopf::ende);
     EXPECT_EQ(dialoge.nimm(Art::frage), "Vor dem Beenden speichern?");
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), einstellungen);
@@ -270,7 +272,7 @@ TEST_F(StartTest, EndeAnsweredYesSavesAndClosesEvenWhenTheSaveIsCancelled) {
     starte();
     dialoge.antworte(true);
     dialoge.waehle_datei(QString());
-    klicke("SpeedButton31");
+    klicke(knopf::ende);
     EXPECT_EQ(dialoge.nimm(Art::frage), "Vor dem Beenden speichern?");
     EXPECT_EQ(dialoge.nimm(Art::speichern), "Aktuellen Stand zwischenspeichern");
     EXPECT_FALSE(form->isVisible());
@@ -278,7 +280,7 @@ TEST_F(StartTest, EndeAnsweredYesSavesAndClosesEvenWhenTheSaveIsCancelled) {
     starte();
     dialoge.antworte(true);
     dialoge.waehle_datei(QString::fromStdString((verzeichnis.pfad() / "ende.sdn").string()));
-    klicke("SpeedButton31");
+    klicke(knopf::ende);
     dialoge.nimm_alle(Art::frage);
     dialoge.nimm_alle(Art::speichern);
     EXPECT_EQ(verzeichnis.lies("ende.sdn"), "||||||||0\r\n|");
@@ -287,7 +289,7 @@ TEST_F(StartTest, EndeAnsweredYesSavesAndClosesEvenWhenTheSaveIsCancelled) {
 
 TEST_F(StartTest, HilfePointsToTheManual) {
     starte();
-    klicke("SpeedButton34");
+    klicke(knopf::hilfe);
     EXPECT_EQ(
         dialoge.nimm(Art::meldung),
         "Auf eine eigene Hilfedatei wurde verzichtet. Bitte lesen Sie die Anleitung, die sich als "
@@ -298,11 +300,11 @@ TEST_F(StartTest, HilfePointsToTheManual) {
 TEST_F(StartTest, TheWindowHasItsPanelsAndTwelvePages) {
     starte();
     EXPECT_EQ(form->PageControl1->count(), 12);
-    EXPECT_EQ(finde("Panel1")->width(), 129);
-    EXPECT_EQ(finde("Panel3")->size(), QSize(216, 143));
-    EXPECT_EQ(finde("CheckListBox1")->parentWidget(), finde("Panel2"));
-    for (const char* knopf :
-         {"SpeedButton14", "SpeedButton21", "SpeedButton30", "SpeedButton33", "SpeedButton23"}) {
+    EXPECT_EQ(finde(panel::befehle)->width(), 129);
+    EXPECT_EQ(finde(panel::aufgabenbefehle)->size(), QSize(216, 143));
+    EXPECT_EQ(finde(feld::aufgabenliste)->parentWidget(), finde(panel::oben));
+    for (const char* knopf : {knopf::aufgabe[1], knopf::aufgabe[8], knopf::alles_speichern,
+                              knopf::sicherung_laden, knopf::kontenplan}) {
         EXPECT_EQ(finde<QAbstractButton>(knopf)->focusPolicy(), Qt::NoFocus) << knopf;
     }
 }

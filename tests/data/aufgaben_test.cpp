@@ -11,9 +11,9 @@
 namespace saldino::backup {
 namespace {
 
-class Mitgelieferte : public ::testing::TestWithParam<int> {};
+class MitgelieferteAufgabe : public ::testing::TestWithParam<int> {};
 
-TEST_P(Mitgelieferte, ExerciseNamesOnlyAccountsOfItsChart) {
+TEST_P(MitgelieferteAufgabe, ExerciseNamesOnlyAccountsOfItsChart) {
     const std::string daten = SALDINO_DATA_DIR "/";
     const std::string n = std::to_string(GetParam());
     const std::string titel = runtime::cp1252_nach_utf8(
@@ -48,7 +48,7 @@ TEST_P(Mitgelieferte, ExerciseNamesOnlyAccountsOfItsChart) {
     EXPECT_GE(zeilen.size(), 10u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Aufgaben, Mitgelieferte, ::testing::Range(1, 9));
+INSTANTIATE_TEST_SUITE_P(Aufgaben, MitgelieferteAufgabe, ::testing::Range(1, 9));
 
 } // namespace
 } // namespace saldino::backup

@@ -15,9 +15,9 @@
 namespace saldino::masterdata {
 namespace {
 
-class Mitgeliefert : public ::testing::TestWithParam<int> {};
+class MitgelieferterKontenplan : public ::testing::TestWithParam<int> {};
 
-TEST_P(Mitgeliefert, IsAWellFormedChart) {
+TEST_P(MitgelieferterKontenplan, IsAWellFormedChart) {
     const std::string text = test::Arbeitsverzeichnis::lies_datei(
         std::string(SALDINO_DATA_DIR) + "/" + kontenplandatei(GetParam()));
     ASSERT_FALSE(text.empty());
@@ -50,7 +50,7 @@ TEST_P(Mitgeliefert, IsAWellFormedChart) {
     EXPECT_EQ(abschnitt, 3u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kontenplaene, Mitgeliefert, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Kontenplaene, MitgelieferterKontenplan, ::testing::Values(1, 2, 3, 4));
 
 } // namespace
 } // namespace saldino::masterdata

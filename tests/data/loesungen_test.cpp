@@ -60,7 +60,7 @@ TEST_P(Loesungen, IsAValidBackupOfItsExercisesChartThatBalances) {
     EXPECT_TRUE(pruefung.alles_richtig());
 }
 
-INSTANTIATE_TEST_SUITE_P(Mitgeliefert, Loesungen, ::testing::Range(1, aufgabenzahl + 1));
+INSTANTIATE_TEST_SUITE_P(Geliefert, Loesungen, ::testing::Range(1, aufgabenzahl + 1));
 
 } // namespace
 } // namespace saldino::backup
