@@ -212,10 +212,10 @@ bool BuchungsSeite::buchungssatz_uebernehmen() {
         neu.Konto[i] = gui::als_cp1252(ComboBox[i]->currentText()).substr(0, konto_kapazitaet);
     }
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        neu.Soll[i] = lies_betrag(gui::als_cp1252(Soll[i]->text()));
+        neu.Soll[i] = betrag_uebernehmen(*Soll[i]);
     }
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        neu.Haben[i] = lies_betrag(gui::als_cp1252(Haben[i]->text()));
+        neu.Haben[i] = betrag_uebernehmen(*Haben[i]);
     }
     buchung_ = neu;
     const Buchungsfehler fehler = pruefe_buchungssatz(neu, programm_.kontenplan_nr);
@@ -223,7 +223,21 @@ bool BuchungsSeite::buchungssatz_uebernehmen() {
         programm_.dialoge().meldung(gui::aus_utf8(meldung(fehler)));
         return false;
     }
+    // A date the date rule cannot read would be stored as "00.00.0000" unseen.
+    if (neu.Datum == ungueltiges_datum &&
+        !programm_.dialoge().frage(
+            gui::aus_utf8(runtime::meldungen::unlesbares_datum(Edit14->text().toStdString())))) {
+        return false;
+    }
     return true;
+}
+
+double BuchungsSeite::betrag_uebernehmen(QLineEdit& feld) {
+    // A field still being edited (Alt+B) has not been through its focus-leave
+    // handler: it is read by the amount rule here, and shows what is stored.
+    const std::string text = checkmoney(gui::als_cp1252(feld.text()));
+    feld.setText(gui::als_qstring(text));
+    return lies_betrag(text);
 }
 
 void BuchungsSeite::zustand_anzeigen() {

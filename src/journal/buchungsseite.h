@@ -82,6 +82,7 @@ private:
     void kopf_anlegen();
     void kontozeilen_anlegen();
     void zeige_und_setze(std::int32_t neue_position);
+    double betrag_uebernehmen(QLineEdit& feld);
     void zustand_anzeigen();
 
     gui::Programm& programm_;

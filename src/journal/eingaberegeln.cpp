@@ -43,8 +43,6 @@ std::string datumstext(int tag, int monat, int jahr) {
     return text;
 }
 
-constexpr const char* ungueltiges_datum = "00.00.0000";
-
 // 2^63: the first magnitude whose whole part no longer fits 64 bits.
 constexpr double grenze_ganzzahl = 9223372036854775808.0;
 
@@ -112,13 +110,20 @@ std::string checkdate(std::string_view text, std::int32_t buchungsjahr) {
         const int monat = zweistellig(text, 2);
         return datumstext(tag, monat, buchungsjahr);
     }
+    // TT.MM. takes the booking year as TTMM does; with year 0 and the range
+    // check it could never be read.
+    if (laenge == 6 && punkte) {
+        const int tag = zweistellig(text, 0);
+        const int monat = zweistellig(text, 3);
+        return datumstext(tag, monat, buchungsjahr);
+    }
     if (laenge == 6 && !punkte) {
         const int tag = zweistellig(text, 0);
         const int monat = zweistellig(text, 2);
         return datumstext(tag, monat, 2000 + zweistellig(text, 4));
     }
-    if (!punkte || (laenge != 6 && laenge != 8 && laenge != 10)) {
-        return ungueltiges_datum;
+    if (!punkte || (laenge != 8 && laenge != 10)) {
+        return std::string(ungueltiges_datum);
     }
     const int tag = zweistellig(text, 0);
     const int monat = zweistellig(text, 3);
@@ -126,11 +131,11 @@ std::string checkdate(std::string_view text, std::int32_t buchungsjahr) {
     if (laenge == 10) {
         const int hunderte = zweistellig(text, 6);
         jahr = 100 * hunderte + zweistellig(text, 8);
-    } else if (laenge == 8) {
+    } else {
         jahr = 2000 + zweistellig(text, 6);
     }
     if (tag > 31 || monat > 12 || jahr < 1900) {
-        return ungueltiges_datum;
+        return std::string(ungueltiges_datum);
     }
     return datumstext(tag, monat, jahr);
 }

@@ -10,10 +10,14 @@
 namespace saldino::journal {
 
 // The date rule: TTMM, TT.MM.JJJJ, TT.MM.JJ, TT.MM. and TTMMJJ become
-// "TT.MM.JJJJ"; anything else, and a date out of range, "00.00.0000". A
+// "TT.MM.JJJJ" (TTMM and TT.MM. with the booking year, neither range-checked);
+// anything else, and a date out of range, "00.00.0000". A
 // character that is not a digit where the chosen form wants one throws
 // "'<character>' ist kein gültiger Integerwert".
 std::string checkdate(std::string_view text, std::int32_t buchungsjahr);
+
+// What the date rule gives for a date it cannot read.
+inline constexpr std::string_view ungueltiges_datum = "00.00.0000";
 
 // Reads a typed amount: blanks, an optional sign, digits with an optional
 // decimal comma, an optional exponent, blanks; an empty text or a comma alone

@@ -37,6 +37,9 @@ void lies_einstellungen(Einstellungen& werte) {
     werte.nullkonten_zeigen = zeilen[10] == "true";
     werte.jahr = zeilen[11];
     std::copy_n(zeilen.begin() + 12, 4, werte.kontenplan_namen.begin());
+    // A chart line that cannot be read selects no chart: keeping the index
+    // would make the next save switch the journal to chart 1.
+    werte.kontenplan_index = -1;
     werte.kontenplan_index = begrenze_kontenplan_index(runtime::lies_integer(zeilen[16]));
 }
 

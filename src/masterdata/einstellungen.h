@@ -31,7 +31,7 @@ int begrenze_kontenplan_index(int index);
 
 // Reads the file into `werte` line by line. A missing line reads as empty.
 // Line 17 is converted last: when it is no integer the error is thrown after
-// lines 1 to 16 have been stored and `kontenplan_index` is left unchanged.
+// lines 1 to 16 have been stored and `kontenplan_index` is -1 (no chart).
 void lies_einstellungen(Einstellungen& werte);
 
 std::string einstellungen_text(const Einstellungen& werte);

@@ -2,6 +2,13 @@
 
 namespace saldino::runtime::meldungen {
 
+std::string unlesbares_datum(std::string_view datum) {
+    std::string text = "Das Datum „";
+    text += datum;
+    text += "“ kann nicht gelesen werden. Trotzdem buchen?";
+    return text;
+}
+
 std::string keine_sicherung(std::string_view datei, std::int32_t zeile) {
     std::string text = "Die Datei ";
     text += datei;

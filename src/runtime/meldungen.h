@@ -19,6 +19,9 @@ inline constexpr std::string_view senkrechter_strich =
 inline constexpr std::string_view laeuft_bereits =
     "Saldino läuft bereits in diesem Verzeichnis. Bitte zuerst das andere Fenster schließen.";
 
+// "Das Datum „<datum>“ kann nicht gelesen werden. Trotzdem buchen?"
+std::string unlesbares_datum(std::string_view datum);
+
 // "Die Datei <datei> ist keine gültige Saldino-Sicherung (Zeile <zeile>)."
 std::string keine_sicherung(std::string_view datei, std::int32_t zeile);
 

@@ -174,16 +174,17 @@ TEST_F(BuchungsTest, AmountsAreStoredAsTypedAndNegativeOnesPass) {
     EXPECT_EQ(journal::lies_buchung(1).Haben[1], -50.0);
 }
 
-TEST_F(BuchungsTest, AFieldTypedLastKeepsItsRawTextAndIsStoredAsRead) {
+TEST_F(BuchungsTest, AFieldStillBeingEditedIsReadByTheAmountRuleWhenBookedWithAltB) {
     oeffne();
     formular("0503", "roh");
-    zeile(0, "Kasse", "12,345", "");
+    zeile(0, "Kasse", "0,12", "");
     tippe(seite()->ComboBox[1], "Bank");
-    tippe_nur(seite()->Haben[1], "12,345");
-    klicke(knopf::buchen);
-    EXPECT_EQ(seite()->Haben[1]->text(), "12,345");
-    EXPECT_EQ(journal::lies_buchung(1).Haben[1], 12.345);
-    EXPECT_EQ(journal::lies_buchung(1).Soll[0], 12.35); // 12,345 lies just above the half cent
+    tippe_nur(seite()->Haben[1], "0,125");
+    QTest::keyClick(seite()->Haben[1], Qt::Key_B, Qt::AltModifier);
+    QTRY_COMPARE(gespeichert(), 1);
+    EXPECT_EQ(seite()->Haben[1]->text(), "0,12");
+    EXPECT_EQ(journal::lies_buchung(1).Haben[1], 0.12); // 0,125 is an exact half: to even
+    EXPECT_EQ(journal::lies_buchung(1).Soll[0], 0.12);
 }
 
 TEST_F(BuchungsTest, AnAmountTooLargeForTheReportsIsRefused) {
@@ -211,23 +212,65 @@ TEST_F(BuchungsTest, AnAmountWithAnEmptiedAccountIsRefused) {
     EXPECT_EQ(gespeichert(), 0);
 }
 
-TEST_F(BuchungsTest, DatesAreNormalisedOnlyWhenStored) {
-    oeffne();
-    formular("1.2.2004", "unlesbar");
-    zeile(0, "Kasse", "10", "");
-    zeile(1, "Bank", "", "10");
-    klicke(knopf::buchen);
-    EXPECT_EQ(journal::lies_buchung(1).Datum, "00.00.0000");
-    EXPECT_EQ(seite()->Edit14->text(), "1.2.2004");
+struct Datumsfall {
+    const char* getippt;
+    const char* gespeichert; // nullptr: refused with a runtime error
+    bool gefragt;
+};
 
-    klicke(knopf::neu);
-    tippe(seite()->Edit14, "1.2.04");
-    zeile(0, "Kasse", "10", "");
-    zeile(1, "Bank", "", "10");
-    klicke(knopf::buchen);
-    EXPECT_EQ(dialoge.nimm(Art::fehler), "'.' ist kein gültiger Integerwert");
-    EXPECT_EQ(gespeichert(), 1);
-    EXPECT_TRUE(seite()->neueingabe());
+class Datumsuebernahme : public BuchungsTest, public ::testing::WithParamInterface<Datumsfall> {};
+
+// The date stays as typed; the date rule runs only when the booking is
+// stored, and a date it cannot read is stored only after a question.
+TEST_P(Datumsuebernahme, NormalisesWhenStoredAndAsksBeforeStoringAnUnreadableDate) {
+    oeffne();
+    for (bool ja : {false, true}) {
+        formular(GetParam().getippt, "Datum");
+        zeile(0, "Kasse", "10", "");
+        zeile(1, "Bank", "", "10");
+        if (GetParam().gefragt) {
+            dialoge.antworte(ja);
+        }
+        klicke(knopf::buchen);
+        if (GetParam().gefragt) {
+            EXPECT_EQ(dialoge.nimm(Art::frage), QStringLiteral("Das Datum „%1“ kann nicht gelesen "
+                                                               "werden. Trotzdem buchen?")
+                                                    .arg(QString::fromUtf8(GetParam().getippt)));
+        }
+        if (GetParam().gespeichert == nullptr) {
+            EXPECT_EQ(dialoge.nimm(Art::fehler), "'.' ist kein gültiger Integerwert");
+        }
+        const bool gebucht = GetParam().gespeichert != nullptr && (ja || !GetParam().gefragt);
+        EXPECT_EQ(seite()->neueingabe(), !gebucht);
+        EXPECT_EQ(seite()->Edit14->text(), QString::fromUtf8(GetParam().getippt));
+        if (gebucht) {
+            EXPECT_EQ(journal::lies_buchung(gespeichert()).Datum, GetParam().gespeichert);
+            return;
+        }
+        EXPECT_EQ(gespeichert(), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Buchung, Datumsuebernahme,
+                         ::testing::Values(Datumsfall{"02.01.", "02.01.2004", false},
+                                           Datumsfall{"0201", "02.01.2004", false},
+                                           Datumsfall{"02.01.2005", "02.01.2005", false},
+                                           Datumsfall{"1.2.2004", "00.00.0000", true},
+                                           Datumsfall{"", "00.00.0000", true},
+                                           Datumsfall{"1.2.04", nullptr, false}));
+
+TEST_F(BuchungsTest, ChangingToAnUnreadableDateAsksToo) {
+    journal_mit(1);
+    oeffne();
+    tippe(seite()->Edit14, "32.01.2004");
+    dialoge.antworte(true);
+    dialoge.antworte(false);
+    klicke(knopf::aendern);
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Möchtest du den Buchungssatz wirklich ändern?");
+    EXPECT_EQ(dialoge.nimm(Art::frage),
+              "Das Datum „32.01.2004“ kann nicht gelesen werden. Trotzdem buchen?");
+    EXPECT_EQ(journal::lies_buchung(1).Datum, "01.02.2004");
+    EXPECT_EQ(seite()->Edit14->text(), "32.01.2004");
 }
 
 TEST_F(BuchungsTest, ANewBookingAfterBrowsingIsNumberElevenAndChangeRewritesIt) {
@@ -291,6 +334,7 @@ TEST_F(BuchungsTest, NavigationStopsAtBothEnds) {
 TEST_F(BuchungsTest, OnAnEmptyJournalNavigationAndChangeTouchNothing) {
     oeffne();
     klicke(knopf::neu);
+    tippe(seite()->Edit14, "0201");
     tippe(seite()->Edit16, "getippt");
     for (const char* knopf : {knopf::erste, knopf::vorige, knopf::naechste, knopf::letzte}) {
         klicke(knopf);

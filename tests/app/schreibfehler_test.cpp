@@ -121,6 +121,7 @@ TEST_P(Schreibfehler, BookingChangingAndDeleting) {
     klicke(knopf::buchungen);
     const auto formular = [this] {
         klicke(knopf::neu);
+        buchungen()->Edit14->setText("0201");
         buchungen()->ComboBox[0]->setEditText("Kasse");
         buchungen()->ComboBox[1]->setEditText("Bank");
         buchungen()->Soll[0]->setText("5");

@@ -141,9 +141,11 @@ TEST_F(StartTest, ASixteenLineSettingsFileAppliesItsLinesAndSelectsNoChart) {
     EXPECT_FALSE(form->TabSheet7->CheckBox1->isChecked());
     EXPECT_FALSE(form->TabSheet7->Edit13->isEnabled());
     EXPECT_EQ(form->kontenplan_nr, 0);
-    // The radio group still marks item 1; the next save writes "0".
-    EXPECT_EQ(form->TabSheet7->RadioGroup1ItemIndex(), 0);
-    EXPECT_TRUE(form->TabSheet7->RadioGroup1Items[0]->isChecked());
+    // The radio group marks nothing, so the next save keeps "no chart".
+    EXPECT_EQ(form->TabSheet7->RadioGroup1ItemIndex(), -1);
+    for (QRadioButton* knopf : form->TabSheet7->RadioGroup1Items) {
+        EXPECT_FALSE(knopf->isChecked());
+    }
     EXPECT_EQ(form->anzahl_buchungen, 0);
 }
 

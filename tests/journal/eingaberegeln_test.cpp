@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{"01.01.99", "01.01.2099"}, Fall{"31.02.2004", "31.02.2004"},
                       Fall{"00.00.2004", "00.00.2004"}, Fall{"32.01.2004", "00.00.0000"},
                       Fall{"01.13.04", "00.00.0000"}, Fall{"01.01.1899", "00.00.0000"},
-                      Fall{"05.03.", "00.00.0000"}, Fall{"05032004", "00.00.0000"},
+                      Fall{"05.03.", "05.03.2004"}, Fall{"99.99.", "99.99.2004"}, Fall{"5.3.", "'.' ist kein gültiger Integerwert"}, Fall{"05032004", "00.00.0000"},
                       Fall{"05/03/2004", "00.00.0000"}, Fall{" 05.03.04", "00.00.0000"},
                       Fall{"", "00.00.0000"}, Fall{"9999", "99.99.2004"},
                       Fall{"999999", "99.99.2099"}, Fall{"1.2.2004", "00.00.0000"},
@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Datumsregel, TakesTheBookingYearForFourDigits) {
     EXPECT_EQ(checkdate("1712", 1999), "17.12.1999");
+    EXPECT_EQ(checkdate("17.12.", 1999), "17.12.1999");
 }
 
 class Betragsregel : public ::testing::TestWithParam<Fall> {};

@@ -125,7 +125,7 @@ TEST_F(EinstellungsdateiTest, ASixteenLineFileAppliesSixteenValuesThenFailsOnThe
     EXPECT_EQ(werte.firma[7], "Chef");
     EXPECT_FALSE(werte.mit_mwst);
     EXPECT_EQ(werte.kontenplan_namen[3], "I");
-    EXPECT_EQ(werte.kontenplan_index, 0);
+    EXPECT_EQ(werte.kontenplan_index, -1);
 }
 
 TEST_F(EinstellungsdateiTest, AMissingFileChangesNothing) {
