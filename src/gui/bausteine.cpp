@@ -3,11 +3,73 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFocusEvent>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 
 namespace saldino::gui {
+
+namespace {
+
+// The grid's editors open with their whole text selected.
+class Ganzauswahl : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        QStyledItemDelegate::setEditorData(editor, index);
+        if (auto* feld = qobject_cast<QLineEdit*>(editor)) {
+            feld->selectAll();
+        }
+    }
+};
+
+// The click that gives a field the focus selects its whole text instead of
+// placing the cursor. Qt moves the focus before it delivers the press, so
+// the press that follows a focus by mouse is taken here, with its release.
+class Klickauswahl : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        auto* feld = static_cast<QLineEdit*>(objekt);
+        switch (ereignis->type()) {
+        case QEvent::FocusIn:
+            klick_erwartet_ =
+                static_cast<QFocusEvent*>(ereignis)->reason() == Qt::MouseFocusReason;
+            break;
+        case QEvent::FocusOut:
+            klick_erwartet_ = false;
+            break;
+        case QEvent::MouseButtonPress:
+            if (klick_erwartet_) {
+                klick_erwartet_ = false;
+                feld->selectAll();
+                loslassen_schlucken_ = true;
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (loslassen_schlucken_) {
+                loslassen_schlucken_ = false;
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(objekt, ereignis);
+    }
+
+private:
+    bool klick_erwartet_ = false;
+    bool loslassen_schlucken_ = false;
+};
+
+} // namespace
 
 QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text,
                            const QRect& ort) {
@@ -64,6 +126,26 @@ void Gitter::setze_text(int zeile, int spalte, const QString& text) {
     } else {
         setItem(zeile, spalte, new QTableWidgetItem(text));
     }
+}
+
+void Gitter::bearbeitbar_nur(int spalte, int zeilen) {
+    if (bearbeitbare_spalte_ < 0) {
+        setItemDelegate(new Ganzauswahl(this));
+    }
+    bearbeitbare_spalte_ = spalte;
+    bearbeitbare_zeilen_ = zeilen;
+}
+
+bool Gitter::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ereignis) {
+    if (bearbeitbare_spalte_ >= 0 &&
+        (index.column() != bearbeitbare_spalte_ || index.row() >= bearbeitbare_zeilen_)) {
+        return false;
+    }
+    return QTableWidget::edit(index, trigger, ereignis);
+}
+
+void ganz_markieren_beim_klick(QLineEdit* feld) {
+    feld->installEventFilter(new Klickauswahl(feld));
 }
 
 Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,

@@ -38,7 +38,23 @@ public:
     // The text of a cell, empty where there is no item.
     QString text(int zeile, int spalte) const;
     void setze_text(int zeile, int spalte, const QString& text);
+
+    // Only column `spalte` of the first `zeilen` rows can be edited; an
+    // editor opens with its whole text selected, so typing replaces it.
+    void bearbeitbar_nur(int spalte, int zeilen);
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* ereignis) override;
+
+private:
+    int bearbeitbare_spalte_ = -1; // -1: every cell, as a plain grid
+    int bearbeitbare_zeilen_ = 0;
 };
+
+// Makes a line edit select its whole text when it gets the focus by a
+// click, as it does for Tab: typing then replaces "0,00" instead of
+// extending it.
+void ganz_markieren_beim_klick(QLineEdit* feld);
 
 // A string grid with `zeilen` rows below its header.
 Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,

@@ -27,6 +27,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    static bool ausgeliehen(const QWidget* feld);
+
     Befehlslaeufer& laeufer_;
     std::map<QObject*, std::function<void()>> handler_;
 };

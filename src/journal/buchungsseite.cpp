@@ -122,6 +122,7 @@ void BuchungsSeite::kontozeilen_anlegen() {
         fokus->beobachte(box, [this, i] { ComboBoxExit(i); });
         for (QLineEdit* feld : {Soll[i], Haben[i]}) {
             fokus->beobachte(feld, [this, feld] { BetragExit(feld); });
+            gui::ganz_markieren_beim_klick(feld);
         }
         setTabOrder(vorher, box);
         setTabOrder(box, Soll[i]);

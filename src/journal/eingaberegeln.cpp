@@ -257,6 +257,10 @@ std::string ist_betrag(std::string_view text) {
     return std::string(text);
 }
 
+bool ist_verworfener_betrag(std::string_view text) {
+    return text.find_first_not_of(' ') != std::string_view::npos && ist_betrag(text) != text;
+}
+
 std::string allgemeine_form(double wert) {
     if (std::isnan(wert)) {
         return "NAN";

@@ -47,6 +47,11 @@ Centbetrag in_cent(double wert);
 // otherwise "0,00".
 std::string ist_betrag(std::string_view text);
 
+// Whether the amount filter would throw away what was typed: the text holds
+// something besides blanks, and something besides digits and commas (a
+// thousands point, a sign, a letter), so it would be booked as 0.
+bool ist_verworfener_betrag(std::string_view text);
+
 // The general decimal form of a double: at most 15 significant digits, as
 // short as possible, decimal comma, fixed notation from 0,0001 up to 15
 // integer digits, otherwise scientific ("1E-5", "1,5E20"). NaN and the

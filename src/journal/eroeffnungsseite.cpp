@@ -8,6 +8,7 @@
 #include "journal/eroeffnung.h"
 #include "masterdata/kontenplan.h"
 #include "runtime/meldungen.h"
+#include "runtime/text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,8 @@ EroeffnungsSeite::EroeffnungsSeite(gui::Programm& programm, QWidget* eltern)
     StringGrid2->setEditTriggers(
         QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    // Nothing typed where no account stands could ever be booked.
+    StringGrid2->bearbeitbar_nur(1, 0);
     Label35 =
         gui::beschriftung(this, "Label35", QStringLiteral("Datum der Eröffnungsbilanz:"), 24, 387);
     Edit27 = gui::eingabefeld(this, "Edit27", {184, 384, 121, 21});
@@ -63,6 +66,7 @@ void EroeffnungsSeite::TabSheet3Show() {
 
     StringGrid2->clearContents();
     StringGrid2->setRowCount(std::max(mindestzeilen, static_cast<int>(konten.size())));
+    StringGrid2->bearbeitbar_nur(1, static_cast<int>(konten.size()));
     for (std::size_t k = 0; k < konten.size(); ++k) {
         const int zeile = static_cast<int>(k);
         // Column 0 is fixed: the account names cannot be edited.
@@ -89,6 +93,16 @@ void EroeffnungsSeite::SpeedButton7Click() {
     StringGrid2->offene_zelle_uebernehmen();
     const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
     const auto& konten = kontenplan.konten();
+    // A typed amount the filter would throw away stops everything, so that
+    // "80.000,00" is never booked as nothing.
+    for (std::size_t k = 0; k < konten.size(); ++k) {
+        const QString zelle = StringGrid2->text(static_cast<int>(k), 1);
+        if (ist_verworfener_betrag(gui::als_cp1252(zelle))) {
+            programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::unlesbarer_betrag(
+                zelle.toStdString(), runtime::cp1252_nach_utf8(konten[k].bezeichnung))));
+            return;
+        }
+    }
     std::vector<double> betraege;
     betraege.reserve(konten.size());
     for (std::size_t k = 0; k < konten.size(); ++k) {

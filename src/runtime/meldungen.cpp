@@ -9,6 +9,16 @@ std::string unlesbares_datum(std::string_view datum) {
     return text;
 }
 
+std::string unlesbarer_betrag(std::string_view betrag, std::string_view konto) {
+    std::string text = "Der Betrag „";
+    text += betrag;
+    text += "“ bei „";
+    text += konto;
+    text += "“ ist keine gültige Zahl. Bitte ohne Tausenderpunkte eingeben, zum Beispiel "
+            "80000,00.";
+    return text;
+}
+
 std::string keine_sicherung(std::string_view datei, std::int32_t zeile) {
     std::string text = "Die Datei ";
     text += datei;

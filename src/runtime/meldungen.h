@@ -22,6 +22,10 @@ inline constexpr std::string_view laeuft_bereits =
 // "Das Datum „<datum>“ kann nicht gelesen werden. Trotzdem buchen?"
 std::string unlesbares_datum(std::string_view datum);
 
+// "Der Betrag „<betrag>“ bei „<konto>“ ist keine gültige Zahl. Bitte ohne
+// Tausenderpunkte eingeben, zum Beispiel 80000,00."
+std::string unlesbarer_betrag(std::string_view betrag, std::string_view konto);
+
 // "Die Datei <datei> ist keine gültige Saldino-Sicherung (Zeile <zeile>)."
 std::string keine_sicherung(std::string_view datei, std::int32_t zeile);
 

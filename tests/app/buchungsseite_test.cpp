@@ -3,6 +3,8 @@
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,6 +187,45 @@ TEST_F(BuchungsTest, AFieldStillBeingEditedIsReadByTheAmountRuleWhenBookedWithAl
     EXPECT_EQ(seite()->Haben[1]->text(), "0,12");
     EXPECT_EQ(journal::lies_buchung(1).Haben[1], 0.12); // 0,125 is an exact half: to even
     EXPECT_EQ(journal::lies_buchung(1).Soll[0], 0.12);
+}
+
+TEST_F(BuchungsTest, ClickingOrTabbingIntoAnAmountSelectsItSoTypingReplacesIt) {
+    oeffne();
+    klicke(knopf::neu);
+    QLineEdit* soll = seite()->Soll[0];
+    QTest::mouseClick(soll, Qt::LeftButton, {}, QPoint(5, soll->height() / 2));
+    EXPECT_TRUE(soll->hasFocus());
+    EXPECT_EQ(soll->selectedText(), "0,00");
+    QTest::keyClicks(soll, "12");
+    EXPECT_EQ(soll->text(), "12");
+    QTest::keyClick(soll, Qt::Key_Tab);
+    EXPECT_EQ(soll->text(), "12,00");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from Haben 1 to account 2
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), seite()->Soll[1]);
+    QTest::keyClicks(seite()->Soll[1], "3");
+    EXPECT_EQ(seite()->Soll[1]->text(), "3");
+    // A second click places the cursor as usual.
+    QTest::mouseClick(soll, Qt::LeftButton, {}, QPoint(5, soll->height() / 2));
+    QTest::mouseClick(soll, Qt::LeftButton, {}, QPoint(5, soll->height() / 2));
+    EXPECT_EQ(soll->selectedText(), "");
+    dialoge.nimm(Art::meldung); // the empty account box 2, left by Tab
+}
+
+TEST_F(BuchungsTest, OpeningTheListOfAnEmptyAccountBoxChecksNothing) {
+    oeffne();
+    klicke(knopf::neu);
+    QComboBox* box = seite()->ComboBox[0];
+    seite()->Edit16->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(seite()->Edit16, Qt::Key_Tab);
+    ASSERT_TRUE(box->hasFocus());
+    box->showPopup();
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    // The list takes the focus as a plain X server gives it.
+    box->view()->setFocus(Qt::OtherFocusReason);
+    box->hidePopup();
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    EXPECT_EQ(box->currentText(), "");
 }
 
 TEST_F(BuchungsTest, AnAmountTooLargeForTheReportsIsRefused) {

@@ -88,6 +88,28 @@ TEST_F(EroeffnungsTest, AnAmountTypedWithoutEnterIsBooked) {
     EXPECT_EQ(verzeichnis.dateien().find(".tmp"), std::string::npos);
 }
 
+TEST_F(EroeffnungsTest, TypingReplacesACellAndOnlyTheAmountsOfTheAccountsCanBeEdited) {
+    oeffne();
+    setze(bank, "12,50");
+    gitter()->setFocus(Qt::MouseFocusReason);
+    gitter()->setCurrentCell(bank, 1);
+    auto* editor = qobject_cast<QLineEdit*>(gitter()->indexWidget(gitter()->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->selectedText(), "12,50");
+    QTest::keyClicks(editor, "7");
+    gitter()->offene_zelle_uebernehmen();
+    EXPECT_EQ(betrag(bank), "7");
+
+    for (const auto& [zeile, spalte] :
+         {std::pair{bank, 0}, std::pair{ebk + 1, 1}, std::pair{ebk + 1, 0}, std::pair{98, 1}}) {
+        gitter()->setCurrentCell(zeile, spalte);
+        QTest::keyClicks(gitter(), "5");
+        EXPECT_EQ(gitter()->indexWidget(gitter()->currentIndex()), nullptr) << zeile;
+        EXPECT_EQ(gitter()->text(zeile, spalte), spalte == 0 && zeile == bank ? "Bank" : "")
+            << zeile;
+    }
+}
+
 TEST_F(EroeffnungsTest, EachAccountReadsBackItsOwnLineOfTheLastOpeningRecord) {
     TBuchung b;
     b.Konto = {"Kasse", "Bank", journal::eroeffnungsbilanzkonto(), "", ""};
@@ -122,8 +144,8 @@ TEST_F(EroeffnungsTest, NoLeavesEverythingAsItWas) {
 TEST_F(EroeffnungsTest, FiltersCellsAndClosesUpTheNumbers) {
     oeffne();
     setze(gebaeude, "100");
-    setze(maschinen, "1.000,00");
-    setze(fuhrpark, "-5");
+    setze(maschinen, "0");
+    setze(fuhrpark, "   ");
     setze(bga, "0");
     setze(bank, "12,5");
     setze(kasse, "");
@@ -131,7 +153,7 @@ TEST_F(EroeffnungsTest, FiltersCellsAndClosesUpTheNumbers) {
     setze(mietaufwand, "10");
     setze(umsatzerloese, "20");
     buche();
-    EXPECT_EQ(betrag(maschinen), "0,00");
+    EXPECT_EQ(betrag(maschinen), "0");
     EXPECT_EQ(betrag(fuhrpark), "0,00");
     EXPECT_EQ(betrag(bank), "12,5");
     const auto saetze = journal();
@@ -206,6 +228,30 @@ INSTANTIATE_TEST_SUITE_P(
     Eroeffnung, UnlesbareEingabe,
     ::testing::Values(Fehlerfall{"1,2,3", "01.01.04", "'1,2,3' ist kein gültiger Gleitkommawert"},
                       Fehlerfall{"5", "ab.cd.04", "'a' ist kein gültiger Integerwert"}));
+
+class VerworfeneZelle : public EroeffnungsTest,
+                        public ::testing::WithParamInterface<const char*> {};
+
+// The filter would book such a cell as nothing: the command stops before
+// anything changes, and the cell keeps what was typed.
+TEST_P(VerworfeneZelle, StopsBeforeAnythingChanges) {
+    oeffne();
+    const std::string vorher = verzeichnis.lies(journal::journaldatei);
+    setze(gebaeude, "100");
+    setze(bank, QString::fromUtf8(GetParam()));
+    buche();
+    EXPECT_EQ(dialoge.nimm(Art::meldung),
+              QStringLiteral("Der Betrag „%1“ bei „Bank“ ist keine gültige Zahl. Bitte ohne "
+                             "Tausenderpunkte eingeben, zum Beispiel 80000,00.")
+                  .arg(QString::fromUtf8(GetParam())));
+    EXPECT_EQ(betrag(bank), QString::fromUtf8(GetParam()));
+    EXPECT_EQ(betrag(gebaeude), "100");
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
+    EXPECT_EQ(form->anzahl_buchungen, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Eroeffnung, VerworfeneZelle,
+                         ::testing::Values("80.000,00", "-5", "1 000", "zehn Euro"));
 
 TEST_F(EroeffnungsTest, EveryAccountOfALongChartCanBeBooked) {
     std::string lang;

@@ -45,11 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{"01.01.99", "01.01.2099"}, Fall{"31.02.2004", "31.02.2004"},
                       Fall{"00.00.2004", "00.00.2004"}, Fall{"32.01.2004", "00.00.0000"},
                       Fall{"01.13.04", "00.00.0000"}, Fall{"01.01.1899", "00.00.0000"},
-                      Fall{"05.03.", "05.03.2004"}, Fall{"99.99.", "99.99.2004"}, Fall{"5.3.", "'.' ist kein gültiger Integerwert"}, Fall{"05032004", "00.00.0000"},
-                      Fall{"05/03/2004", "00.00.0000"}, Fall{" 05.03.04", "00.00.0000"},
-                      Fall{"", "00.00.0000"}, Fall{"9999", "99.99.2004"},
-                      Fall{"999999", "99.99.2099"}, Fall{"1.2.2004", "00.00.0000"},
-                      Fall{"12.12.1900", "12.12.1900"},
+                      Fall{"05.03.", "05.03.2004"}, Fall{"99.99.", "99.99.2004"},
+                      Fall{"5.3.", "'.' ist kein gültiger Integerwert"},
+                      Fall{"05032004", "00.00.0000"}, Fall{"05/03/2004", "00.00.0000"},
+                      Fall{" 05.03.04", "00.00.0000"}, Fall{"", "00.00.0000"},
+                      Fall{"9999", "99.99.2004"}, Fall{"999999", "99.99.2099"},
+                      Fall{"1.2.2004", "00.00.0000"}, Fall{"12.12.1900", "12.12.1900"},
                       Fall{"5.3.04", "'.' ist kein gültiger Integerwert"},
                       Fall{"1.2.04", "'.' ist kein gültiger Integerwert"},
                       Fall{"ab.cd.04", "'a' ist kein gültiger Integerwert"},
@@ -103,6 +104,25 @@ INSTANTIATE_TEST_SUITE_P(Eingaberegeln, Betragsfilter,
                          ::testing::Values(Fall{"12,50", "12,50"}, Fall{"100", "100"}, Fall{"", ""},
                                            Fall{"-5", "0,00"}, Fall{"1.000", "0,00"},
                                            Fall{" 5", "0,00"}, Fall{"1,2,3", "1,2,3"}));
+
+struct Verwerfungsfall {
+    const char* eingabe;
+    bool verworfen;
+};
+
+class VerworfenerBetrag : public ::testing::TestWithParam<Verwerfungsfall> {};
+
+TEST_P(VerworfenerBetrag, IsWhatTheFilterWouldTurnIntoZero) {
+    EXPECT_EQ(ist_verworfener_betrag(GetParam().eingabe), GetParam().verworfen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Eingaberegeln, VerworfenerBetrag,
+    ::testing::Values(Verwerfungsfall{"80.000,00", true}, Verwerfungsfall{"-5", true},
+                      Verwerfungsfall{" 5", true}, Verwerfungsfall{"5 ", true},
+                      Verwerfungsfall{"80000,00", false}, Verwerfungsfall{"1,2,3", false},
+                      Verwerfungsfall{"", false}, Verwerfungsfall{"   ", false},
+                      Verwerfungsfall{"0,00", false}, Verwerfungsfall{"x", true}));
 
 struct Zahlfall {
     double wert;
