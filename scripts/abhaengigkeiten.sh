@@ -22,6 +22,6 @@ abhaengigkeiten_sichern() {
         { echo "Die Pakete konnten nicht installiert werden." >&2; exit 1; }
 }
 
-BAU_PAKETE=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev fonts-liberation2)
+BAU_PAKETE=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation2)
 # What only the tests need besides: pdftotext and pdfinfo for the manual.
 PRUEF_PAKETE=(poppler-utils)

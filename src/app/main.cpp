@@ -1,17 +1,14 @@
+#include "app/anwendung.h"
 #include "app/tform1.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
-#include "gui/symbol.h"
 #include "runtime/sperre.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Saldino"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Saldino"));
-    QApplication::setDesktopFileName(QStringLiteral("saldino"));
-    QApplication::setWindowIcon(saldino::gui::programmsymbol());
+    saldino::app::anwendung_einrichten(anwendung);
     saldino::gui::QtDialoge dialoge;
     // A second window on the same files would overwrite the first one's work.
     const auto sperre = saldino::runtime::Sperre::versuche();

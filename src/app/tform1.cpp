@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -60,7 +61,8 @@ TForm1::TForm1(gui::Dialoge& dialoge, QWidget* eltern) : QWidget(eltern), dialog
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     // Client area of an 808 x 627 window with its frame and title bar.
-    move(195, 249);
+    // The place the window has always had, as long as the screen can hold it there.
+    move(gui::fensterplatz(screen()->availableGeometry(), {195, 249}, {808, 627}));
     resize(800, 593);
 
     panels_anlegen();
@@ -71,10 +73,17 @@ TForm1::TForm1(gui::Dialoge& dialoge, QWidget* eltern) : QWidget(eltern), dialog
 TForm1::~TForm1() = default;
 
 void TForm1::knopf(QWidget* panel, const char* name, const QString& text, const QRect& ort,
-                   std::function<void()> befehl_) {
+                   std::function<void()> befehl_, QWidget* seite) {
     QToolButton* k = gui::flacher_knopf(panel, name, text, ort);
-    connect(k, &QToolButton::clicked, this,
-            [this, befehl_ = std::move(befehl_)] { befehl(befehl_); });
+    if (seite != nullptr) {
+        // The button of the page shown stays pressed.
+        k->setCheckable(true);
+        seitenknoepfe_.emplace_back(seite, k);
+    }
+    connect(k, &QToolButton::clicked, this, [this, befehl_ = std::move(befehl_)] {
+        befehl(befehl_);
+        seitenknoepfe_markieren();
+    });
 }
 
 void TForm1::panels_anlegen() {
@@ -83,7 +92,9 @@ void TForm1::panels_anlegen() {
     Splitter1 = new QSplitter(Qt::Vertical, this);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setChildrenCollapsible(false);
-    Splitter1->setHandleWidth(3);
+    // Panel2 and the page stack fill the window's height between them; with no
+    // width of its own the handle grabs a few pixels of both.
+    Splitter1->setHandleWidth(0);
     gesamt->addWidget(Splitter1);
 
     Panel2 = new QWidget(Splitter1);
@@ -103,6 +114,7 @@ void TForm1::panels_anlegen() {
     liste.setPixelSize(12);
     CheckListBox1->setFont(liste);
     CheckListBox1->setUniformItemSizes(true);
+    gui::feste_zeilenhoehe(CheckListBox1, 15);
     oben->addWidget(CheckListBox1, 1);
 
     auto* unten = new QWidget(Splitter1);
@@ -147,15 +159,17 @@ void TForm1::seiten_anlegen() {
 
     const auto zeige = [this](QWidget* seite) { return [this, seite] { seite_zeigen(seite); }; };
     knopf(Panel1, "SpeedButton2", QStringLiteral("Eröffnungsbuchungen"), {0, 0, 129, 49},
-          zeige(TabSheet3));
-    knopf(Panel1, "SpeedButton3", QStringLiteral("Buchungen"), {0, 48, 129, 49}, zeige(TabSheet4));
+          zeige(TabSheet3), TabSheet3);
+    knopf(Panel1, "SpeedButton3", QStringLiteral("Buchungen"), {0, 48, 129, 49}, zeige(TabSheet4),
+          TabSheet4);
     knopf(Panel1, "SpeedButton4", QStringLiteral("Bilanz und GuV"), {0, 96, 129, 49},
-          zeige(TabSheet5));
+          zeige(TabSheet5), TabSheet5);
     knopf(Panel1, "SpeedButton1", QStringLiteral("Betriebsergebnis"), {0, 144, 129, 49},
-          zeige(TabSheet11));
-    knopf(Panel1, "SpeedButton5", QStringLiteral("Journal"), {0, 192, 129, 49}, zeige(TabSheet6));
+          zeige(TabSheet11), TabSheet11);
+    knopf(Panel1, "SpeedButton5", QStringLiteral("Journal"), {0, 192, 129, 49}, zeige(TabSheet6),
+          TabSheet6);
     knopf(Panel1, "SpeedButton6", QStringLiteral("Kontenblätter"), {0, 240, 129, 49},
-          zeige(TabSheet10));
+          zeige(TabSheet10), TabSheet10);
     knopf(Panel1, "SpeedButton30", QStringLiteral("Alles Speichern"), {0, 288, 129, 49},
           [this] { SpeedButton30Click(); });
     knopf(Panel1, "SpeedButton31", QStringLiteral("Ende"), {0, 336, 129, 41},
@@ -165,13 +179,16 @@ void TForm1::seiten_anlegen() {
     knopf(Panel1, "SpeedButton34", QStringLiteral("Hilfe"), {0, 416, 129, 41},
           [this] { SpeedButton34Click(); });
 
-    knopf(Panel3, "SpeedButton22", QStringLiteral("Aufgaben"), {-1, 0, 74, 89}, zeige(TabSheet8));
-    knopf(Panel3, "SpeedButton23", QStringLiteral("Kontenplan"), {72, 0, 73, 89},
-          [this] { TabSheet9->SpeedButton23Click(); });
-    knopf(Panel3, "SpeedButton24", QStringLiteral("Einstellungen"), {144, 0, 73, 89},
-          [this] { TabSheet7->SpeedButton24Click(); });
+    knopf(Panel3, "SpeedButton22", QStringLiteral("Aufgaben"), {-1, 0, 74, 89}, zeige(TabSheet8),
+          TabSheet8);
+    knopf(
+        Panel3, "SpeedButton23", QStringLiteral("Kontenplan"), {72, 0, 73, 89},
+        [this] { TabSheet9->SpeedButton23Click(); }, TabSheet9);
+    knopf(
+        Panel3, "SpeedButton24", QStringLiteral("Einstellungen"), {144, 0, 73, 89},
+        [this] { TabSheet7->SpeedButton24Click(); }, TabSheet7);
     knopf(Panel3, "SpeedButton35", QStringLiteral("Grundeinstellungen"), {-8, 88, 225, 57},
-          zeige(TabSheet2));
+          zeige(TabSheet2), TabSheet2);
 }
 
 void TForm1::befehl(const std::function<void()>& schritt) {
@@ -206,7 +223,14 @@ void TForm1::seite_zeigen(QWidget* seite) {
     PageControl1->setCurrentWidget(seite);
 }
 
+void TForm1::seitenknoepfe_markieren() {
+    for (const auto& [seite, knopf] : seitenknoepfe_) {
+        knopf->setChecked(seite == PageControl1->currentWidget());
+    }
+}
+
 void TForm1::seitenwechsel(int index) {
+    seitenknoepfe_markieren();
     const auto handler = zeige_handler_.find(PageControl1->widget(index));
     if (handler != zeige_handler_.end()) {
         befehl(handler->second);
@@ -263,7 +287,6 @@ void TForm1::aufgabenliste_fuellen(const std::vector<std::string>& zeilen) {
         auto* eintrag = new QListWidgetItem(gui::als_qstring(zeile), CheckListBox1);
         eintrag->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         eintrag->setCheckState(Qt::Unchecked);
-        eintrag->setSizeHint(QSize(eintrag->sizeHint().width(), 15));
     }
 }
 

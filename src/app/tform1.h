@@ -96,14 +96,17 @@ protected:
 private:
     void panels_anlegen();
     void seiten_anlegen();
+    // A flat button of a panel; a button that shows `seite` is marked while it is shown.
     void knopf(QWidget* panel, const char* name, const QString& text, const QRect& ort,
-               std::function<void()> befehl);
+               std::function<void()> befehl, QWidget* seite = nullptr);
+    void seitenknoepfe_markieren();
     void seitenwechsel(int index);
     void lade_einstellungen();
 
     gui::Dialoge& dialoge_;
     QString letzte_sicherung_; // the file "Alles Speichern" proposes
     std::map<QWidget*, std::function<void()>> zeige_handler_;
+    std::vector<std::pair<QWidget*, QToolButton*>> seitenknoepfe_;
     bool erstmals_gezeigt_ = false;
 };
 

@@ -28,7 +28,7 @@ AufgabenSeite::AufgabenSeite(gui::Programm& programm, QWidget* eltern)
         connect(SpeedButton14bis21[i], &QToolButton::clicked, this,
                 [this, n] { programm_.befehl([this, n] { aufgabe_oeffnen(n); }); });
         Label36bis43[i] = gui::beschriftung(this, labelname.constData(), QStringLiteral("Label36"),
-                                            72, 72 + 32 * (n - 1) - 4);
+                                            72, 72 + 32 * (n - 1));
     }
     SpeedButton37 = gui::flacher_knopf(this, "SpeedButton37", QStringLiteral("Prüfen"),
                                        {24, 64 + 32 * aufgabenzahl + 8, 57, 25});
@@ -56,7 +56,13 @@ void AufgabenSeite::SpeedButton37Click() {
         dialoge.meldung(QStringLiteral("Zu dieser Aufgabe gibt es keine Lösung."));
         return;
     }
-    std::vector<std::string> zeilen;
+    // The page names the exercise it checked; its title is the label's.
+    const QString titel = Label36bis43[static_cast<std::size_t>(letzte_aufgabe_ - 1)]->text();
+    std::vector<std::string> zeilen = {
+        gui::als_cp1252(titel.isEmpty() || titel == QLatin1String("Label36")
+                            ? QStringLiteral("Aufgabe %1").arg(letzte_aufgabe_)
+                            : titel),
+        ""};
     const Pruefergebnis pruefung =
         pruefe(loesung, programm_.kontenplan_nr, programm_.einstellungen(),
                [&zeilen](std::string_view zeile) { zeilen.emplace_back(zeile); });

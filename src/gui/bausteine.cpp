@@ -1,13 +1,15 @@
 #include "gui/bausteine.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFocusEvent>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace saldino::gui {
 
@@ -26,6 +28,19 @@ public:
     }
 };
 
+// Items of one fixed height and the width their text needs.
+class FesteHoehe : public QStyledItemDelegate {
+public:
+    FesteHoehe(int hoehe, QObject* eltern) : QStyledItemDelegate(eltern), hoehe_(hoehe) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), hoehe_};
+    }
+
+private:
+    int hoehe_;
+};
+
 // The click that gives a field the focus selects its whole text instead of
 // placing the cursor. Qt moves the focus before it delivers the press, so
 // the press that follows a focus by mouse is taken here, with its release.
@@ -38,8 +53,7 @@ protected:
         auto* feld = static_cast<QLineEdit*>(objekt);
         switch (ereignis->type()) {
         case QEvent::FocusIn:
-            klick_erwartet_ =
-                static_cast<QFocusEvent*>(ereignis)->reason() == Qt::MouseFocusReason;
+            klick_erwartet_ = static_cast<QFocusEvent*>(ereignis)->reason() == Qt::MouseFocusReason;
             break;
         case QEvent::FocusOut:
             klick_erwartet_ = false;
@@ -77,6 +91,8 @@ QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& tex
     knopf->setObjectName(QString::fromLatin1(name));
     knopf->setText(text);
     knopf->setAutoRaise(true);
+    // Raised under the mouse, sunken while pressed or while checked.
+    knopf->setAttribute(Qt::WA_Hover);
     knopf->setFocusPolicy(Qt::NoFocus);
     knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
     knopf->setGeometry(ort);
@@ -84,8 +100,11 @@ QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& tex
 }
 
 QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, int links, int oben) {
-    auto* label = new QLabel(text, eltern);
+    auto* label = new QLabel(eltern);
     label->setObjectName(QString::fromLatin1(name));
+    // Titles come from files and names from the user: never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->move(links, oben);
     label->adjustSize();
     return label;
@@ -144,6 +163,31 @@ bool Gitter::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ereigni
     return QTableWidget::edit(index, trigger, ereignis);
 }
 
+void feste_zeilenhoehe(QAbstractItemView* liste, int hoehe) {
+    liste->setItemDelegate(new FesteHoehe(hoehe, liste));
+}
+
+void festfarben(QWidget* feld, QColor hintergrund) {
+    QPalette farbe = feld->palette();
+    for (const QPalette::ColorGroup gruppe : {QPalette::Active, QPalette::Inactive}) {
+        farbe.setColor(gruppe, QPalette::Base, hintergrund);
+        farbe.setColor(gruppe, QPalette::Text, Qt::black);
+    }
+    farbe.setColor(QPalette::Disabled, QPalette::Base, hintergrund);
+    feld->setPalette(farbe);
+}
+
+QPoint fensterplatz(const QRect& verfuegbar, const QPoint& wunsch, const QSize& aussen) {
+    if (verfuegbar.contains(QRect(wunsch, aussen))) {
+        return wunsch;
+    }
+    const auto einpassen = [](int wert, int anfang, int laenge, int platz) {
+        return std::max(anfang, std::min(wert, anfang + platz - laenge));
+    };
+    return {einpassen(wunsch.x(), verfuegbar.left(), aussen.width(), verfuegbar.width()),
+            einpassen(wunsch.y(), verfuegbar.top(), aussen.height(), verfuegbar.height())};
+}
+
 void ganz_markieren_beim_klick(QLineEdit* feld) {
     feld->installEventFilter(new Klickauswahl(feld));
 }
@@ -154,8 +198,9 @@ Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
     tabelle->setObjectName(QString::fromLatin1(name));
     tabelle->setGeometry(ort);
     tabelle->verticalHeader()->hide();
-    tabelle->verticalHeader()->setDefaultSectionSize(15);
+    // The minimum first: a default below the style's minimum would be raised to it.
     tabelle->verticalHeader()->setMinimumSectionSize(15);
+    tabelle->verticalHeader()->setDefaultSectionSize(15);
     tabelle->horizontalHeader()->setHighlightSections(false);
     // A heading wider than its column shows its beginning.
     tabelle->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QColor>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <QTableWidget>
 
+class QAbstractItemView;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -62,5 +66,17 @@ Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
 
 // The colour of the company-data fields.
 inline constexpr unsigned himmelblau = 0xA6CAF0;
+
+// Makes every item of a list `hoehe` pixels high, as wide as its text.
+void feste_zeilenhoehe(QAbstractItemView* liste, int hoehe);
+
+// Gives a field a fixed background and, with it, black text, so that a dark
+// desktop theme does not put light text on the light background.
+void festfarben(QWidget* feld, QColor hintergrund);
+
+// Where a window whose frame has the size `aussen` goes: at `wunsch` when it
+// fits the screen's available area there, otherwise moved just far enough
+// to lie inside it (its top-left corner first when it is larger).
+QPoint fensterplatz(const QRect& verfuegbar, const QPoint& wunsch, const QSize& aussen);
 
 } // namespace saldino::gui

@@ -27,24 +27,33 @@ QString waehle_datei(QWidget* eltern, const Dateiauswahl& auswahl, QFileDialog::
 
 } // namespace
 
+std::unique_ptr<QMessageBox> QtDialoge::box(int symbol, const QString& titel,
+                                            const QString& text) const {
+    auto box = std::make_unique<QMessageBox>(static_cast<QMessageBox::Icon>(symbol), titel, text,
+                                             QMessageBox::NoButton, eltern_);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 void QtDialoge::meldung(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, programmtitel, text, QMessageBox::Ok, eltern_);
-    box.exec();
+    const auto b = box(QMessageBox::NoIcon, programmtitel, text);
+    b->addButton(QMessageBox::Ok);
+    b->exec();
 }
 
 void QtDialoge::fehler(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, programmtitel, text, QMessageBox::Ok, eltern_);
-    box.exec();
+    const auto b = box(QMessageBox::Critical, programmtitel, text);
+    b->addButton(QMessageBox::Ok);
+    b->exec();
 }
 
 bool QtDialoge::frage(const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
-                    QMessageBox::NoButton, eltern_);
-    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(ja);
-    box.exec();
-    return box.clickedButton() == ja;
+    const auto b = box(QMessageBox::Question, QStringLiteral("Bestätigung"), text);
+    QPushButton* ja = b->addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    b->addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    b->setDefaultButton(ja);
+    b->exec();
+    return b->clickedButton() == ja;
 }
 
 QString QtDialoge::datei_speichern(const Dateiauswahl& auswahl) {

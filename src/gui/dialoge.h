@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
+
 class QWidget;
 
 // Every box and file dialog of the program goes through this interface, so
@@ -45,6 +49,10 @@ public:
     bool frage(const QString& text) override;
     QString datei_speichern(const Dateiauswahl& auswahl) override;
     QString datei_oeffnen(const Dateiauswahl& auswahl) override;
+
+    // The box the three kinds of message are shown in: the text as plain
+    // text (a file name or a typed text is never read as markup).
+    std::unique_ptr<QMessageBox> box(int symbol, const QString& titel, const QString& text) const;
 
 private:
     QWidget* eltern_;

@@ -34,15 +34,15 @@ EinstellungsSeite::EinstellungsSeite(gui::Programm& programm, QWidget* eltern)
     : QWidget(eltern), programm_(programm) {
     setObjectName(QStringLiteral("TabSheet7"));
 
-    CheckBox1 = kontrollkaestchen(this, "CheckBox1", QStringLiteral("Mit MWSt. buchen"), 48, 30);
+    CheckBox1 = kontrollkaestchen(this, "CheckBox1", QStringLiteral("Mit MWSt. buchen"), 48, 32);
     CheckBox1->setChecked(true);
     Label22 = gui::beschriftung(this, "Label22", QStringLiteral("einheitl. MWST-Satz"), 184, 32);
-    Edit13 = gui::eingabefeld(this, "Edit13", {288, 26, 65, 21});
+    Edit13 = gui::eingabefeld(this, "Edit13", {288, 24, 65, 21});
     Edit13->setText(QStringLiteral("0,00"));
     Label23 = gui::beschriftung(this, "Label23", QStringLiteral("in %"), 360, 32);
     CheckBox2 = kontrollkaestchen(
         this, "CheckBox2", QStringLiteral("Konten mit dem Wert 0,00 in der Bilanz darstellen!"), 48,
-        54);
+        56);
 
     gui::beschriftung(this, "Label46", QStringLiteral("Jahr der Buchhaltng:"), 56, 152);
     Edit28 = gui::eingabefeld(this, "Edit28", {216, 144, 121, 21});

@@ -50,9 +50,7 @@ FirmenSeite::FirmenSeite(gui::Programm& programm, QWidget* eltern)
             label->move(f.ort.left() - 6 - label->width(), label->y());
         }
         Edit[i] = gui::eingabefeld(this, f.name, f.ort);
-        QPalette farbe = Edit[i]->palette();
-        farbe.setColor(QPalette::Base, QColor::fromRgb(gui::himmelblau));
-        Edit[i]->setPalette(farbe);
+        gui::festfarben(Edit[i], QColor::fromRgb(gui::himmelblau));
     }
     gui::beschriftung(this, "Label7", QStringLiteral("Bankverbindung:"), 48, 144);
 

@@ -59,6 +59,8 @@ BerichtsSeite* pruefergebnisseite(gui::Programm& programm, QWidget* eltern) {
         new BerichtsSeite(programm, eltern, "TabSheet12", "Memo5", {"Courier New", 16, true});
     seite->setWindowTitle(QStringLiteral("Prüfergebnis"));
     seite->setAccessibleName(QStringLiteral("Prüfergebnis"));
+    // Its lines are sentences, not columns: the longest would be cut off.
+    seite->Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     return seite;
 }
 

@@ -9,6 +9,7 @@
 #include "masterdata/einstellungen.h"
 #include "reports/berichtsseite.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 
 namespace saldino::test {
@@ -27,6 +28,9 @@ protected:
     }
 
     void pruefen() { klicke(knopf::pruefen); }
+    QString titel(int n) {
+        return form->TabSheet8->Label36bis43[static_cast<std::size_t>(n - 1)]->text();
+    }
 };
 
 TEST_F(PruefenImFensterTest, WithoutAnOpenedExerciseAsksForOne) {
@@ -40,15 +44,18 @@ TEST_F(PruefenImFensterTest, ShowsTheResultOnItsOwnPage) {
     pruefen();
     EXPECT_EQ(form->sichtbare_seite(), form->TabSheet12);
     const QString text = form->TabSheet12->Memo->toPlainText();
-    EXPECT_EQ(text, QStringLiteral("12 von 12 Buchungen richtig\n\nAlles richtig gebucht!"));
+    EXPECT_EQ(text, titel(2) + "\n\n12 von 12 Buchungen richtig\n\nAlles richtig gebucht!");
+    EXPECT_TRUE(text.startsWith("Aufgabe 2: "));
+    EXPECT_EQ(form->TabSheet12->Memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 
     // The exercise last opened counts: exercise 4 needs chart 2.
     klicke(knopf::aufgaben);
     klicke(knopf::aufgabe[4]);
     pruefen();
     EXPECT_EQ(form->TabSheet12->Memo->toPlainText(),
-              QStringLiteral("Diese Aufgabe braucht den Kontenplan 2 („Umfangreicher“). Bitte "
-                             "wähle ihn zuerst aus."));
+              titel(4) + "\n\n" +
+                  QStringLiteral("Diese Aufgabe braucht den Kontenplan 2 („Umfangreicher“). Bitte "
+                                 "wähle ihn zuerst aus."));
 }
 
 TEST_F(PruefenImFensterTest, AnExerciseWithoutSolutionSaysSo) {

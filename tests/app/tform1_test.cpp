@@ -1,3 +1,4 @@
+#include "app/anwendung.h"
 #include "app/fenster.h"
 #include "app/startseite.h"
 #include "backup/aufgabenseite.h"
@@ -10,13 +11,19 @@
 #include "runtime/text.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
 
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace saldino::test {
 namespace {
@@ -309,6 +316,104 @@ TEST_F(StartTest, TheWindowHasItsPanelsAndTwelvePages) {
                               knopf::sicherung_laden, knopf::kontenplan}) {
         EXPECT_EQ(finde<QAbstractButton>(knopf)->focusPolicy(), Qt::NoFocus) << knopf;
     }
+}
+
+TEST_F(StartTest, ThePanelsAndThePageStackFillTheWindowAsPlaced) {
+    starte();
+    EXPECT_EQ(form->size(), QSize(800, 593));
+    EXPECT_EQ(form->Panel2->height(), 145);
+    EXPECT_EQ(form->PageControl1->size(), QSize(671, 448));
+    EXPECT_EQ(finde<QTableWidget>(feld::kontenplan_gitter)->rowHeight(0), 15);
+    EXPECT_EQ(finde<QTableWidget>(feld::eroeffnung_gitter)->rowHeight(0), 15);
+    klicke(knopf::aufgaben);
+    klicke(knopf::aufgabe[1]);
+    ASSERT_GT(form->CheckListBox1->count(), 1);
+    EXPECT_EQ(form->CheckListBox1->visualItemRect(form->CheckListBox1->item(1)).height(), 15);
+}
+
+struct Ortsfall {
+    const char* name;
+    QPoint ort;
+};
+
+class Platzierung : public StartTest, public ::testing::WithParamInterface<Ortsfall> {};
+
+TEST_P(Platzierung, StandsWhereTheWindowPlacesIt) {
+    starte();
+    EXPECT_EQ(finde(GetParam().name)->pos(), GetParam().ort);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fenster, Platzierung,
+    ::testing::Values(Ortsfall{"CheckBox1", {48, 32}}, Ortsfall{"Label22", {184, 32}},
+                      Ortsfall{"Edit13", {288, 24}}, Ortsfall{"Label23", {360, 32}},
+                      Ortsfall{"CheckBox2", {48, 56}}, Ortsfall{"Label46", {56, 152}},
+                      Ortsfall{"Edit28", {216, 144}}, Ortsfall{"Label18", {56, 184}},
+                      Ortsfall{"Edit12", {216, 248}}, Ortsfall{"RadioGroup1", {368, 160}},
+                      Ortsfall{"Button1", {56, 312}}, Ortsfall{"Label47", {24, 24}},
+                      Ortsfall{"SpeedButton14", {24, 64}}, Ortsfall{"Label36", {72, 72}},
+                      Ortsfall{"Label43", {72, 296}}));
+
+TEST_F(StartTest, TheButtonOfThePageShownIsMarked) {
+    starte();
+    const auto markiert = [this] {
+        QStringList namen;
+        for (auto* knopf : form->findChildren<QToolButton*>()) {
+            EXPECT_TRUE(knopf->testAttribute(Qt::WA_Hover)) << knopf->objectName().toStdString();
+            if (knopf->isChecked()) {
+                namen << knopf->objectName();
+            }
+        }
+        return namen.join(' ');
+    };
+    EXPECT_EQ(markiert(), "");
+    klicke(knopf::buchungen);
+    EXPECT_EQ(markiert(), knopf::buchungen);
+    dialoge.nimm(Art::meldung); // no chart selected
+    klicke(knopf::buchungen);
+    EXPECT_EQ(markiert(), knopf::buchungen);
+    klicke(knopf::journal);
+    EXPECT_EQ(markiert(), knopf::journal);
+    klicke(knopf::einstellungen); // refused: the journal stays shown
+    dialoge.nimm(Art::meldung);
+    EXPECT_EQ(markiert(), knopf::journal);
+    klicke(knopf::hilfe);
+    dialoge.nimm(Art::meldung);
+    EXPECT_EQ(markiert(), knopf::journal);
+}
+
+TEST_F(StartTest, TextsFromFilesAndTheCompanyFieldsStayReadable) {
+    verzeichnis.schreibe("Aufgabe5.txt", "Konten <B> & <G>\r\n");
+    starte();
+    EXPECT_EQ(titel(5), "Konten <B> & <G>");
+    EXPECT_EQ(form->TabSheet8->Label36bis43[4]->textFormat(), Qt::PlainText);
+    for (QLineEdit* feld : form->TabSheet2->Edit) {
+        EXPECT_EQ(feld->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::black));
+        EXPECT_EQ(feld->palette().color(QPalette::Active, QPalette::Base), QColor(0xA6CAF0));
+    }
+}
+
+TEST(Anwendung, QtSpeaksGermanAndAddsNothingToTheCaptions) {
+    QTranslator* uebersetzer = app::anwendung_einrichten(*qApp);
+    ASSERT_NE(uebersetzer, nullptr) << "qtbase_de.qm fehlt";
+    const QDialogButtonBox knoepfe(QDialogButtonBox::Cancel | QDialogButtonBox::Save |
+                                   QDialogButtonBox::Open);
+    EXPECT_EQ(knoepfe.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    EXPECT_EQ(knoepfe.button(QDialogButtonBox::Save)->text(), "Speichern");
+    EXPECT_EQ(knoepfe.button(QDialogButtonBox::Open)->text(), "Öffnen");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
+    EXPECT_EQ(QApplication::applicationDisplayName(), "Saldino");
+    QApplication::removeTranslator(uebersetzer);
+    delete uebersetzer;
+}
+
+TEST(QtDialogeTest, BoxesShowTheirTextAsPlainTextUnderTheirCaption) {
+    const gui::QtDialoge dialoge;
+    const auto box = dialoge.box(QMessageBox::Question, QStringLiteral("Bestätigung"),
+                                 QStringLiteral("<b>Konten</b> & <G>"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->windowTitle(), "Bestätigung");
+    EXPECT_EQ(box->text(), "<b>Konten</b> & <G>");
 }
 
 } // namespace

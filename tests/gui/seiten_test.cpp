@@ -3,6 +3,7 @@
 // would not link, and each test checks one path through gui::Programm.
 #include "backup/aufgaben.h"
 #include "backup/aufgabenseite.h"
+#include "gui/bausteine.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "journal/eroeffnungsseite.h"
@@ -126,9 +127,31 @@ TEST_F(SeitenTest, TheExercisePageFillsTheChecklistAndShowsTheCheckThroughThePro
     EXPECT_FALSE(programm.aufgabenliste.empty());
     programm.kontenplan_nr = 1;
     seite->SpeedButton37->click();
-    ASSERT_FALSE(programm.pruefergebnis.empty());
-    EXPECT_EQ(programm.pruefergebnis[0].rfind("0 von ", 0), 0U) << programm.pruefergebnis[0];
+    ASSERT_GT(programm.pruefergebnis.size(), 2U);
+    EXPECT_EQ(programm.pruefergebnis[0], "Aufgabe 1"); // no title read: the number names it
+    EXPECT_EQ(programm.pruefergebnis[2].rfind("0 von ", 0), 0U) << programm.pruefergebnis[2];
 }
+
+struct Platzfall {
+    QRect verfuegbar;
+    QPoint erwartet;
+};
+
+class Fensterplatz : public ::testing::TestWithParam<Platzfall> {};
+
+TEST_P(Fensterplatz, KeepsItsPlaceOnlyWhereTheScreenHoldsIt) {
+    EXPECT_EQ(gui::fensterplatz(GetParam().verfuegbar, {195, 249}, {808, 627}),
+              GetParam().erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bildschirme, Fensterplatz,
+    ::testing::Values(Platzfall{{0, 0, 1920, 1080}, {195, 249}},
+                      Platzfall{{0, 0, 1366, 728}, {195, 101}},      // 1366 x 768 with a panel
+                      Platzfall{{0, 40, 1024, 728}, {195, 141}},     // a panel at the top
+                      Platzfall{{0, 0, 960, 540}, {152, 0}},         // 1920 x 1080 at 200 %
+                      Platzfall{{1920, 0, 1280, 1024}, {1920, 249}}, // a second screen
+                      Platzfall{{0, 0, 800, 600}, {0, 0}}));
 
 } // namespace
 } // namespace saldino::test
