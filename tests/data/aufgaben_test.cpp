@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 namespace saldino::backup {
 namespace {
 
@@ -23,6 +25,10 @@ TEST_P(MitgelieferteAufgabe, ExerciseNamesOnlyAccountsOfItsChart) {
     ASSERT_FALSE(titel.empty());
     EXPECT_TRUE(liste.starts_with(titel)) << "the checklist begins with the title";
     EXPECT_TRUE(liste.ends_with("\r\n"));
+
+    // Amounts and dates as the program reads them: no thousands points, every date with its year.
+    EXPECT_FALSE(std::regex_search(liste, std::regex(R"(\d\.\d{3},\d\d)")));
+    EXPECT_FALSE(std::regex_search(liste, std::regex(R"((^|[^\d.])\d\d\.\d\d\.($|[^\d]))")));
 
     const std::size_t stelle = liste.find("Kontenplan ");
     ASSERT_NE(stelle, std::string::npos) << "names its chart";
