@@ -2,16 +2,25 @@
 #include "app/tform1.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
+#include "runtime/fehler.h"
 #include "runtime/sperre.h"
 
 #include <QApplication>
+
+#include <optional>
 
 int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
     saldino::app::anwendung_einrichten(anwendung);
     saldino::gui::QtDialoge dialoge;
     // A second window on the same files would overwrite the first one's work.
-    const auto sperre = saldino::runtime::Sperre::versuche();
+    std::optional<saldino::runtime::Sperre> sperre;
+    try {
+        sperre = saldino::runtime::Sperre::versuche();
+    } catch (const saldino::runtime::Laufzeitfehler& fehler) {
+        dialoge.fehler(saldino::gui::als_qstring(fehler.meldung()));
+        return 1;
+    }
     if (!sperre) {
         dialoge.meldung(saldino::gui::als_qstring(saldino::runtime::laeuft_bereits()));
         return 1;

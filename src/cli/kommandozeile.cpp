@@ -283,7 +283,12 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
     }
     std::optional<runtime::Sperre> sperre;
     if (befehl->schreibt) {
-        sperre = runtime::Sperre::versuche();
+        try {
+            sperre = runtime::Sperre::versuche();
+        } catch (const runtime::Laufzeitfehler& f) {
+            zeile(fehler, f.meldung());
+            return laufzeitfehler;
+        }
         if (!sperre) {
             zeile(fehler, runtime::laeuft_bereits());
             return programmmeldung;

@@ -19,6 +19,10 @@ inline constexpr std::string_view senkrechter_strich =
 inline constexpr std::string_view laeuft_bereits =
     "Saldino läuft bereits in diesem Verzeichnis. Bitte zuerst das andere Fenster schließen.";
 
+// Followed by the system's reason.
+inline constexpr std::string_view nicht_sperrbar =
+    "Das Arbeitsverzeichnis kann nicht gesperrt werden: ";
+
 // "Das Datum „<datum>“ kann nicht gelesen werden. Trotzdem buchen?"
 std::string unlesbares_datum(std::string_view datum);
 

@@ -1,5 +1,6 @@
 #include "runtime/sperre.h"
 
+#include "runtime/fehler.h"
 #include "runtime/meldungen.h"
 #include "runtime/text.h"
 
@@ -11,22 +12,37 @@
 
 namespace saldino::runtime {
 
+namespace {
+
+[[noreturn]] void wirf_nicht_sperrbar(int fehlernummer) {
+    throw Laufzeitfehler(utf8_nach_cp1252(meldungen::nicht_sperrbar) +
+                         dateifehler_text(fehlernummer));
+}
+
+} // namespace
+
 std::optional<Sperre> Sperre::versuche() {
-    const int deskriptor = ::open(sperrdatei, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // The lock is taken on the working directory itself: no file has to be
+    // created for it, so nothing in the directory (a directory, a symlink or
+    // an unreadable file in the lock's place, a read-only folder) can skip it.
+    int deskriptor;
+    do {
+        deskriptor = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (deskriptor < 0 && errno == EINTR);
     if (deskriptor < 0) {
-        return Sperre(-1);
+        wirf_nicht_sperrbar(errno);
     }
     int ergebnis;
     do {
         ergebnis = ::flock(deskriptor, LOCK_EX | LOCK_NB);
     } while (ergebnis != 0 && errno == EINTR);
     if (ergebnis != 0) {
-        const bool belegt = errno == EWOULDBLOCK;
+        const int fehler = errno;
         ::close(deskriptor);
-        if (belegt) {
+        if (fehler == EWOULDBLOCK) {
             return std::nullopt;
         }
-        return Sperre(-1);
+        wirf_nicht_sperrbar(fehler);
     }
     return Sperre(deskriptor);
 }

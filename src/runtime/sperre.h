@@ -3,18 +3,17 @@
 #include <optional>
 #include <string>
 
-// One program at a time per working directory: an exclusive lock on a file
-// beside the data, held while the owner lives and released by the system
+// One program at a time per working directory: an exclusive lock on the
+// directory itself, held while the owner lives and released by the system
 // when the process ends, however it ends.
 namespace saldino::runtime {
-
-inline constexpr const char* sperrdatei = ".saldino.lock";
 
 class Sperre {
 public:
     // The lock of the working directory, or nothing when another process
-    // holds it. Where no lock file can be made (a read-only directory)
-    // nothing can be written either, and the lock is granted.
+    // holds it. When the lock cannot be taken at all (the directory cannot be
+    // opened, the file system has no locks) it throws "Das Arbeitsverzeichnis
+    // kann nicht gesperrt werden: <reason>": the program never runs unlocked.
     static std::optional<Sperre> versuche();
 
     ~Sperre();
