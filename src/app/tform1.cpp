@@ -17,6 +17,7 @@
 #include "reports/berichtsseite.h"
 #include "reports/kontenblattseite.h"
 #include "runtime/fehler.h"
+#include "runtime/meldungen.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -197,7 +198,7 @@ void TForm1::befehl(const std::function<void()>& schritt) {
     } catch (const runtime::Laufzeitfehler& fehler) {
         dialoge_.fehler(gui::als_qstring(fehler.meldung()));
     } catch (const std::bad_alloc&) {
-        dialoge_.fehler(QStringLiteral("Zu wenig Arbeitsspeicher"));
+        dialoge_.fehler(gui::aus_utf8(runtime::meldungen::zu_wenig_speicher));
     } catch (const std::exception& fehler) {
         dialoge_.fehler(QString::fromLocal8Bit(fehler.what()));
     }

@@ -16,6 +16,7 @@
 #include <array>
 #include <cerrno>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -89,9 +90,10 @@ void schreibe(std::FILE* ziel, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), ziel);
 }
 
-// A line of Windows-1252 text as a line of UTF-8.
+// A line of Windows-1252 text as a line of UTF-8, without the control
+// characters that data may hold.
 void zeile(std::FILE* ziel, std::string_view cp1252) {
-    schreibe(ziel, runtime::cp1252_nach_utf8(cp1252));
+    schreibe(ziel, runtime::cp1252_nach_anzeige(cp1252));
     std::fputc('\n', ziel);
 }
 
@@ -156,13 +158,15 @@ Ausgang bericht(std::optional<std::string> meldung) {
 
 Ausgang kontenplan(const Kontext& k) {
     const masterdata::Kontenplan plan(k.daten.kontenplan_nr);
+    // Each field on its own, so that a tab in a name cannot add a column.
     for (const auto& konto : plan.konten()) {
-        std::string z = konto.bezeichnung;
+        std::string z = runtime::cp1252_nach_anzeige(konto.bezeichnung);
         for (const std::string* feld : {&konto.bilanz, &konto.guv, &konto.seite, &konto.bn}) {
             z += '\t';
-            z += *feld;
+            z += runtime::cp1252_nach_anzeige(*feld);
         }
-        zeile(k.aus, z);
+        z += '\n';
+        schreibe(k.aus, z);
     }
     return {};
 }
@@ -294,10 +298,10 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
             return programmmeldung;
         }
     }
-    masterdata::Einstellungen werte;
-    const reports::Berichtsdaten daten = berichtsdaten(fehler, werte);
     const reports::Zeilenziel ziel = [aus](std::string_view z) { zeile(aus, z); };
     try {
+        masterdata::Einstellungen werte;
+        const reports::Berichtsdaten daten = berichtsdaten(fehler, werte);
         const Ausgang ausgang = befehl->aktion({werte, daten, argument, datei, ziel, aus});
         if (ausgang.meldung) {
             zeile(fehler, *ausgang.meldung);
@@ -306,6 +310,9 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         return ausgang.status;
     } catch (const runtime::Laufzeitfehler& f) {
         zeile(fehler, f.meldung());
+        return laufzeitfehler;
+    } catch (const std::bad_alloc&) {
+        zeile(fehler, runtime::utf8_nach_cp1252(runtime::meldungen::zu_wenig_speicher));
         return laufzeitfehler;
     }
 }

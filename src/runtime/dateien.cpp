@@ -1,6 +1,7 @@
 #include "runtime/dateien.h"
 
 #include "runtime/fehler.h"
+#include "runtime/meldungen.h"
 #include "runtime/text.h"
 
 #include <algorithm>
@@ -58,14 +59,35 @@ void schreibe_alles(int deskriptor, const void* daten, std::size_t anzahl, std::
     }
 }
 
+[[noreturn]] void wirf_verweis(const std::string& name) {
+    throw Laufzeitfehler(utf8_nach_cp1252(meldungen::verweis(cp1252_nach_utf8(name))));
+}
+
+// Opens a regular file, and only a regular file. Nothing blocks: a FIFO or a
+// device in a data file's place is refused as an invalid file name instead
+// of hanging the program. A file opened for writing is never reached
+// through a symlink, so nothing outside the directory is written.
 int oeffne(const std::string& name, int flags, mode_t modus = 0666) {
+    const bool schreibend = (flags & O_ACCMODE) != O_RDONLY;
     int deskriptor;
     do {
-        deskriptor = ::open(name.c_str(), flags | O_CLOEXEC, modus);
+        deskriptor = ::open(name.c_str(),
+                            flags | O_CLOEXEC | O_NONBLOCK | (schreibend ? O_NOFOLLOW : 0), modus);
     } while (deskriptor < 0 && errno == EINTR);
     if (deskriptor < 0) {
-        wirf_dateifehler(errno);
+        const int fehler = errno;
+        if (fehler == ELOOP && schreibend) {
+            wirf_verweis(name);
+        }
+        // A FIFO without a reader refuses a writer with ENXIO.
+        wirf_dateifehler(fehler == ENXIO ? EINVAL : fehler);
     }
+    struct stat info {};
+    if (::fstat(deskriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(deskriptor);
+        wirf_dateifehler(EISDIR);
+    }
+    ::fcntl(deskriptor, F_SETFL, ::fcntl(deskriptor, F_GETFL) & ~O_NONBLOCK);
     return deskriptor;
 }
 
@@ -90,13 +112,6 @@ Datei::Datei(const std::string& name, Zugriff zugriff, bool anlegen) {
         flags |= O_CREAT;
     }
     deskriptor_ = oeffne(name, flags);
-    // A directory opens for reading too; it is no file of ours.
-    struct stat info {};
-    if (::fstat(deskriptor_, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(deskriptor_);
-        deskriptor_ = -1;
-        wirf_dateifehler(EISDIR);
-    }
 }
 
 Datei::~Datei() {
@@ -168,6 +183,10 @@ std::string lies_ganz(const std::string& name) {
     constexpr std::size_t block = 64 * 1024;
     std::size_t gelesen = 0;
     for (;;) {
+        // Read one byte past the limit to tell a file of exactly the limit from a larger one.
+        if (gelesen > hoechstgroesse_ganz) {
+            throw Laufzeitfehler(utf8_nach_cp1252(meldungen::zu_gross(cp1252_nach_utf8(name))));
+        }
         inhalt.resize(gelesen + block);
         const std::size_t n =
             datei.lies(static_cast<std::int64_t>(gelesen), inhalt.data() + gelesen, block);
@@ -175,6 +194,9 @@ std::string lies_ganz(const std::string& name) {
         if (n < block) {
             break;
         }
+    }
+    if (gelesen > hoechstgroesse_ganz) {
+        throw Laufzeitfehler(utf8_nach_cp1252(meldungen::zu_gross(cp1252_nach_utf8(name))));
     }
     inhalt.resize(gelesen);
     datei.schliessen();
@@ -259,7 +281,12 @@ std::string voller_pfad(const std::string& name) {
 
 Ersatzdatei::Ersatzdatei(std::string ziel) : ziel_(std::move(ziel)) {
     struct stat info {};
-    if (::stat(ziel_.c_str(), &info) == 0) {
+    if (::lstat(ziel_.c_str(), &info) == 0) {
+        // The rename would replace a symlink instead of writing through it,
+        // and anything but a regular file is no file of ours.
+        if (S_ISLNK(info.st_mode)) {
+            wirf_verweis(ziel_);
+        }
         // rename() would ignore the target's own write protection.
         ::close(oeffne(ziel_, O_WRONLY));
         modus_ = info.st_mode & 07777;

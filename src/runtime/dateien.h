@@ -44,7 +44,10 @@ bool existiert(const std::string& name);
 // Makes `verzeichnis` the working directory.
 void wechsle_verzeichnis(const std::string& verzeichnis);
 
-// The whole content of a file.
+// The largest file read whole: settings, charts, exercise files, the notice.
+inline constexpr std::size_t hoechstgroesse_ganz = 16 * 1024 * 1024;
+
+// The whole content of a file; above hoechstgroesse_ganz "Die Datei <name> ist zu groß.".
 std::string lies_ganz(const std::string& name);
 
 // The lines of a text, at most `hoechstzahl`; a line ends at CR LF, a lone CR

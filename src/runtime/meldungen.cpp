@@ -19,6 +19,20 @@ std::string unlesbarer_betrag(std::string_view betrag, std::string_view konto) {
     return text;
 }
 
+std::string verweis(std::string_view datei) {
+    std::string text = "Die Datei ";
+    text += datei;
+    text += " ist ein Verweis auf eine andere Datei und wird nicht beschrieben.";
+    return text;
+}
+
+std::string zu_gross(std::string_view datei) {
+    std::string text = "Die Datei ";
+    text += datei;
+    text += " ist zu groß.";
+    return text;
+}
+
 std::string keine_sicherung(std::string_view datei, std::int32_t zeile) {
     std::string text = "Die Datei ";
     text += datei;

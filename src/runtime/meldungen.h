@@ -16,6 +16,7 @@ inline constexpr std::string_view soll_ungleich_haben =
 inline constexpr std::string_view null_euro = "Null Euro werden nicht gebucht!";
 inline constexpr std::string_view senkrechter_strich =
     "Achtung: Ein Text enthält das Zeichen |. Diese Sicherung kann nicht wieder geladen werden.";
+inline constexpr std::string_view zu_wenig_speicher = "Zu wenig Arbeitsspeicher";
 inline constexpr std::string_view laeuft_bereits =
     "Saldino läuft bereits in diesem Verzeichnis. Bitte zuerst das andere Fenster schließen.";
 
@@ -29,6 +30,12 @@ std::string unlesbares_datum(std::string_view datum);
 // "Der Betrag „<betrag>“ bei „<konto>“ ist keine gültige Zahl. Bitte ohne
 // Tausenderpunkte eingeben, zum Beispiel 80000,00."
 std::string unlesbarer_betrag(std::string_view betrag, std::string_view konto);
+
+// "Die Datei <datei> ist ein Verweis auf eine andere Datei und wird nicht beschrieben."
+std::string verweis(std::string_view datei);
+
+// "Die Datei <datei> ist zu groß."
+std::string zu_gross(std::string_view datei);
 
 // "Die Datei <datei> ist keine gültige Saldino-Sicherung (Zeile <zeile>)."
 std::string keine_sicherung(std::string_view datei, std::int32_t zeile);

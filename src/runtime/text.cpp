@@ -98,4 +98,18 @@ std::string utf8_nach_cp1252(std::string_view utf8) {
     return ergebnis;
 }
 
+std::string cp1252_nach_anzeige(std::string_view cp1252) {
+    std::string utf8;
+    utf8.reserve(cp1252.size());
+    for (const char byte : cp1252) {
+        const char32_t zeichen = cp1252_zeichen(static_cast<unsigned char>(byte));
+        if (zeichen < 0x20 || (zeichen >= 0x7F && zeichen <= 0x9F)) {
+            utf8 += "\xEF\xBF\xBD";
+        } else {
+            utf8_anhaengen(utf8, zeichen);
+        }
+    }
+    return utf8;
+}
+
 } // namespace saldino::runtime

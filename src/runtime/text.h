@@ -26,6 +26,11 @@ inline bool ist_ziffer(char c) {
     return c >= '0' && c <= '9';
 }
 
+// UTF-8 for a terminal: every control character (C0, DEL and C1) becomes
+// U+FFFD, so that data can neither move the cursor nor retitle the window,
+// nor add a column to tab-separated output.
+std::string cp1252_nach_anzeige(std::string_view cp1252);
+
 // Appends the UTF-8 form of one character.
 void utf8_anhaengen(std::string& ziel, char32_t zeichen);
 

@@ -1,4 +1,6 @@
 #include "cli/kommandozeile.h"
+#include "journal/buchung.h"
+#include "runtime/dateien.h"
 #include "runtime/sperre.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
@@ -7,7 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace saldino::cli {
@@ -38,6 +44,38 @@ Lauf starte(std::vector<const char*> argumente) {
     lauf.status = ausfuehren(static_cast<int>(argumente.size()), argumente.data(), aus, fehler);
     lauf.aus = lies(aus);
     lauf.fehler = lies(fehler);
+    std::fclose(aus);
+    std::fclose(fehler);
+    return lauf;
+}
+
+// The same in a child process that is given up after ten seconds, for
+// commands that must not hang: a hang fails the test instead of stopping it.
+Lauf starte_begrenzt(std::vector<const char*> argumente) {
+    argumente.insert(argumente.begin(), "saldino-cli");
+    std::FILE* aus = std::tmpfile();
+    std::FILE* fehler = std::tmpfile();
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        const int status =
+            ausfuehren(static_cast<int>(argumente.size()), argumente.data(), aus, fehler);
+        std::fflush(aus);
+        std::fflush(fehler);
+        ::_exit(status);
+    }
+    int status = 0;
+    bool fertig = false;
+    for (int i = 0; i < 1000 && !fertig; ++i) {
+        fertig = ::waitpid(kind, &status, WNOHANG) == kind;
+        if (!fertig) {
+            ::usleep(10'000);
+        }
+    }
+    if (!fertig) {
+        ::kill(kind, SIGKILL);
+        ::waitpid(kind, &status, 0);
+    }
+    Lauf lauf{fertig && WIFEXITED(status) ? WEXITSTATUS(status) : -1, lies(aus), lies(fehler)};
     std::fclose(aus);
     std::fclose(fehler);
     return lauf;
@@ -161,6 +199,48 @@ TEST_F(KommandozeileTest, WritingCommandsRefuseWhileTheProgramRuns) {
     }
     EXPECT_TRUE(runtime::Sperre::versuche());
     EXPECT_EQ(starte({"sichern", "stand"}).status, erfolg);
+}
+
+TEST_F(KommandozeileTest, AFifoInPlaceOfTheJournalIsRefusedInsteadOfWaitedFor) {
+    ASSERT_EQ(starte({"sichern", "stand"}).status, erfolg);
+    verzeichnis.entferne("buchungen.dat");
+    ASSERT_EQ(::mkfifo("buchungen.dat", 0600), 0);
+    for (const auto& befehl : std::vector<std::vector<const char*>>{
+             {"journal"}, {"bilanz"}, {"sichern", "neu"}, {"laden", "stand.sdn"}}) {
+        const Lauf lauf = starte_begrenzt(befehl);
+        EXPECT_EQ(lauf.status, laufzeitfehler) << befehl[0];
+        EXPECT_EQ(lauf.fehler, "Ungültiger Dateiname\n") << befehl[0];
+    }
+    EXPECT_FALSE(verzeichnis.gibt_es("neu.sdn"));
+}
+
+TEST_F(KommandozeileTest, ControlCharactersOfTheDataNeverReachTheTerminal) {
+    verzeichnis.schreibe("Kontenplan2.txt", "Ba\tnk\x1b]0;x\x07<B> A  B\r\nKasse<B> A  B\r\n");
+    verzeichnis.schreibe("buchungen.dat", "");
+    journal::TBuchung b;
+    b.Person = "\x1b[2J\x7f\x9d";
+    b.Konto = {"Kasse", "Kasse", "", "", ""};
+    b.Soll[0] = b.Haben[1] = 1;
+    journal::buchung_anhaengen(b);
+    const std::string ersatz = "\xEF\xBF\xBD";
+    const Lauf plan = starte({"kontenplan"});
+    EXPECT_EQ(plan.aus.substr(0, plan.aus.find('\t')),
+              "Ba" + ersatz + "nk" + ersatz + "]0;x" + ersatz);
+    for (const std::string& zeile : runtime::teile_zeilen(plan.aus)) {
+        EXPECT_EQ(std::count(zeile.begin(), zeile.end(), '\t'), 4) << zeile;
+    }
+    const Lauf liste = starte({"journal"});
+    EXPECT_EQ(liste.status, erfolg);
+    EXPECT_EQ(liste.aus.find('\x1b'), std::string::npos);
+    EXPECT_NE(liste.aus.find(ersatz + "[2J" + ersatz + ersatz), std::string::npos);
+}
+
+TEST_F(KommandozeileTest, AChartThatIsADeviceIsRefused) {
+    verzeichnis.entferne("Kontenplan2.txt");
+    std::filesystem::create_symlink("/dev/zero", "Kontenplan2.txt");
+    const Lauf lauf = starte_begrenzt({"kontenplan"});
+    EXPECT_EQ(lauf.status, laufzeitfehler);
+    EXPECT_EQ(lauf.fehler, "Ungültiger Dateiname\n");
 }
 
 TEST_F(KommandozeileTest, WorksOnTheDirectoryGiven) {

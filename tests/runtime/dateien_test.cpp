@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace saldino::runtime {
 namespace {
@@ -174,6 +177,89 @@ TEST_F(Ersetzen, AnUnfinishedReplacementLeavesTheOldFile) {
 
 TEST_F(Ersetzen, ReadingAMissingFileSaysSo) {
     EXPECT_EQ(meldung_von([] { lies_ganz("fehlt.txt"); }), "Datei nicht gefunden");
+}
+
+namespace fs = std::filesystem;
+
+enum class Art { fifo, verweis_nach_aussen, toter_verweis, geraet, ordner };
+
+struct Fremdfall {
+    const char* name;
+    Art art;
+    const char* lesen;     // the message of reading the file whole
+    const char* schreiben; // the message of opening it for writing
+    const char* ersetzen;  // the message of replacing it
+};
+
+class FremdeDatei : public ::testing::TestWithParam<Fremdfall> {
+protected:
+    void SetUp() override {
+        aussen =
+            verzeichnis.pfad().parent_path() / ("saldino-aussen-" + std::to_string(::getpid()));
+        fs::remove(aussen);
+        const fs::path hier = verzeichnis.pfad() / "daten.txt";
+        switch (GetParam().art) {
+        case Art::fifo:
+            ASSERT_EQ(::mkfifo(hier.c_str(), 0600), 0);
+            break;
+        case Art::verweis_nach_aussen:
+            std::ofstream(aussen) << "draussen";
+            fs::create_symlink(aussen, hier);
+            break;
+        case Art::toter_verweis:
+            fs::create_symlink(aussen, hier);
+            break;
+        case Art::geraet:
+            fs::create_symlink("/dev/zero", hier);
+            break;
+        case Art::ordner:
+            fs::create_directory(hier);
+            break;
+        }
+    }
+    void TearDown() override { fs::remove(aussen); }
+
+    test::Arbeitsverzeichnis verzeichnis;
+    fs::path aussen;
+};
+
+// Nothing blocks, nothing is written through a symlink or outside the
+// directory, and every refusal names its cause.
+TEST_P(FremdeDatei, IsRefusedWithoutBlockingOrWritingOutside) {
+    EXPECT_EQ(test::meldung_von([] { lies_ganz("daten.txt"); }), GetParam().lesen);
+    EXPECT_EQ(test::meldung_von([] { Datei("daten.txt", Datei::Zugriff::schreiben, true); }),
+              GetParam().schreiben);
+    EXPECT_EQ(test::meldung_von([] { ersetze_datei("daten.txt", "neu"); }), GetParam().ersetzen);
+    if (GetParam().art == Art::verweis_nach_aussen) {
+        EXPECT_EQ(test::Arbeitsverzeichnis::lies_datei(aussen), "draussen");
+    } else {
+        EXPECT_FALSE(fs::exists(aussen));
+    }
+    EXPECT_EQ(verzeichnis.dateien(), "daten.txt");
+}
+
+constexpr const char* verweis =
+    "Die Datei daten.txt ist ein Verweis auf eine andere Datei und wird nicht beschrieben.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Dateien, FremdeDatei,
+    ::testing::Values(
+        Fremdfall{"Fifo", Art::fifo, "Ungültiger Dateiname", "Ungültiger Dateiname",
+                  "Ungültiger Dateiname"},
+        Fremdfall{"VerweisNachAussen", Art::verweis_nach_aussen, "(kein Fehler)", verweis, verweis},
+        Fremdfall{"ToterVerweis", Art::toter_verweis, "Datei nicht gefunden", verweis, verweis},
+        Fremdfall{"Geraet", Art::geraet, "Ungültiger Dateiname", verweis, verweis},
+        Fremdfall{"Ordner", Art::ordner, "Ungültiger Dateiname", "Ungültiger Dateiname",
+                  "Ungültiger Dateiname"}),
+    [](const ::testing::TestParamInfo<Fremdfall>& info) { return std::string(info.param.name); });
+
+TEST(Dateien, AFileReadWholeMayHoldSixteenMegabytesAndNoMore) {
+    test::Arbeitsverzeichnis verzeichnis;
+    verzeichnis.schreibe("gross.txt", std::string(hoechstgroesse_ganz, 'x'));
+    EXPECT_EQ(lies_ganz("gross.txt").size(), hoechstgroesse_ganz);
+    verzeichnis.schreibe("gross.txt", std::string(hoechstgroesse_ganz + 1, 'x'));
+    EXPECT_EQ(test::meldung_von([] { lies_ganz("gross.txt"); }),
+              "Die Datei gross.txt ist zu groß.");
 }
 
 } // namespace
