@@ -1,6 +1,7 @@
 // "Alles Speichern" and "Sicherung laden!", the two backup commands of the
 // left panel.
 #include "app/tform1.h"
+#include "backup/programmdateien.h"
 #include "backup/sicherung.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
@@ -33,9 +34,15 @@ void TForm1::SpeedButton30Click() {
     if (datei.isEmpty()) {
         return;
     }
-    letzte_sicherung_ = datei;
     // The dialog may have changed the working directory; the journal lies in the first one.
     runtime::wechsle_verzeichnis(startverzeichnis.string());
+    // Neither a file of the program nor any other file but a backup is overwritten.
+    if (!backup::darf_sicherung_schreiben(dateiname(datei), startverzeichnis.string())) {
+        dialoge_.meldung(
+            gui::aus_utf8(runtime::meldungen::gehoert_zum_programm(datei.toStdString())));
+        return;
+    }
+    letzte_sicherung_ = datei;
     if (backup::schreibe_sicherung(dateiname(datei), einstellungen().firma, kontenplan_nr)) {
         dialoge_.meldung(gui::aus_utf8(runtime::meldungen::senkrechter_strich));
     }

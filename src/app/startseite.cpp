@@ -1,5 +1,6 @@
 #include "app/startseite.h"
 
+#include "backup/programmdateien.h"
 #include "gui/bausteine.h"
 #include "gui/programm.h"
 #include "runtime/dateien.h"
@@ -18,7 +19,7 @@ namespace saldino::app {
 
 namespace {
 
-constexpr const char* hinweisdatei = "Wichtiger Hinweis.rtf";
+using backup::hinweisdatei;
 
 QTextCharFormat zeichenformat(const runtime::RtfFormat& format) {
     QTextCharFormat ergebnis;

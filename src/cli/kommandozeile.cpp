@@ -1,5 +1,6 @@
 #include "cli/kommandozeile.h"
 
+#include "backup/programmdateien.h"
 #include "backup/pruefung.h"
 #include "backup/sicherung.h"
 #include "masterdata/einstellungen.h"
@@ -185,6 +186,10 @@ Ausgang kontenblatt(const Kontext& k) {
 }
 
 Ausgang sichern(const Kontext& k) {
+    if (!backup::darf_sicherung_schreiben(k.datei, ".")) {
+        return bericht(
+            runtime::utf8_nach_cp1252(runtime::meldungen::gehoert_zum_programm(k.argument)));
+    }
     if (backup::schreibe_sicherung(k.datei, k.werte.firma, k.daten.kontenplan_nr)) {
         return bericht(runtime::utf8_nach_cp1252(runtime::meldungen::senkrechter_strich));
     }

@@ -26,6 +26,13 @@ std::string verweis(std::string_view datei) {
     return text;
 }
 
+std::string gehoert_zum_programm(std::string_view datei) {
+    std::string text = "Die Datei ";
+    text += datei;
+    text += " gehört zum Programm und kann nicht überschrieben werden.";
+    return text;
+}
+
 std::string zu_gross(std::string_view datei) {
     std::string text = "Die Datei ";
     text += datei;

@@ -34,6 +34,9 @@ std::string unlesbarer_betrag(std::string_view betrag, std::string_view konto);
 // "Die Datei <datei> ist ein Verweis auf eine andere Datei und wird nicht beschrieben."
 std::string verweis(std::string_view datei);
 
+// "Die Datei <datei> gehört zum Programm und kann nicht überschrieben werden."
+std::string gehoert_zum_programm(std::string_view datei);
+
 // "Die Datei <datei> ist zu groß."
 std::string zu_gross(std::string_view datei);
 

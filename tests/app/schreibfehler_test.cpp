@@ -221,7 +221,7 @@ TEST_P(Schreibfehler, TheChartChange) {
 
 TEST_P(Schreibfehler, SavingEverything) {
     starte();
-    verzeichnis.schreibe("stand.sdn", "alter Stand\r\n");
+    verzeichnis.schreibe("stand.sdn", "alter Stand||||||||0\r\n|\r\n");
     for (bool umbenennung : {false, true}) {
         int zaehler = 0;
         pruefe(

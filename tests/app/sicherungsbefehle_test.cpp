@@ -67,6 +67,28 @@ TEST_F(SicherungsbefehleTest, SavingProposesTheLastFileAndCancelWritesNothing) {
     EXPECT_TRUE(verzeichnis.lies("stand.sdn").starts_with("Fir|ma|"));
 }
 
+TEST_F(SicherungsbefehleTest, SavingRefusesTheProgramsOwnFilesAndForeignOnes) {
+    verzeichnis.schreibe("notizen.txt", "meine Notizen\r\n");
+    starte();
+    const std::string vorher = verzeichnis.lies(journal::journaldatei);
+    for (const char* name : {"buchungen.dat", "einstellungen.txt", "loesung1.sdn", "notizen.txt"}) {
+        dialoge.waehle_datei(pfad(name));
+        klicke(knopf::alles_speichern);
+        dialoge.nimm(Art::speichern);
+        EXPECT_EQ(dialoge.nimm(Art::meldung),
+                  QStringLiteral("Die Datei %1 gehört zum Programm und kann nicht überschrieben "
+                                 "werden.")
+                      .arg(pfad(name)));
+    }
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
+    EXPECT_EQ(verzeichnis.lies("notizen.txt"), "meine Notizen\r\n");
+    // The refused name is not proposed again.
+    dialoge.waehle_datei(QString());
+    klicke(knopf::alles_speichern);
+    dialoge.nimm(Art::speichern);
+    EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, "sicherung");
+}
+
 TEST_F(SicherungsbefehleTest, LoadingReplacesCompanyChartAndJournal) {
     verzeichnis.schreibe("gut.sdn",
                          "Neu GmbH|Weg 2|Ort||||Kunz|Chef|3\r\n|"

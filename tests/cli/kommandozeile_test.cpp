@@ -214,6 +214,15 @@ TEST_F(KommandozeileTest, AFifoInPlaceOfTheJournalIsRefusedInsteadOfWaitedFor) {
     EXPECT_FALSE(verzeichnis.gibt_es("neu.sdn"));
 }
 
+TEST_F(KommandozeileTest, SavingRefusesTheJournalItself) {
+    const std::string vorher = verzeichnis.lies("buchungen.dat");
+    const Lauf lauf = starte({"sichern", "buchungen.dat"});
+    EXPECT_EQ(lauf.status, programmmeldung);
+    EXPECT_EQ(lauf.fehler,
+              "Die Datei buchungen.dat gehört zum Programm und kann nicht überschrieben werden.\n");
+    EXPECT_EQ(verzeichnis.lies("buchungen.dat"), vorher);
+}
+
 TEST_F(KommandozeileTest, ControlCharactersOfTheDataNeverReachTheTerminal) {
     verzeichnis.schreibe("Kontenplan2.txt", "Ba\tnk\x1b]0;x\x07<B> A  B\r\nKasse<B> A  B\r\n");
     verzeichnis.schreibe("buchungen.dat", "");
