@@ -148,7 +148,8 @@ void Leeren(benchmark::State& state) {
     const fs::path ort = arbeitsverzeichnis(groesse(state));
     for (auto _ : state) {
         state.PauseTiming();
-        fs::copy_file(ort / journal::journaldatei, ort / "kopie.dat", fs::copy_options::overwrite_existing);
+        fs::copy_file(ort / journal::journaldatei, ort / "kopie.dat",
+                      fs::copy_options::overwrite_existing);
         fs::current_path(ort);
         state.ResumeTiming();
         journal::journal_leeren();
@@ -173,6 +174,22 @@ void Loeschen(benchmark::State& state) {
     }
 }
 
+// Appends one booking and waits for the disk, as "&Buchen" does.
+void Anhaengen(benchmark::State& state) {
+    const fs::path ort = arbeitsverzeichnis(groesse(state));
+    const fs::path kopie = ort / "anhaengen";
+    fs::create_directories(kopie);
+    fs::copy_file(ort / journal::journaldatei, kopie / journal::journaldatei,
+                  fs::copy_options::overwrite_existing);
+    fs::current_path(kopie);
+    journal::TBuchung buchung;
+    buchung.Konto = {"Kasse", "Bank", "", "", ""};
+    buchung.Soll[0] = buchung.Haben[1] = 10;
+    for (auto _ : state) {
+        journal::buchung_anhaengen(buchung);
+    }
+}
+
 void groessen(benchmark::internal::Benchmark* b) {
     b->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 }
@@ -190,5 +207,6 @@ BENCHMARK(Sichern)->Apply(groessen);
 BENCHMARK(Laden)->Apply(groessen);
 BENCHMARK(Leeren)->Apply(groessen);
 BENCHMARK(Loeschen)->Apply(groessen);
+BENCHMARK(Anhaengen)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -186,6 +186,7 @@ std::int32_t buchung_anhaengen(TBuchung& buchung) {
     TBuchung neu = buchung;
     neu.Nr = anzahl;
     schreibe_satz(datei, anzahl, als_satz(neu), [&] { datei.kuerze(alte_groesse); });
+    datei.auf_platte();
     datei.schliessen();
     buchung.Nr = anzahl;
     return anzahl + 1;
@@ -199,6 +200,7 @@ void buchung_ueberschreiben(std::int32_t k, TBuchung& buchung) {
     neu.Nr = index;
     schreibe_satz(datei, index, als_satz(neu),
                   [&] { datei.schreibe(satzposition(index), alt.data(), alt.size()); });
+    datei.auf_platte();
     datei.schliessen();
     buchung.Nr = index;
 }

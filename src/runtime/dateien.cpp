@@ -91,6 +91,23 @@ int oeffne(const std::string& name, int flags, mode_t modus = 0666) {
     return deskriptor;
 }
 
+// A rename lasts through a power cut only once its directory is flushed.
+// Where the file system cannot flush a directory, the rename stands as it is.
+void ordner_auf_platte(const std::string& datei) {
+    const std::filesystem::path ordner = std::filesystem::path(datei).parent_path();
+    const int deskriptor =
+        ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (deskriptor < 0) {
+        return;
+    }
+    const int ergebnis = ::fsync(deskriptor);
+    const int fehler = errno;
+    ::close(deskriptor);
+    if (ergebnis != 0 && fehler != EINVAL && fehler != EROFS) {
+        wirf_dateifehler(fehler);
+    }
+}
+
 } // namespace
 
 namespace testnaht {
@@ -154,6 +171,12 @@ void Datei::schreibe(std::int64_t position, const void* daten, std::size_t anzah
 
 void Datei::kuerze(std::int64_t laenge) {
     if (::ftruncate(deskriptor_, laenge) != 0) {
+        wirf_dateifehler(errno);
+    }
+}
+
+void Datei::auf_platte() {
+    if (::fsync(deskriptor_) != 0) {
         wirf_dateifehler(errno);
     }
 }
@@ -354,6 +377,7 @@ void Ersatzdatei::umbenennen() {
         wirf_dateifehler(errno);
     }
     temporaer_.clear();
+    ordner_auf_platte(ziel_);
 }
 
 void ersetze_datei(const std::string& name, std::string_view inhalt) {

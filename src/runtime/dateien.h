@@ -32,6 +32,10 @@ public:
 
     void kuerze(std::int64_t laenge);
 
+    // Waits until what was written is on the disk, so that a change reported
+    // as done survives a power cut.
+    void auf_platte();
+
     // Closes the file and reports an error that only closing reveals.
     void schliessen();
 
