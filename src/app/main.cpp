@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
+#include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
 #include "runtime/sperre.h"
 
@@ -24,6 +25,13 @@ int main(int argc, char* argv[]) {
     if (!sperre) {
         dialoge.meldung(saldino::gui::als_qstring(saldino::runtime::laeuft_bereits()));
         return 1;
+    }
+    // What a crash left half done is finished, and its leftovers removed,
+    // before the window reads anything.
+    try {
+        saldino::runtime::stelle_wieder_her();
+    } catch (const saldino::runtime::Laufzeitfehler& fehler) {
+        dialoge.fehler(saldino::gui::als_qstring(fehler.meldung()));
     }
     saldino::app::TForm1 Form1(dialoge);
     dialoge.setze_eltern(&Form1);

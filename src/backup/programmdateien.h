@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/ersetzung.h"
+
 #include <string>
 
 // The files of the program in its working directory, which no command
@@ -10,7 +12,7 @@ namespace saldino::backup {
 inline constexpr const char* hinweisdatei = "Wichtiger Hinweis.rtf";
 
 // The program's hidden folder for its own state.
-inline constexpr const char* programmordner = ".saldino";
+using runtime::programmordner;
 
 // Whether `ziel` (a path of the file system) is one of the program's files in
 // the working directory `arbeitsverzeichnis`: settings, journal and its

@@ -3,6 +3,7 @@
 #include "journal/buchung.h"
 #include "journal/eingaberegeln.h"
 #include "runtime/dateien.h"
+#include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
 #include "runtime/text.h"
 
@@ -146,7 +147,7 @@ public:
         if (!vorhanden_) {
             return;
         }
-        seite_ = std::string(journal::journaldatei) + ".alt";
+        seite_ = std::string(journal::journaldatei) + ".saldino.alt";
         ::unlink(seite_.c_str());
         // A file system without hard links (a USB stick) gets a copy.
         if (::link(journal::journaldatei, seite_.c_str()) != 0) {
@@ -169,6 +170,9 @@ public:
     void zurueck() {
         if (vorhanden_) {
             ::rename(seite_.c_str(), journal::journaldatei);
+            // When the journal was never replaced, the copy is another link
+            // to it and the rename does nothing.
+            ::unlink(seite_.c_str());
             seite_.clear();
         } else {
             ::unlink(journal::journaldatei);
@@ -284,9 +288,8 @@ static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
     journal.abschliessen();
     einstellungsdatei.abschliessen();
     AlterStand alt;
-    journal.umbenennen();
     try {
-        einstellungsdatei.umbenennen();
+        runtime::ersetze_gemeinsam({&journal, &einstellungsdatei});
     } catch (const runtime::Laufzeitfehler&) {
         alt.zurueck();
         throw;

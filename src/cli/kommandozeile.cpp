@@ -9,6 +9,7 @@
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
 #include "reports/kontenblatt.h"
+#include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
 #include "runtime/sperre.h"
@@ -301,6 +302,12 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         if (!sperre) {
             zeile(fehler, runtime::laeuft_bereits());
             return programmmeldung;
+        }
+        try {
+            runtime::stelle_wieder_her();
+        } catch (const runtime::Laufzeitfehler& f) {
+            zeile(fehler, f.meldung());
+            return laufzeitfehler;
         }
     }
     const reports::Zeilenziel ziel = [aus](std::string_view z) { zeile(aus, z); };

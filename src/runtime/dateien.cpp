@@ -20,10 +20,12 @@ int fehler_nach_schreibvorgaengen = 0;
 int fehler_nummer = 0;
 int fehler_nach_umbenennungen = 0;
 int umbenennungsfehler_nummer = 0;
+int abbruch_nach_schritten = 0;
 
 // Every write to disk passes here, so the test seam reaches all of them.
 ssize_t schreibe_einmal(int deskriptor, const char* daten, std::size_t anzahl,
                         std::int64_t position) {
+    testnaht::schritt();
     if (fehler_nach_schreibvorgaengen > 0 && --fehler_nach_schreibvorgaengen == 0) {
         const std::size_t haelfte = anzahl / 2;
         if (haelfte > 0) {
@@ -108,6 +110,24 @@ void ordner_auf_platte(const std::string& datei) {
     }
 }
 
+// Removes what a crash left of earlier replacements of `ziel`: its
+// temporary files "<ziel>.saldino.tmpXXXXXX" beside it.
+void entferne_reste_von(const std::string& ziel) {
+    namespace fs = std::filesystem;
+    const fs::path pfad(ziel);
+    const std::string anfang = pfad.filename().string() + std::string(temporaer_kennung);
+    std::error_code fehler;
+    const fs::path ordner = pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path();
+    for (fs::directory_iterator eintrag(ordner, fehler), ende; !fehler && eintrag != ende;
+         eintrag.increment(fehler)) {
+        const std::string name = eintrag->path().filename().string();
+        if (name.size() == anfang.size() + 6 && name.starts_with(anfang) &&
+            eintrag->is_regular_file(fehler)) {
+            ::unlink(eintrag->path().c_str());
+        }
+    }
+}
+
 } // namespace
 
 namespace testnaht {
@@ -118,6 +138,14 @@ void schreibfehler_bei(int n, int fehlernummer) {
 void umbenennungsfehler_bei(int n, int fehlernummer) {
     fehler_nach_umbenennungen = n;
     umbenennungsfehler_nummer = fehlernummer;
+}
+void abbruch_bei(int n) {
+    abbruch_nach_schritten = n;
+}
+void schritt() {
+    if (abbruch_nach_schritten > 0 && --abbruch_nach_schritten == 0) {
+        ::_exit(77);
+    }
 }
 } // namespace testnaht
 
@@ -244,44 +272,6 @@ std::vector<std::string> teile_zeilen(std::string_view text, std::size_t hoechst
     return zeilen;
 }
 
-Zeilenleser::Zeilenleser(const std::string& name, std::size_t hoechstlaenge)
-    : datei_(name, Datei::Zugriff::lesen), hoechstlaenge_(hoechstlaenge) {}
-
-bool Zeilenleser::naechste(std::string_view& zeile) {
-    constexpr std::size_t block = 64 * 1024;
-    for (;;) {
-        const std::size_t lf = puffer_.find('\n', std::max(anfang_, gesucht_));
-        if (lf != std::string::npos || ende_) {
-            if (lf == std::string::npos && anfang_ == puffer_.size()) {
-                return false;
-            }
-            const std::size_t ende = lf == std::string::npos ? puffer_.size() : lf;
-            zeile = std::string_view(puffer_).substr(anfang_, ende - anfang_);
-            if (lf != std::string::npos && !zeile.empty() && zeile.back() == '\r') {
-                zeile.remove_suffix(1);
-            }
-            ++zeilen_;
-            if (zeile.size() > hoechstlaenge_) {
-                throw ZeileZuLang{zeilen_};
-            }
-            anfang_ = lf == std::string::npos ? puffer_.size() : lf + 1;
-            return true;
-        }
-        if (puffer_.size() - anfang_ > hoechstlaenge_ + 1) {
-            throw ZeileZuLang{zeilen_ + 1};
-        }
-        puffer_.erase(0, anfang_);
-        anfang_ = 0;
-        gesucht_ = puffer_.size();
-        const std::size_t alt = puffer_.size();
-        puffer_.resize(alt + block);
-        const std::size_t gelesen = datei_.lies(position_, puffer_.data() + alt, block);
-        puffer_.resize(alt + gelesen);
-        position_ += static_cast<std::int64_t>(gelesen);
-        ende_ = gelesen < block;
-    }
-}
-
 void kopiere_datei(const std::string& quelle, const std::string& ziel) {
     Datei von(quelle, Datei::Zugriff::lesen);
     Datei nach(ziel, Datei::Zugriff::schreiben, true);
@@ -318,7 +308,8 @@ Ersatzdatei::Ersatzdatei(std::string ziel) : ziel_(std::move(ziel)) {
         ::umask(maske);
         modus_ = 0666 & ~maske;
     }
-    temporaer_ = ziel_ + ".tmpXXXXXX";
+    entferne_reste_von(ziel_);
+    temporaer_ = ziel_ + std::string(temporaer_kennung) + "XXXXXX";
     deskriptor_ = ::mkstemp(temporaer_.data());
     if (deskriptor_ < 0) {
         wirf_dateifehler(errno);
@@ -373,6 +364,7 @@ void Ersatzdatei::umbenennen() {
     if (fehler_nach_umbenennungen > 0 && --fehler_nach_umbenennungen == 0) {
         wirf_dateifehler(umbenennungsfehler_nummer);
     }
+    testnaht::schritt();
     if (::rename(temporaer_.c_str(), ziel_.c_str()) != 0) {
         wirf_dateifehler(errno);
     }

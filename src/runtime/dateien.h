@@ -97,9 +97,13 @@ private:
 // Copies a file byte for byte; the target is created or truncated.
 void kopiere_datei(const std::string& quelle, const std::string& ziel);
 
+// The mark of the program's temporary files: "<target>.saldino.tmpXXXXXX".
+inline constexpr std::string_view temporaer_kennung = ".saldino.tmp";
+
 // Replaces a whole file safely: the new content goes into a temporary file
 // beside the target, which is renamed over the target only when it is
-// complete. A failure leaves the target as it was and no temporary file.
+// complete. A failure leaves the target as it was and no temporary file; a
+// temporary file a crash left beside the same target is removed first.
 class Ersatzdatei {
 public:
     // Fails with "Dateizugriff verweigert" when the target exists but may not be
@@ -118,6 +122,9 @@ public:
     // first every file is completed on disk, then each is renamed into place.
     void abschliessen();
     void umbenennen();
+
+    const std::string& ziel() const { return ziel_; }
+    const std::string& temporaer() const { return temporaer_; }
 
 private:
     void puffer_leeren();
@@ -138,6 +145,11 @@ namespace testnaht {
 void schreibfehler_bei(int n, int fehlernummer);
 // The same for the n-th rename of a finished replacement file.
 void umbenennungsfehler_bei(int n, int fehlernummer);
+// Ends the process at once, as a kill would, at the n-th step that changes
+// a file (a write, a rename or a removal); 0 switches it off.
+void abbruch_bei(int n);
+// Counts one such step.
+void schritt();
 } // namespace testnaht
 
 } // namespace saldino::runtime

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cerrno>
 
 namespace saldino::backup {
@@ -89,7 +91,7 @@ TEST_F(SicherungTest, SavingLoadingAndSavingAgainGivesTheSameBytes) {
     EXPECT_EQ(gelesen.kontenplan_index, 3);
     schreibe_sicherung("zweite.sdn", geladen.firma, geladen.kontenplan_nr);
     EXPECT_EQ(anderes.lies("zweite.sdn"), erste);
-    EXPECT_EQ(anderes.dateien(), "buchungen.dat einstellungen.txt zweite.sdn");
+    EXPECT_EQ(anderes.dateien(), ".saldino buchungen.dat einstellungen.txt zweite.sdn");
 }
 
 struct Kaputt {
@@ -154,11 +156,15 @@ TEST_F(SicherungTest, WhenTheSettingsCannotBeReplacedTheOldJournalComesBack) {
     verzeichnis.schreibe("einstellungen.txt", "alt\r\n");
     const std::string journal = verzeichnis.lies(journal::journaldatei);
     verzeichnis.schreibe("k.sdn", kopf + "|" + buchung + buchung);
-    runtime::testnaht::umbenennungsfehler_bei(2, ENOSPC);
-    EXPECT_EQ(test::meldung_von([] { lade_sicherung("k.sdn", {}); }), "Zu wenig Speicherplatz");
-    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), journal);
-    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), "alt\r\n");
-    EXPECT_EQ(verzeichnis.dateien(), "buchungen.dat einstellungen.txt k.sdn");
+    // Renames: the plan, the journal, the settings; then the journal itself fails.
+    for (int umbenennung : {3, 2}) {
+        runtime::testnaht::umbenennungsfehler_bei(umbenennung, ENOSPC);
+        EXPECT_EQ(test::meldung_von([] { lade_sicherung("k.sdn", {}); }), "Zu wenig Speicherplatz");
+        EXPECT_EQ(verzeichnis.lies(journal::journaldatei), journal);
+        EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), "alt\r\n");
+        EXPECT_EQ(verzeichnis.dateien(), ".saldino buchungen.dat einstellungen.txt k.sdn");
+        EXPECT_TRUE(std::filesystem::is_empty(verzeichnis.pfad() / ".saldino"));
+    }
 }
 
 TEST_F(SicherungTest, ABackupWithLineFeedsAloneLoadsToo) {
