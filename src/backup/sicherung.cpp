@@ -210,7 +210,37 @@ bool schreibe_sicherung(const std::string& pfad, const Firma& firma, std::int32_
 // No line the program writes comes near this; a longer one is not read whole.
 constexpr std::size_t hoechstlaenge = 1024 * 1024;
 
-Sicherungsleser::Sicherungsleser(const std::string& pfad) : leser_(pfad, hoechstlaenge) {
+namespace {
+
+constexpr std::string_view bom = "\xEF\xBB\xBF";
+
+// One pass before the reading: a byte-order mark, or only valid UTF-8 with
+// at least one character beyond ASCII.
+bool ist_utf8_datei(const std::string& pfad) {
+    runtime::Zeilenleser leser(pfad, hoechstlaenge);
+    bool umlaute = false;
+    std::string_view zeile;
+    try {
+        for (bool erste = true; leser.naechste(zeile); erste = false) {
+            if (erste && zeile.starts_with(bom)) {
+                return true;
+            }
+            const runtime::Utf8 art = runtime::pruefe_utf8(zeile);
+            if (art == runtime::Utf8::ungueltig) {
+                return false;
+            }
+            umlaute = umlaute || art == runtime::Utf8::umlaute;
+        }
+    } catch (const runtime::Zeilenleser::ZeileZuLang&) {
+        return false;
+    }
+    return umlaute;
+}
+
+} // namespace
+
+Sicherungsleser::Sicherungsleser(const std::string& pfad)
+    : leser_(pfad, hoechstlaenge), utf8_(ist_utf8_datei(pfad)) {
     std::string_view zeile;
     std::vector<std::string_view> felder;
     std::string kopfzeile;
@@ -245,10 +275,24 @@ Sicherungsleser::Sicherungsleser(const std::string& pfad) : leser_(pfad, hoechst
 
 bool Sicherungsleser::naechste_zeile(std::string_view& zeile) {
     try {
-        return leser_.naechste(zeile);
+        if (!leser_.naechste(zeile)) {
+            return false;
+        }
     } catch (const runtime::Zeilenleser::ZeileZuLang& fehler) {
         throw UngueltigeSicherung{fehler.zeile};
     }
+    if (utf8_) {
+        if (leser_.zeilennummer() == 1 && zeile.starts_with(bom)) {
+            zeile.remove_prefix(bom.size());
+        }
+        std::optional<std::string> cp1252 = runtime::utf8_streng_nach_cp1252(zeile);
+        if (!cp1252) {
+            throw UngueltigeSicherung{leser_.zeilennummer()};
+        }
+        umgewandelt_ = std::move(*cp1252);
+        zeile = umgewandelt_;
+    }
+    return true;
 }
 
 bool Sicherungsleser::naechste(journal::Satzfelder& buchung) {

@@ -98,6 +98,81 @@ std::string utf8_nach_cp1252(std::string_view utf8) {
     return ergebnis;
 }
 
+namespace {
+
+// The character at `i`, with its length in bytes; length 0 for a sequence
+// that is not valid UTF-8 (also an overlong form or a surrogate).
+std::size_t dekodiere(std::string_view utf8, std::size_t i, char32_t& zeichen) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    std::size_t laenge = 0;
+    char32_t z = 0;
+    if (b < 0x80) {
+        zeichen = b;
+        return 1;
+    }
+    if ((b & 0xE0) == 0xC0) {
+        laenge = 2;
+        z = b & 0x1F;
+    } else if ((b & 0xF0) == 0xE0) {
+        laenge = 3;
+        z = b & 0x0F;
+    } else if ((b & 0xF8) == 0xF0) {
+        laenge = 4;
+        z = b & 0x07;
+    }
+    if (laenge == 0 || i + laenge > utf8.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < laenge; ++k) {
+        const auto f = static_cast<unsigned char>(utf8[i + k]);
+        if ((f & 0xC0) != 0x80) {
+            return 0;
+        }
+        z = (z << 6) | (f & 0x3F);
+    }
+    constexpr char32_t kleinste[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (z < kleinste[laenge] || z > 0x10FFFF || (z >= 0xD800 && z <= 0xDFFF)) {
+        return 0;
+    }
+    zeichen = z;
+    return laenge;
+}
+
+} // namespace
+
+std::optional<std::string> utf8_streng_nach_cp1252(std::string_view utf8) {
+    std::string ergebnis;
+    ergebnis.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t zeichen = 0;
+        const std::size_t laenge = dekodiere(utf8, i, zeichen);
+        if (laenge == 0) {
+            return std::nullopt;
+        }
+        const char byte = cp1252_byte(zeichen);
+        if (byte == '?' && zeichen != U'?') {
+            return std::nullopt;
+        }
+        ergebnis += byte;
+        i += laenge;
+    }
+    return ergebnis;
+}
+
+Utf8 pruefe_utf8(std::string_view text) {
+    bool umlaute = false;
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t zeichen = 0;
+        const std::size_t laenge = dekodiere(text, i, zeichen);
+        if (laenge == 0) {
+            return Utf8::ungueltig;
+        }
+        umlaute = umlaute || laenge > 1;
+        i += laenge;
+    }
+    return umlaute ? Utf8::umlaute : Utf8::ascii;
+}
+
 std::string cp1252_nach_anzeige(std::string_view cp1252) {
     std::string utf8;
     utf8.reserve(cp1252.size());

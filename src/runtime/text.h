@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,14 @@ std::string utf8_nach_cp1252(std::string_view utf8);
 inline bool ist_ziffer(char c) {
     return c >= '0' && c <= '9';
 }
+
+// Strictly: nothing for a text that is not valid UTF-8 or holds a character
+// that Windows-1252 cannot hold.
+std::optional<std::string> utf8_streng_nach_cp1252(std::string_view utf8);
+
+// What a text is as UTF-8: not valid, plain ASCII, or valid with characters beyond ASCII.
+enum class Utf8 { ungueltig, ascii, umlaute };
+Utf8 pruefe_utf8(std::string_view text);
 
 // UTF-8 for a terminal: every control character (C0, DEL and C1) becomes
 // U+FFFD, so that data can neither move the cursor nor retitle the window,

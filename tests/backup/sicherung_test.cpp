@@ -142,7 +142,10 @@ INSTANTIATE_TEST_SUITE_P(
         Kaputt{"NAN", kopf + "|0||||Kasse|NAN|0||0|0||0|0||0|0||0|0|\r\n", 2},
         Kaputt{"nur Striche", std::string(3 * 1024 * 1024, '|'), 1},
         Kaputt{"riesige Zeile", kopf + "|" + buchung + std::string(2 * 1024 * 1024, '|') + buchung,
-               3}),
+               3},
+        Kaputt{"UTF-8 ohne Windows-1252",
+               kopf + "|0||\xCE\xA9 Omega|\xC3\xA4|||0|0||0|0||0|0||0|0||0|0|\r\n", 2},
+        Kaputt{"Kennung und Windows-1252", "\xEF\xBB\xBFM\xFCller|S|O|K|B|I|V1|V2|1\r\n|", 1}),
     [](const auto& info) {
         std::string name;
         for (char c : std::string(info.param.name)) {
@@ -166,6 +169,40 @@ TEST_F(SicherungTest, WhenTheSettingsCannotBeReplacedTheOldJournalComesBack) {
         EXPECT_TRUE(std::filesystem::is_empty(verzeichnis.pfad() / ".saldino"));
     }
 }
+
+struct Kodierungsfall {
+    const char* name;
+    std::string inhalt;
+};
+
+class Kodierung : public ::testing::TestWithParam<Kodierungsfall> {};
+
+// Saved by an editor as UTF-8, with or without a byte-order mark, a backup
+// reads as the Windows-1252 one it stands for.
+TEST_P(Kodierung, ReadsTheSameCompanyAndBooking) {
+    test::Arbeitsverzeichnis verzeichnis;
+    verzeichnis.schreibe("k.sdn", GetParam().inhalt);
+    const GeladeneSicherung geladen = lade_sicherung("k.sdn", {});
+    ASSERT_EQ(geladen.ungueltige_zeile, 0);
+    EXPECT_EQ(geladen.firma[0], "M\xFCller \x80");
+    EXPECT_EQ(journal::lies_buchung(1).Konto[0], "Geb\xE4ude");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sicherung, Kodierung,
+    ::testing::Values(
+        Kodierungsfall{"Windows1252",
+                       "M\xFCller \x80||||||||1\r\n|0||||Geb\xE4ude|1|0||0|0||0|0||0|0||0|0|\r\n"},
+        Kodierungsfall{
+            "Utf8", "M\xC3\xBCller "
+                    "\xE2\x82\xAC||||||||1\r\n|0||||Geb\xC3\xA4ude|1|0||0|0||0|0||0|0||0|0|\r\n"},
+        Kodierungsfall{
+            "Utf8MitKennung",
+            "\xEF\xBB\xBFM\xC3\xBCller "
+            "\xE2\x82\xAC||||||||1\r\n|0||||Geb\xC3\xA4ude|1|0||0|0||0|0||0|0||0|0|\r\n"}),
+    [](const ::testing::TestParamInfo<Kodierungsfall>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST_F(SicherungTest, ABackupWithLineFeedsAloneLoadsToo) {
     verzeichnis.schreibe("k.sdn",
