@@ -61,7 +61,10 @@ void TForm1::SpeedButton33Click() {
     }
     runtime::wechsle_verzeichnis(startverzeichnis.string());
     masterdata::Einstellungen werte = einstellungen();
-    const backup::GeladeneSicherung geladen = backup::lade_sicherung(dateiname(datei), werte);
+    const auto fortschritt = dialoge_.fortschritt(QStringLiteral("Die Sicherung wird geladen …"));
+    const backup::GeladeneSicherung geladen = backup::lade_sicherung(
+        dateiname(datei), werte,
+        [&](std::int64_t erledigt, std::int64_t gesamt) { fortschritt->melde(erledigt, gesamt); });
     if (geladen.ungueltige_zeile != 0) {
         dialoge_.meldung(gui::aus_utf8(
             runtime::meldungen::keine_sicherung(datei.toStdString(), geladen.ungueltige_zeile)));

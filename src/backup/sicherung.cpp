@@ -310,7 +310,8 @@ bool Sicherungsleser::naechste(journal::Satzfelder& buchung) {
 }
 
 static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
-                                          masterdata::Einstellungen einstellungen) {
+                                          masterdata::Einstellungen einstellungen,
+                                          const runtime::Fortschrittsmeldung& fortschritt) {
     Sicherungsleser leser(pfad);
     GeladeneSicherung geladen;
     geladen.firma = leser.firma();
@@ -322,6 +323,9 @@ static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
         const journal::Satz satz = journal::als_satz(buchung);
         journal.schreibe({reinterpret_cast<const char*>(satz.data()), satz.size()});
         ++geladen.buchungen;
+        if (fortschritt && geladen.buchungen % 4096 == 0) {
+            fortschritt(leser.gelesen(), leser.groesse());
+        }
     }
 
     einstellungen.firma = geladen.firma;
@@ -342,9 +346,10 @@ static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
 }
 
 GeladeneSicherung lade_sicherung(const std::string& pfad,
-                                 const masterdata::Einstellungen& einstellungen) {
+                                 const masterdata::Einstellungen& einstellungen,
+                                 const runtime::Fortschrittsmeldung& fortschritt) {
     try {
-        return lade_und_ersetze(pfad, einstellungen);
+        return lade_und_ersetze(pfad, einstellungen, fortschritt);
     } catch (const UngueltigeSicherung& fehler) {
         GeladeneSicherung ungueltig;
         ungueltig.ungueltige_zeile = fehler.zeile;

@@ -44,6 +44,10 @@ public:
     // The next booking, its texts valid until the next call; false after the last.
     bool naechste(journal::Satzfelder& buchung);
 
+    // How many bytes of the file were read, of how many.
+    std::int64_t gelesen() const { return leser_.gelesen(); }
+    std::int64_t groesse() const { return leser_.groesse(); }
+
 private:
     bool naechste_zeile(std::string_view& zeile);
 
@@ -70,6 +74,7 @@ struct GeladeneSicherung {
 // into place, and the old journal comes back if the settings file cannot be
 // replaced, so the two never disagree and nothing changes on any failure.
 GeladeneSicherung lade_sicherung(const std::string& pfad,
-                                 const masterdata::Einstellungen& einstellungen);
+                                 const masterdata::Einstellungen& einstellungen,
+                                 const runtime::Fortschrittsmeldung& fortschritt = {});
 
 } // namespace saldino::backup

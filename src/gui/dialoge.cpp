@@ -2,7 +2,10 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace saldino::gui {
 
@@ -25,7 +28,45 @@ QString waehle_datei(QWidget* eltern, const Dateiauswahl& auswahl, QFileDialog::
     return dialog.selectedFiles().constFirst();
 }
 
+// A progress dialog that Qt shows only once the command has run for half a
+// second; without a cancel button, as the commands cannot stop half-way.
+class QtFortschritt : public Fortschritt {
+public:
+    QtFortschritt(QWidget* eltern, const QString& text)
+        : dialog_(text, QString(), 0, 1000, eltern) {
+        dialog_.setWindowTitle(programmtitel);
+        dialog_.setCancelButton(nullptr);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(500);
+        dialog_.setAutoClose(false);
+        dialog_.setValue(0);
+    }
+
+    void melde(std::int64_t erledigt, std::int64_t gesamt) override {
+        if (gesamt > 0) {
+            dialog_.setValue(
+                static_cast<int>(std::min<std::int64_t>(1000, erledigt * 1000 / gesamt)));
+        }
+    }
+
+private:
+    QProgressDialog dialog_;
+};
+
+class StummerFortschritt : public Fortschritt {
+public:
+    void melde(std::int64_t, std::int64_t) override {}
+};
+
 } // namespace
+
+std::unique_ptr<Fortschritt> QtDialoge::fortschritt(const QString& text) {
+    return std::make_unique<QtFortschritt>(eltern_, text);
+}
+
+std::unique_ptr<Fortschritt> StummeDialoge::fortschritt(const QString&) {
+    return std::make_unique<StummerFortschritt>();
+}
 
 std::unique_ptr<QMessageBox> QtDialoge::box(int symbol, const QString& titel,
                                             const QString& text) const {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 
 class QMessageBox;
@@ -19,9 +20,20 @@ struct Dateiauswahl {
     QString endung;    // default suffix without the dot
 };
 
+// How far a long command is, shown only when the command takes longer than
+// half a second. Gone when destroyed.
+class Fortschritt {
+public:
+    virtual ~Fortschritt() = default;
+    virtual void melde(std::int64_t erledigt, std::int64_t gesamt) = 0;
+};
+
 class Dialoge {
 public:
     virtual ~Dialoge() = default;
+
+    // The progress of a command that rewrites the journal, captioned `text`.
+    virtual std::unique_ptr<Fortschritt> fortschritt(const QString& text) = 0;
 
     // A plain message with OK, captioned "Saldino".
     virtual void meldung(const QString& text) = 0;
@@ -49,6 +61,7 @@ public:
     bool frage(const QString& text) override;
     QString datei_speichern(const Dateiauswahl& auswahl) override;
     QString datei_oeffnen(const Dateiauswahl& auswahl) override;
+    std::unique_ptr<Fortschritt> fortschritt(const QString& text) override;
 
     // The box the three kinds of message are shown in: the text as plain
     // text (a file name or a typed text is never read as markup).
@@ -68,6 +81,7 @@ public:
     bool frage(const QString&) override { return false; }
     QString datei_speichern(const Dateiauswahl&) override { return {}; }
     QString datei_oeffnen(const Dateiauswahl&) override { return {}; }
+    std::unique_ptr<Fortschritt> fortschritt(const QString&) override;
 };
 
 } // namespace saldino::gui

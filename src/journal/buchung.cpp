@@ -209,11 +209,14 @@ void journal_leeren() {
     runtime::ersetze_datei(journaldatei, {});
 }
 
-void loesche_buchung(std::int32_t k) {
+void loesche_buchung(std::int32_t k, const runtime::Fortschrittsmeldung& fortschritt) {
     Journalleser leser;
     runtime::Ersatzdatei neu(journaldatei);
     std::int32_t position = 0;
     for (std::int32_t nummer = 1; const Satz* satz = leser.naechster_satz(); ++nummer) {
+        if (fortschritt && nummer % 4096 == 0) {
+            fortschritt(nummer, leser.anzahl());
+        }
         if (nummer == k) {
             continue;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/dateien.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -98,7 +100,7 @@ void journal_leeren();
 // that replaces buchungen.dat. Bookings after k move up and get their new
 // position as Nr. A k outside 1 to the number of records changes nothing.
 // The counters of the window are the caller's.
-void loesche_buchung(std::int32_t k);
+void loesche_buchung(std::int32_t k, const runtime::Fortschrittsmeldung& fortschritt = {});
 
 // Reads the journal from the first record to the last, in blocks.
 class Journalleser {

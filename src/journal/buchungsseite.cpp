@@ -312,7 +312,14 @@ void BuchungsSeite::SpeedButton36Click() {
             QStringLiteral("Möchtest du den Buchungssatz wirklich löschen?"))) {
         return;
     }
-    loesche_buchung(programm_.aktuelle_buchung);
+    {
+        const auto fortschritt =
+            programm_.dialoge().fortschritt(QStringLiteral("Die Buchung wird gelöscht …"));
+        loesche_buchung(programm_.aktuelle_buchung,
+                        [&](std::int64_t erledigt, std::int64_t gesamt) {
+                            fortschritt->melde(erledigt, gesamt);
+                        });
+    }
     programm_.anzahl_buchungen -= 1;
     programm_.aktuelle_buchung = std::min(programm_.aktuelle_buchung, programm_.anzahl_buchungen);
     programm_.position_schreiben();

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,10 @@
 // runtime's German message; a file is closed before the command that opened it
 // returns.
 namespace saldino::runtime {
+
+// How far a long command is: `erledigt` of `gesamt` (records, bytes), told
+// now and then so that the window can show it.
+using Fortschrittsmeldung = std::function<void(std::int64_t erledigt, std::int64_t gesamt)>;
 
 // An open file, closed by the destructor.
 class Datei {
@@ -82,6 +87,10 @@ public:
 
     // The number of the line `naechste` gave last, from 1.
     std::int32_t zeilennummer() const { return zeilen_; }
+
+    // How many bytes of how many were read so far.
+    std::int64_t gelesen() const { return position_; }
+    std::int64_t groesse() const { return datei_.groesse(); }
 
 private:
     Datei datei_;

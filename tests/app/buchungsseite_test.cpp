@@ -486,6 +486,8 @@ TEST_P(Loeschen, DeletesTheShownBookingAndShowsItsSuccessor) {
     EXPECT_EQ(position(), QString::number(GetParam().danach) + "/3");
     EXPECT_EQ(seite()->Edit16->text(), GetParam().gezeigt);
     EXPECT_EQ(seite()->Label26->text(), QString::number(GetParam().danach));
+    ASSERT_EQ(dialoge.fortschritte.size(), 1U);
+    EXPECT_EQ(dialoge.fortschritte[0].text, "Die Buchung wird gelöscht …");
 }
 
 INSTANTIATE_TEST_SUITE_P(Buchung, Loeschen,

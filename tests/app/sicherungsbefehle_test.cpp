@@ -100,6 +100,8 @@ TEST_F(SicherungsbefehleTest, LoadingReplacesCompanyChartAndJournal) {
     klicke(knopf::sicherung_laden);
     EXPECT_EQ(dialoge.nimm(Art::oeffnen), "Sicherung laden");
     EXPECT_EQ(dialoge.nimm(Art::frage), laden_frage);
+    ASSERT_EQ(dialoge.fortschritte.size(), 1U);
+    EXPECT_EQ(dialoge.fortschritte[0].text, "Die Sicherung wird geladen …");
     EXPECT_EQ(form->TabSheet2->Edit[0]->text(), "Neu GmbH");
     EXPECT_EQ(form->TabSheet2->Edit[7]->text(), "Chef");
     EXPECT_EQ(form->kontenplan_nr, 3);

@@ -204,6 +204,24 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.name);
     });
 
+TEST_F(SicherungTest, LoadingALongBackupTellsHowFarItIs) {
+    std::string inhalt = kopf + "|";
+    for (int i = 0; i < 5000; ++i) {
+        inhalt += buchung;
+    }
+    verzeichnis.schreibe("k.sdn", inhalt);
+    std::vector<std::pair<std::int64_t, std::int64_t>> meldungen;
+    const GeladeneSicherung geladen =
+        lade_sicherung("k.sdn", {}, [&](std::int64_t erledigt, std::int64_t gesamt) {
+            meldungen.emplace_back(erledigt, gesamt);
+        });
+    EXPECT_EQ(geladen.buchungen, 5000);
+    ASSERT_EQ(meldungen.size(), 1U);
+    EXPECT_GT(meldungen[0].first, 0);
+    EXPECT_LE(meldungen[0].first, meldungen[0].second);
+    EXPECT_EQ(meldungen[0].second, static_cast<std::int64_t>(inhalt.size()));
+}
+
 TEST_F(SicherungTest, ABackupWithLineFeedsAloneLoadsToo) {
     verzeichnis.schreibe("k.sdn",
                          "F|S|O|K|B|I|V1|V2|1\n|" + buchung.substr(0, buchung.size() - 2) + "\n");

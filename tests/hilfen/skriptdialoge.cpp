@@ -92,4 +92,25 @@ QString SkriptDialoge::datei_oeffnen(const gui::Dateiauswahl& auswahl) {
     return antwort(Art::oeffnen, auswahl.titel);
 }
 
+namespace {
+
+class Aufzeichnung : public gui::Fortschritt {
+public:
+    explicit Aufzeichnung(SkriptDialoge::Fortschrittsmeldung& ziel) : ziel_(ziel) {}
+    void melde(std::int64_t erledigt, std::int64_t gesamt) override {
+        ziel_.erledigt = erledigt;
+        ziel_.gesamt = gesamt;
+    }
+
+private:
+    SkriptDialoge::Fortschrittsmeldung& ziel_;
+};
+
+} // namespace
+
+std::unique_ptr<gui::Fortschritt> SkriptDialoge::fortschritt(const QString& text) {
+    fortschritte.push_back({text});
+    return std::make_unique<Aufzeichnung>(fortschritte.back());
+}
+
 } // namespace saldino::test

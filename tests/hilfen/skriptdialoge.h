@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <deque>
+#include <memory>
+#include <vector>
 
 namespace saldino::test {
 
@@ -43,6 +45,15 @@ public:
     bool frage(const QString& text) override;
     QString datei_speichern(const gui::Dateiauswahl& auswahl) override;
     QString datei_oeffnen(const gui::Dateiauswahl& auswahl) override;
+    // Records the caption and the last progress told; never a box to take.
+    std::unique_ptr<gui::Fortschritt> fortschritt(const QString& text) override;
+
+    struct Fortschrittsmeldung {
+        QString text;
+        std::int64_t erledigt = -1;
+        std::int64_t gesamt = -1;
+    };
+    std::deque<Fortschrittsmeldung> fortschritte; // references stay valid as it grows
 
 private:
     QString antwort(Art art, const QString& text);

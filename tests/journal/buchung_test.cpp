@@ -237,6 +237,25 @@ TEST_F(JournalTest, AFailedDeletionLeavesTheOldJournal) {
     EXPECT_EQ(verzeichnis.dateien(), journaldatei);
 }
 
+TEST_F(JournalTest, DeletingInALongJournalTellsHowFarItIs) {
+    std::string saetze;
+    for (int i = 0; i < 10000; ++i) {
+        TBuchung b = gebucht("lang");
+        b.Nr = i;
+        const Satz satz = als_satz(b);
+        saetze.append(reinterpret_cast<const char*>(satz.data()), satz.size());
+    }
+    verzeichnis.schreibe(journaldatei, saetze);
+    std::vector<std::pair<std::int64_t, std::int64_t>> meldungen;
+    loesche_buchung(1, [&](std::int64_t erledigt, std::int64_t gesamt) {
+        meldungen.emplace_back(erledigt, gesamt);
+    });
+    const std::vector<std::pair<std::int64_t, std::int64_t>> erwartet = {{4096, 10000},
+                                                                         {8192, 10000}};
+    EXPECT_EQ(meldungen, erwartet);
+    EXPECT_EQ(zaehle_buchungen(), 9999);
+}
+
 TEST_F(JournalTest, TheReaderDeliversEveryRecordInOrderAcrossItsBlocks) {
     buche(300);
     Journalleser leser;
