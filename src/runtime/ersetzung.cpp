@@ -37,7 +37,17 @@ std::vector<std::pair<std::string, std::string>> lies_plan() {
         if (tab == std::string::npos) {
             return {};
         }
-        paare.emplace_back(zeilen[i].substr(0, tab), zeilen[i].substr(tab + 1));
+        std::string temporaer = zeilen[i].substr(0, tab);
+        std::string ziel = zeilen[i].substr(tab + 1);
+        // Only a file of the working directory and its own temporary file:
+        // a plan can never move anything elsewhere.
+        if (ziel.empty() || ziel.find('/') != std::string::npos || ziel.front() == '.' ||
+            !temporaer.starts_with(ziel + std::string(temporaer_kennung)) ||
+            temporaer.size() != ziel.size() + temporaer_kennung.size() + 6 ||
+            temporaer.find('/') != std::string::npos) {
+            return {};
+        }
+        paare.emplace_back(std::move(temporaer), std::move(ziel));
     }
     return paare;
 }

@@ -141,6 +141,13 @@ TEST_F(Ersetzen, WritesTheNewContentAndKeepsThePermissions) {
     EXPECT_EQ(verzeichnis.dateien(), "a.txt");
 }
 
+TEST_F(Ersetzen, RemovesWhatACrashLeftBesideTheSameTargetOnly) {
+    verzeichnis.schreibe("a.txt.saldino.tmpAbCdEf", "halb");
+    verzeichnis.schreibe("b.txt.saldino.tmpAbCdEf", "fremd");
+    ersetze_datei("a.txt", "neu");
+    EXPECT_EQ(verzeichnis.dateien(), "a.txt b.txt.saldino.tmpAbCdEf");
+}
+
 TEST_F(Ersetzen, CreatesAMissingFile) {
     ersetze_datei("neu.txt", "x");
     EXPECT_EQ(verzeichnis.lies("neu.txt"), "x");
