@@ -1,6 +1,6 @@
 // The plan of an interrupted replacement, completed as at start-up.
-#include "arbeitsordner.h"
 #include "runtime/ersetzung.h"
+#include "arbeitsordner.h"
 #include "runtime/fehler.h"
 
 #include <cstddef>

@@ -1,9 +1,9 @@
 // The backup loader: a good file replaces the journal with exactly its
 // bookings, a bad one changes nothing. The same file as the solution of
 // "Prüfen" against the journal.
-#include "backup/pruefung.h"
 #include "backup/sicherung.h"
 #include "arbeitsordner.h"
+#include "backup/pruefung.h"
 #include "journal/buchung.h"
 #include "masterdata/einstellungen.h"
 #include "runtime/dateien.h"
