@@ -1,52 +1,48 @@
 #include "runtime/meldungen.h"
 
+#include <initializer_list>
+
 namespace saldino::runtime::meldungen {
 
-std::string unlesbares_datum(std::string_view datum) {
-    std::string text = "Das Datum „";
-    text += datum;
-    text += "“ kann nicht gelesen werden. Trotzdem buchen?";
+namespace {
+
+std::string zusammen(std::initializer_list<std::string_view> teile) {
+    std::string text;
+    for (const std::string_view teil : teile) {
+        text += teil;
+    }
     return text;
+}
+
+} // namespace
+
+std::string unlesbares_datum(std::string_view datum) {
+    return zusammen({"Das Datum „", datum, "“ kann nicht gelesen werden. Trotzdem buchen?"});
 }
 
 std::string unlesbarer_betrag(std::string_view betrag, std::string_view konto) {
-    std::string text = "Der Betrag „";
-    text += betrag;
-    text += "“ bei „";
-    text += konto;
-    text += "“ ist keine gültige Zahl. Bitte ohne Tausenderpunkte eingeben, zum Beispiel "
-            "80000,00.";
-    return text;
+    return zusammen({"Der Betrag „", betrag, "“ bei „", konto,
+                     "“ ist keine gültige Zahl. Bitte ohne Tausenderpunkte eingeben, zum "
+                     "Beispiel 80000,00."});
 }
 
 std::string verweis(std::string_view datei) {
-    std::string text = "Die Datei ";
-    text += datei;
-    text += " ist ein Verweis auf eine andere Datei und wird nicht beschrieben.";
-    return text;
+    return zusammen({"Die Datei ", datei,
+                     " ist ein Verweis auf eine andere Datei und wird nicht beschrieben."});
 }
 
 std::string gehoert_zum_programm(std::string_view datei) {
-    std::string text = "Die Datei ";
-    text += datei;
-    text += " gehört zum Programm und kann nicht überschrieben werden.";
-    return text;
+    return zusammen(
+        {"Die Datei ", datei, " gehört zum Programm und kann nicht überschrieben werden."});
 }
 
 std::string zu_gross(std::string_view datei) {
-    std::string text = "Die Datei ";
-    text += datei;
-    text += " ist zu groß.";
-    return text;
+    return zusammen({"Die Datei ", datei, " ist zu groß."});
 }
 
 std::string keine_sicherung(std::string_view datei, std::int32_t zeile) {
-    std::string text = "Die Datei ";
-    text += datei;
-    text += " ist keine gültige Saldino-Sicherung (Zeile ";
-    text += std::to_string(zeile);
-    text += ").";
-    return text;
+    return zusammen({"Die Datei ", datei, " ist keine gültige Saldino-Sicherung (Zeile ",
+                     std::to_string(zeile), ")."});
 }
 
 } // namespace saldino::runtime::meldungen

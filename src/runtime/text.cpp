@@ -60,49 +60,11 @@ std::string cp1252_nach_utf8(std::string_view cp1252) {
     return ergebnis;
 }
 
-std::string utf8_nach_cp1252(std::string_view utf8) {
-    std::string ergebnis;
-    ergebnis.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        std::size_t laenge = 0;
-        char32_t z = 0;
-        if (b < 0x80) {
-            laenge = 1;
-            z = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            laenge = 2;
-            z = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            laenge = 3;
-            z = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            laenge = 4;
-            z = b & 0x07;
-        }
-        bool gueltig = laenge > 0 && i + laenge <= utf8.size();
-        for (std::size_t k = 1; gueltig && k < laenge; ++k) {
-            const auto f = static_cast<unsigned char>(utf8[i + k]);
-            gueltig = (f & 0xC0) == 0x80;
-            z = (z << 6) | (f & 0x3F);
-        }
-        if (!gueltig) {
-            ergebnis += '?';
-            ++i;
-            continue;
-        }
-        ergebnis += cp1252_byte(z);
-        i += laenge;
-    }
-    return ergebnis;
-}
-
 namespace {
 
 // The character at `i`, with its length in bytes; length 0 for a sequence
-// that is not valid UTF-8 (also an overlong form or a surrogate).
-std::size_t dekodiere(std::string_view utf8, std::size_t i, char32_t& zeichen) {
+// that is not valid UTF-8 (`streng`: also an overlong form or a surrogate).
+std::size_t dekodiere(std::string_view utf8, std::size_t i, char32_t& zeichen, bool streng) {
     const auto b = static_cast<unsigned char>(utf8[i]);
     std::size_t laenge = 0;
     char32_t z = 0;
@@ -131,7 +93,7 @@ std::size_t dekodiere(std::string_view utf8, std::size_t i, char32_t& zeichen) {
         z = (z << 6) | (f & 0x3F);
     }
     constexpr char32_t kleinste[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (z < kleinste[laenge] || z > 0x10FFFF || (z >= 0xD800 && z <= 0xDFFF)) {
+    if (streng && (z < kleinste[laenge] || z > 0x10FFFF || (z >= 0xD800 && z <= 0xDFFF))) {
         return 0;
     }
     zeichen = z;
@@ -140,12 +102,29 @@ std::size_t dekodiere(std::string_view utf8, std::size_t i, char32_t& zeichen) {
 
 } // namespace
 
+std::string utf8_nach_cp1252(std::string_view utf8) {
+    std::string ergebnis;
+    ergebnis.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t zeichen = 0;
+        const std::size_t laenge = dekodiere(utf8, i, zeichen, false);
+        if (laenge == 0) {
+            ergebnis += '?';
+            ++i;
+            continue;
+        }
+        ergebnis += cp1252_byte(zeichen);
+        i += laenge;
+    }
+    return ergebnis;
+}
+
 std::optional<std::string> utf8_streng_nach_cp1252(std::string_view utf8) {
     std::string ergebnis;
     ergebnis.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         char32_t zeichen = 0;
-        const std::size_t laenge = dekodiere(utf8, i, zeichen);
+        const std::size_t laenge = dekodiere(utf8, i, zeichen, true);
         if (laenge == 0) {
             return std::nullopt;
         }
@@ -163,7 +142,7 @@ Utf8 pruefe_utf8(std::string_view text) {
     bool umlaute = false;
     for (std::size_t i = 0; i < text.size();) {
         char32_t zeichen = 0;
-        const std::size_t laenge = dekodiere(text, i, zeichen);
+        const std::size_t laenge = dekodiere(text, i, zeichen, true);
         if (laenge == 0) {
             return Utf8::ungueltig;
         }
