@@ -214,33 +214,9 @@ namespace {
 
 constexpr std::string_view bom = "\xEF\xBB\xBF";
 
-// One pass before the reading: a byte-order mark, or only valid UTF-8 with
-// at least one character beyond ASCII.
-bool ist_utf8_datei(const std::string& pfad) {
-    runtime::Zeilenleser leser(pfad, hoechstlaenge);
-    bool umlaute = false;
-    std::string_view zeile;
-    try {
-        for (bool erste = true; leser.naechste(zeile); erste = false) {
-            if (erste && zeile.starts_with(bom)) {
-                return true;
-            }
-            const runtime::Utf8 art = runtime::pruefe_utf8(zeile);
-            if (art == runtime::Utf8::ungueltig) {
-                return false;
-            }
-            umlaute = umlaute || art == runtime::Utf8::umlaute;
-        }
-    } catch (const runtime::Zeilenleser::ZeileZuLang&) {
-        return false;
-    }
-    return umlaute;
-}
-
 } // namespace
 
-Sicherungsleser::Sicherungsleser(const std::string& pfad)
-    : leser_(pfad, hoechstlaenge), utf8_(ist_utf8_datei(pfad)) {
+Sicherungsleser::Sicherungsleser(const std::string& pfad) : leser_(pfad, hoechstlaenge) {
     std::string_view zeile;
     std::vector<std::string_view> felder;
     std::string kopfzeile;
@@ -281,7 +257,17 @@ bool Sicherungsleser::naechste_zeile(std::string_view& zeile) {
     } catch (const runtime::Zeilenleser::ZeileZuLang& fehler) {
         throw UngueltigeSicherung{fehler.zeile};
     }
-    if (utf8_) {
+    // The encoding is the file's: a byte-order mark, or the first line beyond
+    // ASCII being valid UTF-8, makes it UTF-8 (an editor saves a file whole).
+    if (kodierung_ == Kodierung::offen) {
+        if (leser_.zeilennummer() == 1 && zeile.starts_with(bom)) {
+            kodierung_ = Kodierung::utf8;
+        } else if (const runtime::Utf8 art = runtime::pruefe_utf8(zeile);
+                   art != runtime::Utf8::ascii) {
+            kodierung_ = art == runtime::Utf8::umlaute ? Kodierung::utf8 : Kodierung::cp1252;
+        }
+    }
+    if (kodierung_ == Kodierung::utf8) {
         if (leser_.zeilennummer() == 1 && zeile.starts_with(bom)) {
             zeile.remove_prefix(bom.size());
         }

@@ -31,9 +31,9 @@ struct UngueltigeSicherung {
 
 // Reads a backup file line by line and changes nothing. The constructor reads
 // the company line and the line after it. A file with a UTF-8 byte-order
-// mark, or one that is valid UTF-8 with characters beyond ASCII (saved by an
-// editor), is read as UTF-8; a character Windows-1252 cannot hold makes its
-// line invalid. Any other file is Windows-1252.
+// mark, or whose first line beyond ASCII is valid UTF-8 (saved by an editor),
+// is read as UTF-8: a line that is not, or a character Windows-1252 cannot
+// hold, makes its line invalid. Any other file is Windows-1252.
 class Sicherungsleser {
 public:
     explicit Sicherungsleser(const std::string& pfad);
@@ -52,8 +52,9 @@ private:
     bool naechste_zeile(std::string_view& zeile);
 
     runtime::Zeilenleser leser_;
-    bool utf8_ = false; // the file is read as UTF-8 and converted
-    std::string umgewandelt_;
+    enum class Kodierung { offen, cp1252, utf8 };
+    Kodierung kodierung_ = Kodierung::offen; // decided by the first line beyond ASCII
+    std::string umgewandelt_;                // a UTF-8 line as Windows-1252
     Firma firma_;
     std::int32_t kontenplan_nr_ = 0;
     std::optional<std::string_view> anstehend_; // the first booking, after the "|" of line 2
