@@ -102,40 +102,34 @@ std::size_t dekodiere(std::string_view utf8, std::size_t i, char32_t& zeichen, b
 
 } // namespace
 
-std::string utf8_nach_cp1252(std::string_view utf8) {
+namespace {
+
+// The Windows-1252 text of a UTF-8 text. Leniently an undecodable byte or a
+// character without a Windows-1252 form becomes '?'; strictly either gives nothing.
+std::optional<std::string> nach_cp1252(std::string_view utf8, bool streng) {
     std::string ergebnis;
     ergebnis.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         char32_t zeichen = 0;
-        const std::size_t laenge = dekodiere(utf8, i, zeichen, false);
-        if (laenge == 0) {
-            ergebnis += '?';
-            ++i;
-            continue;
+        const std::size_t laenge = dekodiere(utf8, i, zeichen, streng);
+        const char byte = laenge == 0 ? '?' : cp1252_byte(zeichen);
+        if (streng && (laenge == 0 || (byte == '?' && zeichen != U'?'))) {
+            return std::nullopt;
         }
-        ergebnis += cp1252_byte(zeichen);
-        i += laenge;
+        ergebnis += byte;
+        i += laenge == 0 ? 1 : laenge;
     }
     return ergebnis;
 }
 
+} // namespace
+
+std::string utf8_nach_cp1252(std::string_view utf8) {
+    return *nach_cp1252(utf8, false);
+}
+
 std::optional<std::string> utf8_streng_nach_cp1252(std::string_view utf8) {
-    std::string ergebnis;
-    ergebnis.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t zeichen = 0;
-        const std::size_t laenge = dekodiere(utf8, i, zeichen, true);
-        if (laenge == 0) {
-            return std::nullopt;
-        }
-        const char byte = cp1252_byte(zeichen);
-        if (byte == '?' && zeichen != U'?') {
-            return std::nullopt;
-        }
-        ergebnis += byte;
-        i += laenge;
-    }
-    return ergebnis;
+    return nach_cp1252(utf8, true);
 }
 
 Utf8 pruefe_utf8(std::string_view text) {
