@@ -9,21 +9,13 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
 namespace saldino::backup {
 
 namespace {
-
-// A booking as it is compared: its used lines as "account|debit|credit"
-// texts, sorted, and its reason for the list of what is missing.
-struct Buchungsbild {
-    std::string schluessel;
-    std::string datum;
-    std::string grund;
-    std::int32_t nummer = 0; // 1-based position in its journal
-};
 
 // Per account name, debit minus credit in journal and line order.
 class Salden {
@@ -47,29 +39,70 @@ private:
     std::vector<std::string> reihenfolge_;
 };
 
+// The booking's used lines in line order, booked into `salden`.
 template <typename Felder>
-Buchungsbild bild_von(const Felder& buchung, std::int32_t nummer, Salden& salden) {
-    std::vector<std::string> zeilen;
+VerglicheneBuchung lies_zeilen(const Felder& buchung, std::int32_t nummer, Salden& salden) {
+    VerglicheneBuchung gelesen{{nummer, std::string(buchung.Datum), std::string(buchung.Grund)},
+                               {}};
     for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
-        const std::string soll = journal::betragstext(buchung.Soll[i]);
-        const std::string haben = journal::betragstext(buchung.Haben[i]);
+        std::string soll = journal::betragstext(buchung.Soll[i]);
+        std::string haben = journal::betragstext(buchung.Haben[i]);
         if (buchung.Konto[i].empty() && soll == "0,00" && haben == "0,00") {
             continue;
         }
-        zeilen.push_back(std::string(buchung.Konto[i]) + '|' + soll + '|' + haben);
+        gelesen.zeilen.push_back(
+            {std::string(buchung.Konto[i]), std::move(soll), std::move(haben)});
         salden.buche(buchung.Konto[i], buchung.Soll[i], buchung.Haben[i]);
     }
-    std::sort(zeilen.begin(), zeilen.end());
-    Buchungsbild bild;
-    for (const std::string& zeile : zeilen) {
-        bild.schluessel += zeile;
-        bild.schluessel += '\n';
+    return gelesen;
+}
+
+// What two bookings must share to match: their lines whatever their order.
+std::string schluessel(const std::vector<Buchungszeile>& zeilen) {
+    std::vector<std::string> texte;
+    for (const Buchungszeile& zeile : zeilen) {
+        texte.push_back(zeile.konto + '|' + zeile.soll + '|' + zeile.haben);
     }
-    bild.datum = buchung.Datum;
-    bild.grund = buchung.Grund;
-    bild.nummer = nummer;
+    std::sort(texte.begin(), texte.end());
+    std::string bild;
+    for (const std::string& zeile : texte) {
+        bild += zeile;
+        bild += '\n';
+    }
     return bild;
 }
+
+// The solution bookings waiting under their key until a booking takes one,
+// one of the booking's date first, otherwise the first in solution order.
+class OffeneLoesung {
+public:
+    explicit OffeneLoesung(const std::vector<VerglicheneBuchung>& loesung) : loesung_(loesung) {
+        for (std::size_t i = 0; i < loesung.size(); ++i) {
+            offen_[schluessel(loesung[i].zeilen)].push_back(i);
+        }
+    }
+
+    std::optional<std::size_t> nimm(const std::string& schluessel, const std::string& datum) {
+        const auto kandidaten = offen_.find(schluessel);
+        if (kandidaten == offen_.end() || kandidaten->second.empty()) {
+            return std::nullopt;
+        }
+        auto& liste = kandidaten->second;
+        auto gewaehlt = std::find_if(liste.begin(), liste.end(), [&](std::size_t i) {
+            return loesung_[i].kopf.datum == datum;
+        });
+        if (gewaehlt == liste.end()) {
+            gewaehlt = liste.begin();
+        }
+        const std::size_t i = *gewaehlt;
+        liste.erase(gewaehlt);
+        return i;
+    }
+
+private:
+    const std::vector<VerglicheneBuchung>& loesung_;
+    std::unordered_map<std::string, std::vector<std::size_t>> offen_;
+};
 
 // The chart's accounts in its order, then any other account as it first appears.
 std::vector<Saldenabweichung> saldenabweichungen(std::int32_t kontenplan_nr, const Salden& salden,
@@ -108,6 +141,17 @@ std::string text(const char* utf8) {
     return runtime::utf8_nach_cp1252(utf8);
 }
 
+// "  <date> <reason> – Nr. 4 und 5: <what is wrong>"
+std::string befundzeile(const GepruefteBuchung& loesung, const std::vector<std::int32_t>& buchungen,
+                        const std::string& befund) {
+    std::string zeile = "  " + reports::printr(loesung.datum, 12) + loesung.grund + text(" – ");
+    for (std::size_t i = 0; i < buchungen.size(); ++i) {
+        zeile += i == 0 ? "Nr. " : i + 1 == buchungen.size() ? " und " : ", ";
+        zeile += std::to_string(buchungen[i]);
+    }
+    return zeile + (buchungen.empty() ? "" : ": ") + befund;
+}
+
 } // namespace
 
 std::string loesungsdatei(int n) {
@@ -119,17 +163,22 @@ bool Pruefergebnis::alles_richtig() const {
            ueberzaehlig.empty() && abweichende_salden.empty();
 }
 
+std::int32_t Pruefergebnis::anzahl(Befundart art) const {
+    return static_cast<std::int32_t>(std::count_if(
+        befunde.begin(), befunde.end(), [art](const Befund& befund) { return befund.art == art; }));
+}
+
 Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr) {
     Pruefergebnis ergebnis;
-    std::vector<Buchungsbild> erwartet;
+    std::vector<VerglicheneBuchung> erwartet;
     Salden erwartete_salden;
     try {
         Sicherungsleser leser(loesung);
         ergebnis.loesungsplan = leser.kontenplan_nr();
         journal::Satzfelder buchung;
         while (leser.naechste(buchung)) {
-            erwartet.push_back(bild_von(buchung, static_cast<std::int32_t>(erwartet.size()) + 1,
-                                        erwartete_salden));
+            erwartet.push_back(lies_zeilen(buchung, static_cast<std::int32_t>(erwartet.size()) + 1,
+                                           erwartete_salden));
         }
     } catch (const UngueltigeSicherung& fehler) {
         ergebnis.ungueltige_zeile = fehler.zeile;
@@ -141,31 +190,46 @@ Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr)
     }
     ergebnis.loesungsbuchungen = static_cast<std::int32_t>(erwartet.size());
 
-    // Each solution booking waits under its key until a booking takes it.
-    std::unordered_map<std::string, std::vector<std::size_t>> offen;
-    for (std::size_t i = erwartet.size(); i-- > 0;) {
-        offen[erwartet[i].schluessel].push_back(i);
-    }
-    std::vector<bool> gefunden(erwartet.size(), false);
+    OffeneLoesung offen(erwartet);
+    const Loesungsnaehe naehe(erwartet);
+    std::vector<std::optional<GepruefteBuchung>> gefunden(erwartet.size());
+    std::vector<VerglicheneBuchung> uebrig;
     Salden salden;
     journal::Journalleser journal;
     journal::TBuchung buchung;
     for (std::int32_t nummer = 1; journal.naechste(buchung); ++nummer) {
-        Buchungsbild bild = bild_von(buchung, nummer, salden);
-        auto kandidaten = offen.find(bild.schluessel);
-        if (kandidaten != offen.end() && !kandidaten->second.empty()) {
-            gefunden[kandidaten->second.back()] = true;
-            kandidaten->second.pop_back();
+        VerglicheneBuchung gelesen = lies_zeilen(buchung, nummer, salden);
+        if (const auto i = offen.nimm(schluessel(gelesen.zeilen), gelesen.kopf.datum)) {
+            gefunden[*i] = std::move(gelesen.kopf);
             ++ergebnis.richtig;
-        } else {
-            ergebnis.ueberzaehlig.push_back({bild.nummer, bild.datum, bild.grund});
+            continue;
         }
+        if (!naehe.koennte_passen(gelesen.zeilen)) {
+            gelesen.zeilen.clear();
+        }
+        uebrig.push_back(std::move(gelesen));
     }
+
+    std::vector<VerglicheneBuchung> fehlend;
     for (std::size_t i = 0; i < erwartet.size(); ++i) {
         if (!gefunden[i]) {
-            ergebnis.fehlend.push_back({erwartet[i].nummer, erwartet[i].datum, erwartet[i].grund});
+            fehlend.push_back(erwartet[i]);
         }
     }
+    Zuordnung zuordnung = ordne_zu(fehlend, uebrig);
+    auto erklaert = zuordnung.befunde.begin();
+    for (std::size_t i = 0; i < erwartet.size(); ++i) {
+        if (!gefunden[i]) {
+            ergebnis.befunde.push_back(std::move(*erklaert++));
+        } else if (gefunden[i]->datum != erwartet[i].kopf.datum) {
+            ergebnis.befunde.push_back(
+                {Befundart::datum_weicht_ab,
+                 erwartet[i].kopf,
+                 {gefunden[i]->nummer},
+                 "Datum weicht ab (" + text("Lösung: ") + erwartet[i].kopf.datum + ")"});
+        }
+    }
+    ergebnis.ueberzaehlig = std::move(zuordnung.ueberzaehlig);
     ergebnis.abweichende_salden = saldenabweichungen(kontenplan_nr, salden, erwartete_salden);
     return ergebnis;
 }
@@ -183,20 +247,15 @@ void pruefergebnis_ausgeben(const Pruefergebnis& ergebnis, const masterdata::Ein
     }
     ziel(std::to_string(ergebnis.richtig) + " von " + std::to_string(ergebnis.loesungsbuchungen) +
          " Buchungen richtig");
-    if (!ergebnis.fehlend.empty()) {
+    if (!ergebnis.befunde.empty() || !ergebnis.ueberzaehlig.empty()) {
         ziel("");
-        ziel(text("Diese Buchungen der Lösung fehlen noch:"));
-        for (const GepruefteBuchung& buchung : ergebnis.fehlend) {
-            ziel("  " + reports::printr(buchung.datum, 12) + buchung.grund);
-        }
     }
-    if (!ergebnis.ueberzaehlig.empty()) {
-        ziel("");
-        ziel(text("Diese Buchungen passen zu keiner Buchung der Lösung:"));
-        for (const GepruefteBuchung& buchung : ergebnis.ueberzaehlig) {
-            ziel("  " + reports::printr("Nr. " + std::to_string(buchung.nummer), 9) +
-                 reports::printr(buchung.datum, 12) + buchung.grund);
-        }
+    for (const Befund& befund : ergebnis.befunde) {
+        ziel(befundzeile(befund.loesung, befund.buchungen, befund.text));
+    }
+    for (const GepruefteBuchung& buchung : ergebnis.ueberzaehlig) {
+        ziel(befundzeile(buchung, {buchung.nummer},
+                         text("Buchung ist in der Lösung nicht vorgesehen")));
     }
     if (!ergebnis.abweichende_salden.empty()) {
         ziel("");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/befunde.h"
 #include "masterdata/einstellungen.h"
 #include "reports/spalten.h"
 
@@ -12,13 +13,6 @@
 namespace saldino::backup {
 
 std::string loesungsdatei(int n);
-
-// A booking as the check names it: its 1-based position in its journal, date and reason.
-struct GepruefteBuchung {
-    std::int32_t nummer = 0;
-    std::string datum;
-    std::string grund;
-};
 
 // An account whose balance differs from the solution's, as amount texts.
 struct Saldenabweichung {
@@ -36,18 +30,23 @@ struct Pruefergebnis {
     bool falscher_kontenplan = false;
     std::int32_t richtig = 0;
     std::int32_t loesungsbuchungen = 0;
-    std::vector<GepruefteBuchung> fehlend;      // solution bookings no booking matched
-    std::vector<GepruefteBuchung> ueberzaehlig; // bookings that match no solution booking
+    // In solution order: each solution booking matched with another date, or
+    // matched by no booking, and what was found for it.
+    std::vector<Befund> befunde;
+    std::vector<GepruefteBuchung> ueberzaehlig; // bookings nothing was found for
     std::vector<Saldenabweichung> abweichende_salden;
 
     bool alles_richtig() const;
+    std::int32_t anzahl(Befundart art) const;
 };
 
 // Compares the journal with the solution. Each booking counts as the set of
 // its used lines (account, debit and credit to the cent), whatever their
 // order, date, payer and reason; a booking and a solution booking match at
-// most once each. Then every account whose balance differs: the chart's
-// accounts in its order, then any other as it first appears.
+// most once each, one of the same date first. What no booking matched is
+// explained by what matched nothing (`ordne_zu`). Then every account whose
+// balance differs: the chart's accounts in its order, then any other as it
+// first appears.
 Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr);
 
 // The lines of the result (Windows-1252). With another chart than the

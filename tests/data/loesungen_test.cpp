@@ -60,6 +60,32 @@ TEST_P(Loesungen, IsAValidBackupOfItsExercisesChartThatBalances) {
     EXPECT_TRUE(pruefung.alles_richtig());
 }
 
+// A pupil who exchanged debit and credit in the last booking is told so,
+// about that booking.
+TEST_P(Loesungen, ASwappedBookingIsNamed) {
+    const int n = GetParam();
+    test::Arbeitsverzeichnis verzeichnis;
+    verzeichnis.mit_daten();
+    const GeladeneSicherung geladen = lade_sicherung(loesungsdatei(n), {});
+    journal::TBuchung letzte = journal::lies_buchung(geladen.buchungen);
+    std::swap(letzte.Soll, letzte.Haben);
+    journal::buchung_ueberschreiben(geladen.buchungen, letzte);
+
+    std::string text;
+    const Pruefergebnis pruefung =
+        pruefe(loesungsdatei(n), geladen.kontenplan_nr, {}, [&text](std::string_view zeile) {
+            text += zeile;
+            text += '\n';
+        });
+    const std::string erwartet =
+        "Nr. " + std::to_string(geladen.buchungen) + ": Soll und Haben vertauscht\n";
+    EXPECT_NE(text.find(std::string(letzte.Grund) + " \x96 " + erwartet), std::string::npos)
+        << text;
+    EXPECT_EQ(pruefung.richtig, geladen.buchungen - 1);
+    EXPECT_EQ(pruefung.anzahl(Befundart::vertauscht), 1);
+    EXPECT_FALSE(pruefung.alles_richtig());
+}
+
 INSTANTIATE_TEST_SUITE_P(Geliefert, Loesungen, ::testing::Range(1, aufgabenzahl + 1));
 
 } // namespace
