@@ -2,7 +2,10 @@
 
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
+#include "runtime/fehler.h"
 #include "runtime/meldungen.h"
+
+#include <cmath>
 
 namespace saldino::journal {
 
@@ -48,6 +51,49 @@ std::string_view meldung(Buchungsfehler fehler) {
         break;
     }
     return {};
+}
+
+namespace {
+
+std::int64_t cent(double wert) {
+    const Centbetrag betrag = in_cent(wert);
+    const auto gesamt = static_cast<std::int64_t>(betrag.ganz * 100 + betrag.cent);
+    return betrag.negativ ? -gesamt : gesamt;
+}
+
+// Ten fields below 10^15 add up to a sum that is still exact to the cent.
+constexpr double zu_gross = 1e15;
+
+double feldbetrag(const std::string& text, bool& unlesbar) {
+    try {
+        const double wert = lies_betrag(checkmoney(text));
+        if (std::abs(wert) < zu_gross) {
+            return wert;
+        }
+    } catch (const runtime::Laufzeitfehler&) {
+    }
+    unlesbar = true;
+    return 0;
+}
+
+} // namespace
+
+Formularsummen formularsummen(const Betragsfelder& soll, const Betragsfelder& haben) {
+    Formularsummen summen;
+    double soll_summe = 0;
+    double haben_summe = 0;
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        soll_summe += feldbetrag(soll[i], summen.soll_unlesbar[i]);
+    }
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        haben_summe += feldbetrag(haben[i], summen.haben_unlesbar[i]);
+    }
+    const std::int64_t differenz = cent(soll_summe) - cent(haben_summe);
+    summen.soll = betragstext(soll_summe);
+    summen.haben = betragstext(haben_summe);
+    summen.differenz = betragstext(static_cast<double>(differenz) / 100);
+    summen.ausgeglichen = differenz == 0;
+    return summen;
 }
 
 } // namespace saldino::journal

@@ -1,6 +1,8 @@
 #include "journal/eroeffnung.h"
 
+#include "journal/eingaberegeln.h"
 #include "runtime/dateien.h"
+#include "runtime/fehler.h"
 #include "runtime/text.h"
 
 #include <unordered_map>
@@ -10,6 +12,35 @@ namespace saldino::journal {
 const std::string& eroeffnungsbilanzkonto() {
     static const std::string name = runtime::utf8_nach_cp1252("Eröffnungsbilanzkonto");
     return name;
+}
+
+Eroeffnungssummen eroeffnungssummen(const std::vector<masterdata::TKonto>& konten,
+                                    const std::vector<std::string>& zellen) {
+    std::uint64_t aktiva_cent = 0;
+    std::uint64_t passiva_cent = 0;
+    for (std::size_t k = 0; k < konten.size() && k < zellen.size(); ++k) {
+        if (konten[k].bezeichnung == eroeffnungsbilanzkonto() ||
+            ist_verworfener_betrag(zellen[k])) {
+            continue;
+        }
+        Centbetrag betrag;
+        try {
+            betrag = in_cent(lies_betrag(checkmoney(ist_betrag(zellen[k]))));
+        } catch (const runtime::Laufzeitfehler&) {
+            continue;
+        }
+        // 99 amounts below 10^15 cannot overflow the sum.
+        if (betrag.negativ || betrag.null() || betrag.ganz >= 1'000'000'000'000'000ULL) {
+            continue;
+        }
+        const bool soll = konten[k].seite == "A" || konten[k].seite == "S";
+        (soll ? aktiva_cent : passiva_cent) += betrag.ganz * 100 + betrag.cent;
+    }
+    const auto text = [](std::uint64_t cent) {
+        const std::uint64_t rest = cent % 100;
+        return std::to_string(cent / 100) + (rest < 10 ? ",0" : ",") + std::to_string(rest);
+    };
+    return {text(aktiva_cent), text(passiva_cent), aktiva_cent == passiva_cent};
 }
 
 std::vector<std::optional<double>>

@@ -27,6 +27,19 @@ eroeffnungsbetraege(const std::vector<masterdata::TKonto>& konten);
 // debit against "Eröffnungsbilanzkonto", all others the other way round.
 TBuchung eroeffnungssatz(const masterdata::TKonto& konto, double betrag, const std::string& datum);
 
+// The typed opening amounts added up as "OK" would book them: the asset and
+// debit-side accounts as Aktiva, the others as Passiva. The
+// "Eröffnungsbilanzkonto", cells "OK" refuses and amounts not above 0 count
+// nothing. `zellen` holds the typed text of each account, in chart order.
+struct Eroeffnungssummen {
+    std::string aktiva; // amount texts
+    std::string passiva;
+    bool ausgeglichen = true;
+};
+
+Eroeffnungssummen eroeffnungssummen(const std::vector<masterdata::TKonto>& konten,
+                                    const std::vector<std::string>& zellen);
+
 // Replaces the journal by the opening records of the accounts whose amount
 // is above 0, in chart order and numbered from 0, written into a temporary
 // file first. Returns their number.

@@ -1,6 +1,9 @@
 #include "masterdata/kontenplan.h"
 
 #include "runtime/dateien.h"
+#include "runtime/text.h"
+
+#include <algorithm>
 
 namespace saldino::masterdata {
 
@@ -93,6 +96,48 @@ const Kontenplan::Merkmale* Kontenplan::suche(std::string_view name) const {
 
 bool Kontenplan::ist_konto(std::string_view name) const {
     return suche(name) != nullptr;
+}
+
+const TKonto* Kontenplan::konto(std::string_view name) const {
+    const auto gefunden = std::find_if(konten_.begin(), konten_.end(),
+                                       [name](const TKonto& k) { return k.bezeichnung == name; });
+    return gefunden == konten_.end() ? nullptr : &*gefunden;
+}
+
+const TKonto* Kontenplan::konto_zur_nummer(std::string_view nummer) const {
+    if (nummer.empty() || !std::all_of(nummer.begin(), nummer.end(), runtime::ist_ziffer)) {
+        return nullptr;
+    }
+    const TKonto* gefunden = nullptr;
+    for (const TKonto& k : konten_) {
+        if (k.bezeichnung.size() > nummer.size() && k.bezeichnung.starts_with(nummer) &&
+            k.bezeichnung[nummer.size()] == ' ') {
+            if (gefunden != nullptr && gefunden->bezeichnung != k.bezeichnung) {
+                return nullptr;
+            }
+            gefunden = &k;
+        }
+    }
+    return gefunden;
+}
+
+std::string kontohinweis(const TKonto& konto) {
+    const char* art = nullptr;
+    if (konto.bezeichnung == runtime::utf8_nach_cp1252("Eröffnungsbilanzkonto")) {
+        art = "Hilfskonto der Eröffnung";
+    } else if (konto.bilanz == "*") {
+        art = konto.seite == "A" ? "Aktivkonto — Zugänge im Soll, Abgänge im Haben"
+                                 : "Passivkonto — Zugänge im Haben";
+    } else if (konto.guv == "*" && konto.seite == "S") {
+        art = konto.bn == "B" ? "Aufwandskonto (betrieblich) — Aufwand im Soll"
+                              : "Aufwandskonto (neutral) — Aufwand im Soll";
+    } else if (konto.guv == "*") {
+        art = konto.bn == "B" ? "Ertragskonto (betrieblich) — Ertrag im Haben"
+                              : "Ertragskonto (neutral) — Ertrag im Haben";
+    } else {
+        art = "Konto vom Typ V";
+    }
+    return konto.bezeichnung + ": " + runtime::utf8_nach_cp1252(art);
 }
 
 bool Kontenplan::IstBetrieblich(std::string_view name) const {

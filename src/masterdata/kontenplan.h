@@ -46,6 +46,13 @@ public:
     // Whether some account of the chart has exactly this name.
     bool ist_konto(std::string_view name) const;
 
+    // The first account of exactly this name, none when there is none.
+    const TKonto* konto(std::string_view name) const;
+
+    // The one account whose name is `nummer`, digits only, followed by a
+    // blank ("2800" gives "2800 Bank"); none when there is none or several.
+    const TKonto* konto_zur_nummer(std::string_view nummer) const;
+
     // Whether some account of this name is marked "B" (operating).
     bool IstBetrieblich(std::string_view name) const;
 
@@ -71,6 +78,10 @@ private:
     std::vector<TKonto> konten_;
     std::unordered_map<std::string, Merkmale, TransparenterHash, std::equal_to<>> namen_;
 };
+
+// What an account is and on which side it grows, for the pupil:
+// "Kasse: Aktivkonto — Zugänge im Soll, Abgänge im Haben" (Windows-1252).
+std::string kontohinweis(const TKonto& konto);
 
 // The lookups on the chart file as it is on disk now, one reading per call.
 // Without a selected chart they are false.

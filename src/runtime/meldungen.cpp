@@ -45,4 +45,9 @@ std::string keine_sicherung(std::string_view datei, std::int32_t zeile) {
                      std::to_string(zeile), ")."});
 }
 
+std::string nicht_ausgeglichen(std::string_view aktiva, std::string_view passiva) {
+    return zusammen({"Die Eröffnungsbilanz ist nicht ausgeglichen (Aktiva ", aktiva, ", Passiva ",
+                     passiva, "). Trotzdem buchen?"});
+}
+
 } // namespace saldino::runtime::meldungen

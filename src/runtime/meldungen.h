@@ -43,4 +43,8 @@ std::string zu_gross(std::string_view datei);
 // "Die Datei <datei> ist keine gültige Saldino-Sicherung (Zeile <zeile>)."
 std::string keine_sicherung(std::string_view datei, std::int32_t zeile);
 
+// "Die Eröffnungsbilanz ist nicht ausgeglichen (Aktiva <aktiva>, Passiva
+// <passiva>). Trotzdem buchen?"
+std::string nicht_ausgeglichen(std::string_view aktiva, std::string_view passiva);
+
 } // namespace saldino::runtime::meldungen

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -121,6 +122,58 @@ TEST(Buchungssatzmeldung, AMissingChartFileIsAFileError) {
     buchung.Soll[0] = 1;
     EXPECT_EQ(test::meldung_von([&] { pruefe_buchungssatz(buchung, 1); }), "Datei nicht gefunden");
 }
+
+struct SummenFall {
+    const char* name;
+    Betragsfelder soll;
+    Betragsfelder haben;
+    const char* summe_soll;
+    const char* summe_haben;
+    const char* differenz;
+    std::vector<std::size_t> unlesbar_soll; // marked fields
+};
+
+class Formularsummen_ : public ::testing::TestWithParam<SummenFall> {};
+
+TEST_P(Formularsummen_, AddsWhatIsTypedByTheAmountRule) {
+    const SummenFall& fall = GetParam();
+    const Formularsummen summen = formularsummen(fall.soll, fall.haben);
+    EXPECT_EQ(summen.soll, fall.summe_soll);
+    EXPECT_EQ(summen.haben, fall.summe_haben);
+    EXPECT_EQ(summen.differenz, fall.differenz);
+    EXPECT_EQ(summen.ausgeglichen, std::string(fall.differenz) == "0,00");
+    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+        const bool erwartet = std::find(fall.unlesbar_soll.begin(), fall.unlesbar_soll.end(), i) !=
+                              fall.unlesbar_soll.end();
+        EXPECT_EQ(summen.soll_unlesbar[i], erwartet) << i;
+        EXPECT_FALSE(summen.haben_unlesbar[i]) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formular, Formularsummen_,
+    ::testing::Values(
+        SummenFall{"Empty", {}, {}, "0,00", "0,00", "0,00", {}},
+        SummenFall{"Balanced",
+                   {"0,10", "0,2"},
+                   {"", "", "0,30", "0,00", "0,00"},
+                   "0,30",
+                   "0,30",
+                   "0,00",
+                   {}},
+        SummenFall{
+            "RoundedPerFieldHalfToEven", {"0,125", "0,125"}, {"0,25"}, "0,24", "0,25", "-0,01", {}},
+        SummenFall{"CreditMissing", {"1000"}, {}, "1000,00", "0,00", "1000,00", {}},
+        SummenFall{"UnreadableCountsZeroAndIsMarked",
+                   {"80.000,00", "12", "x", "", " 3 "},
+                   {"15"},
+                   "15,00",
+                   "15,00",
+                   "0,00",
+                   {0, 2}},
+        SummenFall{"TooLargeIsMarked", {"1e20", "5"}, {"5"}, "5,00", "5,00", "0,00", {0}},
+        SummenFall{"Negative", {"-50"}, {"-50"}, "-50,00", "-50,00", "0,00", {}}),
+    [](const ::testing::TestParamInfo<SummenFall>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace saldino::journal

@@ -1,5 +1,7 @@
 #include "masterdata/kontenplan.h"
 
+#include "runtime/text.h"
+
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/fehler.h"
 
@@ -128,6 +130,59 @@ TEST_F(KontenplanTest, AnEmptyNameIsAnAccountOnlyWhenALineBeginsWithTheBracket) 
     verzeichnis.schreibe("Kontenplan1.txt", "<G> A  B\r\n");
     EXPECT_TRUE(Kontenplan(1).ist_konto(""));
     EXPECT_TRUE(Kontenplan(1).IstBetrieblich(""));
+}
+
+TEST_F(KontenplanTest, TellsWhatAnAccountIsAndOnWhichSideItGrows) {
+    verzeichnis.schreibe("Kontenplan1.txt",
+                         runtime::utf8_nach_cp1252("Kasse<B> A  B\r\n"
+                                                   "Darlehen<B> P  B\r\n"
+                                                   "Mietaufwand<G> A  B\r\n"
+                                                   "Zinsaufwand<G> A  N\r\n"
+                                                   "Umsatzerlöse<G> E  B\r\n"
+                                                   "Zinserträge<G> E  N\r\n"
+                                                   "Wagnis<V> A  B\r\n"
+                                                   "Eröffnungsbilanzkonto<B> A  B\r\n"));
+    const Kontenplan plan(1);
+    std::vector<std::string> hinweise;
+    for (const TKonto& konto : plan.konten()) {
+        hinweise.push_back(runtime::cp1252_nach_utf8(kontohinweis(konto)));
+    }
+    EXPECT_EQ(hinweise, (std::vector<std::string>{
+                            "Kasse: Aktivkonto — Zugänge im Soll, Abgänge im Haben",
+                            "Darlehen: Passivkonto — Zugänge im Haben",
+                            "Mietaufwand: Aufwandskonto (betrieblich) — Aufwand im Soll",
+                            "Zinsaufwand: Aufwandskonto (neutral) — Aufwand im Soll",
+                            "Umsatzerlöse: Ertragskonto (betrieblich) — Ertrag im Haben",
+                            "Zinserträge: Ertragskonto (neutral) — Ertrag im Haben",
+                            "Wagnis: Konto vom Typ V",
+                            "Eröffnungsbilanzkonto: Hilfskonto der Eröffnung",
+                        }));
+    ASSERT_NE(plan.konto("Darlehen"), nullptr);
+    EXPECT_EQ(plan.konto("Darlehen")->seite, "P");
+    EXPECT_EQ(plan.konto("darlehen"), nullptr);
+}
+
+TEST_F(KontenplanTest, ANumberAloneNamesTheOneAccountItBegins) {
+    verzeichnis.schreibe("Kontenplan1.txt", "2800 Bank<B> A  B\r\n"
+                                            "2880 Kasse<B> A  B\r\n"
+                                            "2880 Kasse<B> A  B\r\n"
+                                            "3000 Eigenkapital<B> P  B\r\n"
+                                            "3000 Privat<B> P  B\r\n"
+                                            "4400<B> P  B\r\n"
+                                            "Betriebs- und Geschäftsausstattung<B> A  B\r\n");
+    const Kontenplan plan(1);
+    for (const auto& [nummer, erwartet] : std::vector<std::pair<std::string, std::string>>{
+             {"2800", "2800 Bank"},
+             {"2880", "2880 Kasse"}, // the same name twice is one account
+             {"3000", ""},           // two accounts
+             {"280", ""},
+             {"4400", ""}, // no blank follows: the exact name is the caller's
+             {"", ""},
+             {"Betriebs-", ""}, // only numbers
+         }) {
+        const TKonto* konto = plan.konto_zur_nummer(nummer);
+        EXPECT_EQ(konto == nullptr ? "" : konto->bezeichnung, erwartet) << nummer;
+    }
 }
 
 } // namespace

@@ -1,0 +1,54 @@
+#include "journal/eroeffnung.h"
+
+#include "runtime/text.h"
+
+#include <gtest/gtest.h>
+
+namespace saldino::journal {
+namespace {
+
+masterdata::TKonto konto(const char* name, const char* seite) {
+    return {runtime::utf8_nach_cp1252(name), "*", "", seite, ""};
+}
+
+struct Fall {
+    const char* name;
+    std::vector<std::string> zellen; // Kasse, Bank, Eigenkapital, Darlehen, Miete, Zinsertrag, EBK
+    const char* aktiva;
+    const char* passiva;
+};
+
+class Eroeffnungssummen_ : public ::testing::TestWithParam<Fall> {};
+
+TEST_P(Eroeffnungssummen_, AddsTheAmountsOkWouldBookBySide) {
+    const std::vector<masterdata::TKonto> konten = {konto("Kasse", "A"),
+                                                    konto("Bank", "A"),
+                                                    konto("Eigenkapital", "P"),
+                                                    konto("Darlehen", "P"),
+                                                    konto("Miete", "S"),
+                                                    konto("Zinsertrag", "H"),
+                                                    konto("Eröffnungsbilanzkonto", "A")};
+    const Eroeffnungssummen summen = eroeffnungssummen(konten, GetParam().zellen);
+    EXPECT_EQ(summen.aktiva, GetParam().aktiva);
+    EXPECT_EQ(summen.passiva, GetParam().passiva);
+    EXPECT_EQ(summen.ausgeglichen, std::string(summen.aktiva) == summen.passiva);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seiten, Eroeffnungssummen_,
+    ::testing::Values(
+        Fall{"Empty", {}, "0,00", "0,00"},
+        Fall{"Balanced", {"500", "1500,5", "2000,50"}, "2000,50", "2000,50"},
+        Fall{"ProfitAndLossAccountsBySide", {"", "", "", "", "10", "7,125"}, "10,00", "7,12"},
+        Fall{"RefusedUnreadableAndNotAboveZeroCountNothing",
+             {"80.000,00", "1,2,3", "-5", "0", "", "", "999"},
+             "0,00",
+             "0,00"},
+        Fall{"LargeAmountsExactToTheCent",
+             {"9999999999999,99", "0,01", "10000000000000"},
+             "10000000000000,00",
+             "10000000000000,00"}),
+    [](const ::testing::TestParamInfo<Fall>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace saldino::journal
