@@ -2,7 +2,8 @@
 # Checks the direction of the layers by their includes: the core (everything
 # in src/ but gui/, app/ and the pages) includes neither Qt nor gui/ nor app/;
 # gui/ and the pages never include app/; gui/ includes no page; a page
-# includes no other page. Also keeps every source file under 400 lines.
+# includes no other page (its own parts, <name>seite_<part>, are the page).
+# Also keeps every source file under 400 lines.
 # Usage: schichten.sh SOURCE_DIR
 set -uo pipefail
 src="$1/src"
@@ -15,7 +16,7 @@ for datei in $(find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | sort); do
     name="${datei##*/}"
     includes=$(grep -E '^#include' "$datei")
     ist_seite=0
-    [[ "$name" == *seite.h || "$name" == *seite.cpp ]] && ist_seite=1
+    [[ "$name" == *seite.h || "$name" == *seite.cpp || "$name" == *seite_*.* ]] && ist_seite=1
     if [[ "$ordner" != app ]] && grep -q '"app/' <<<"$includes"; then
         melde "$datei: bindet app/ ein"
     fi

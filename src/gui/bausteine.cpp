@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -147,9 +148,20 @@ void Gitter::setze_text(int zeile, int spalte, const QString& text) {
     }
 }
 
+QString Gitter::sichtbarer_text(int zeile, int spalte) const {
+    if (state() == QAbstractItemView::EditingState && currentIndex().row() == zeile &&
+        currentIndex().column() == spalte) {
+        if (const auto* feld = qobject_cast<const QLineEdit*>(indexWidget(currentIndex()))) {
+            return feld->text();
+        }
+    }
+    return text(zeile, spalte);
+}
+
 void Gitter::bearbeitbar_nur(int spalte, int zeilen) {
     if (bearbeitbare_spalte_ < 0) {
         setItemDelegate(new Ganzauswahl(this));
+        connect(this, &QTableWidget::itemChanged, this, &Gitter::eingabe_geaendert);
     }
     bearbeitbare_spalte_ = spalte;
     bearbeitbare_zeilen_ = zeilen;
@@ -160,7 +172,39 @@ bool Gitter::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ereigni
         (index.column() != bearbeitbare_spalte_ || index.row() >= bearbeitbare_zeilen_)) {
         return false;
     }
-    return QTableWidget::edit(index, trigger, ereignis);
+    if (!QTableWidget::edit(index, trigger, ereignis)) {
+        return false;
+    }
+    if (auto* feld = qobject_cast<QLineEdit*>(indexWidget(index))) {
+        connect(feld, &QLineEdit::textEdited, this, &Gitter::eingabe_geaendert,
+                Qt::UniqueConnection);
+    }
+    return true;
+}
+
+// Enter in an editor: the delegate takes the text over and closes it with
+// this hint; nothing else closes an editor with it.
+void Gitter::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) {
+    QTableWidget::closeEditor(editor, hinweis);
+    if (hinweis == QAbstractItemDelegate::SubmitModelCache && bearbeitbare_spalte_ >= 0) {
+        eine_zeile_tiefer();
+    }
+}
+
+void Gitter::keyPressEvent(QKeyEvent* ereignis) {
+    const bool enter = ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter;
+    if (enter && bearbeitbare_spalte_ >= 0 && state() != QAbstractItemView::EditingState) {
+        eine_zeile_tiefer();
+        return;
+    }
+    QTableWidget::keyPressEvent(ereignis);
+}
+
+void Gitter::eine_zeile_tiefer() {
+    const QModelIndex hier = currentIndex();
+    if (hier.isValid() && hier.row() + 1 < bearbeitbare_zeilen_) {
+        setCurrentIndex(model()->index(hier.row() + 1, hier.column()));
+    }
 }
 
 void feste_zeilenhoehe(QAbstractItemView* liste, int hoehe) {

@@ -44,13 +44,26 @@ public:
     void setze_text(int zeile, int spalte, const QString& text);
 
     // Only column `spalte` of the first `zeilen` rows can be edited; an
-    // editor opens with its whole text selected, so typing replaces it.
+    // editor opens with its whole text selected, so typing replaces it, and
+    // Enter takes the cell over and moves to the cell below.
     void bearbeitbar_nur(int spalte, int zeilen);
+
+    // The text of a cell as it is seen: while it is being edited, what its
+    // editor holds.
+    QString sichtbarer_text(int zeile, int spalte) const;
+
+signals:
+    // A cell was changed, or the text in a cell's editor.
+    void eingabe_geaendert();
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* ereignis) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
+    void eine_zeile_tiefer();
+
     int bearbeitbare_spalte_ = -1; // -1: every cell, as a plain grid
     int bearbeitbare_zeilen_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "gui/programm.h"
 #include "gui/qtext.h"
 #include "journal/buchungspruefung.h"
+#include "journal/buchungsseite_hinweise.h"
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
 #include "runtime/meldungen.h"
@@ -41,6 +42,7 @@ BuchungsSeite::BuchungsSeite(gui::Programm& programm, QWidget* eltern)
 
     Panel5 = new QWidget(this);
     Panel5->setObjectName(QStringLiteral("Panel5"));
+    hinweise = new Buchungshinweise(this, ComboBox, Soll, Haben);
 
     programm.registriere_zeige_handler(this, [this] { TabSheet4Show(); });
 }
@@ -146,13 +148,14 @@ void BuchungsSeite::TabSheet4Show() {
         Label26->setText(QString::number(anzahl));
     }
     if (programm_.kontenplan_nr == 0) {
+        hinweise->kontenplan_setzen(nullptr);
         programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::kein_kontenplan));
         return;
     }
-    const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
+    auto kontenplan = std::make_unique<masterdata::Kontenplan>(programm_.kontenplan_nr);
     QStringList namen;
-    namen.reserve(static_cast<qsizetype>(kontenplan.konten().size()));
-    for (const auto& konto : kontenplan.konten()) {
+    namen.reserve(static_cast<qsizetype>(kontenplan->konten().size()));
+    for (const auto& konto : kontenplan->konten()) {
         namen.append(gui::als_qstring(konto.bezeichnung));
     }
     for (QComboBox* box : ComboBox) {
@@ -163,6 +166,7 @@ void BuchungsSeite::TabSheet4Show() {
         box->setCurrentIndex(-1);
         box->setEditText(text);
     }
+    hinweise->kontenplan_setzen(std::move(kontenplan));
     // A form being typed stays: showing the current booking would replace it,
     // and "&Buchen" would then store a copy of that booking.
     if (!neueingabe()) {
@@ -341,7 +345,16 @@ void BuchungsSeite::ComboBoxExit(std::size_t zeile) {
         text[0] = text[0].toUpper();
         box->setEditText(text);
     }
-    if (!programm_.ist_konto(gui::als_cp1252(text))) {
+    const std::string name = gui::als_cp1252(text);
+    if (!programm_.ist_konto(name)) {
+        // "2800" stands for "2800 Bank" in a chart whose names begin with a number.
+        if (programm_.kontenplan_nr != 0) {
+            const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
+            if (const masterdata::TKonto* konto = kontenplan.konto_zur_nummer(name)) {
+                box->setEditText(gui::als_qstring(konto->bezeichnung));
+                return;
+            }
+        }
         box->setEditText(QString());
         programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::konto_nicht_gefunden));
     }

@@ -18,6 +18,8 @@ class Programm;
 
 namespace saldino::journal {
 
+class Buchungshinweise;
+
 // The booking page: a form of date, payer/payee, reason and five account
 // lines. Two states: showing a stored booking ("&Buchen" disabled) and new
 // entry ("&Buchen" enabled, "Ändern" disabled).
@@ -71,6 +73,7 @@ public:
     std::array<QLineEdit*, zeilen_je_buchung> Soll{};     // Edit17, Edit19, ..., Edit25
     std::array<QLineEdit*, zeilen_je_buchung> Haben{};    // Edit18, Edit20, ..., Edit26
     QWidget* Panel5 = nullptr;
+    Buchungshinweise* hinweise = nullptr; // running totals and the account hint
 
 protected:
     void resizeEvent(QResizeEvent* ereignis) override;

@@ -46,6 +46,13 @@ EroeffnungsSeite::EroeffnungsSeite(gui::Programm& programm, QWidget* eltern)
         gui::flacher_knopf(this, "SpeedButton7", QStringLiteral("OK"), {512, 360, 49, 49});
     connect(SpeedButton7, &QToolButton::clicked, this,
             [this] { programm_.befehl([this] { SpeedButton7Click(); }); });
+    summe_aktiva = gui::beschriftung(this, "SummeAktiva", QString(), 320, 372);
+    summe_passiva = gui::beschriftung(this, "SummePassiva", QString(), 320, 390);
+    for (QLabel* summe : {summe_aktiva, summe_passiva}) {
+        summe->resize(185, summe->height());
+    }
+    connect(StringGrid2, &gui::Gitter::eingabe_geaendert, this, &EroeffnungsSeite::summen_zeigen);
+    summen_zeigen();
 
     programm.registriere_zeige_handler(this, [this] { TabSheet3Show(); });
 }
@@ -63,6 +70,7 @@ void EroeffnungsSeite::TabSheet3Show() {
     const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
     const auto& konten = kontenplan.konten();
     const auto betraege = eroeffnungsbetraege(konten);
+    konten_ = konten;
 
     StringGrid2->clearContents();
     StringGrid2->setRowCount(std::max(mindestzeilen, static_cast<int>(konten.size())));
@@ -77,9 +85,36 @@ void EroeffnungsSeite::TabSheet3Show() {
         StringGrid2->setze_text(
             zeile, 1, betraege[k] ? gui::als_qstring(betragstext(*betraege[k])) : QString());
     }
+    summen_zeigen();
+}
+
+void EroeffnungsSeite::summen_zeigen() {
+    std::vector<std::string> zellen;
+    zellen.reserve(konten_.size());
+    for (std::size_t k = 0; k < konten_.size(); ++k) {
+        zellen.push_back(gui::als_cp1252(StringGrid2->sichtbarer_text(static_cast<int>(k), 1)));
+    }
+    const Eroeffnungssummen summen = eroeffnungssummen(konten_, zellen);
+    summe_aktiva->setText(QStringLiteral("Summe Aktiva: ") + gui::als_qstring(summen.aktiva));
+    summe_passiva->setText(QStringLiteral("Summe Passiva: ") + gui::als_qstring(summen.passiva));
 }
 
 void EroeffnungsSeite::SpeedButton7Click() {
+    StringGrid2->offene_zelle_uebernehmen();
+    // An opening that does not balance would show its difference as a profit.
+    if (programm_.kontenplan_nr != 0) {
+        std::vector<std::string> zellen;
+        const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
+        for (std::size_t k = 0; k < kontenplan.konten().size(); ++k) {
+            zellen.push_back(gui::als_cp1252(StringGrid2->text(static_cast<int>(k), 1)));
+        }
+        const Eroeffnungssummen summen = eroeffnungssummen(kontenplan.konten(), zellen);
+        if (!summen.ausgeglichen &&
+            !programm_.dialoge().frage(gui::aus_utf8(
+                runtime::meldungen::nicht_ausgeglichen(summen.aktiva, summen.passiva)))) {
+            return;
+        }
+    }
     if (!programm_.dialoge().frage(
             QStringLiteral("Achtung! Es werden alle bisherigen Buchungen gelöscht und nur diese "
                            "Anfangsbestände gebucht! Fortfahren?"))) {
@@ -90,7 +125,6 @@ void EroeffnungsSeite::SpeedButton7Click() {
         programm_.dialoge().meldung(kein_kontenplan);
         return;
     }
-    StringGrid2->offene_zelle_uebernehmen();
     const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
     const auto& konten = kontenplan.konten();
     // A typed amount the filter would throw away stops everything, so that

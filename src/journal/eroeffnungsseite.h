@@ -1,6 +1,10 @@
 #pragma once
 
+#include "masterdata/kontenplan.h"
+
 #include <QWidget>
+
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -33,9 +37,14 @@ public:
     QLineEdit* Edit27 = nullptr;
     QLabel* Label48 = nullptr;
     QToolButton* SpeedButton7 = nullptr;
+    QLabel* summe_aktiva = nullptr; // the typed amounts by side, as they are typed
+    QLabel* summe_passiva = nullptr;
 
 private:
+    void summen_zeigen();
+
     gui::Programm& programm_;
+    std::vector<masterdata::TKonto> konten_; // the accounts the grid shows
 };
 
 } // namespace saldino::journal

@@ -2,6 +2,7 @@
 #include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
+#include "journal/buchungsseite_hinweise.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -403,6 +404,44 @@ TEST_F(BuchungsTest, AccountBoxesCapitaliseAndCheckTheirText) {
     tippe(seite()->ComboBox[4], "ärger");
     EXPECT_EQ(dialoge.nimm(Art::meldung), nicht_gefunden);
     EXPECT_EQ(seite()->ComboBox[4]->currentText(), "");
+}
+
+TEST_F(BuchungsTest, TheFormShowsItsTotalsAndTheAccountInTheFocusedBoxWhileTyping) {
+    oeffne();
+    klicke(knopf::neu);
+    const auto& hinweise = *seite()->hinweise;
+    tippe_nur(seite()->ComboBox[1], "Darle");
+    EXPECT_EQ(hinweise.kontohinweis->text(), "");
+    tippe_nur(seite()->ComboBox[1], "Darlehen");
+    EXPECT_EQ(hinweise.kontohinweis->text(), "Darlehen: Passivkonto — Zugänge im Haben");
+    tippe_nur(seite()->ComboBox[0], "Kasse");
+    EXPECT_EQ(hinweise.kontohinweis->text(),
+              "Kasse: Aktivkonto — Zugänge im Soll, Abgänge im Haben");
+
+    tippe_nur(seite()->Soll[0], "100,5");
+    EXPECT_EQ(hinweise.kontohinweis->text(), "");
+    EXPECT_EQ(hinweise.summe_soll->text(), "Summe Soll: 100,50");
+    EXPECT_EQ(hinweise.differenz->text(), "Differenz: 100,50");
+    tippe_nur(seite()->Haben[1], "100.50");
+    EXPECT_EQ(hinweise.summe_haben->text(), "Summe Haben: 0,00");
+    EXPECT_TRUE(seite()->Haben[1]->property("unlesbar").toBool());
+    tippe(seite()->Haben[1], "100,50");
+    EXPECT_FALSE(seite()->Haben[1]->property("unlesbar").toBool());
+    EXPECT_EQ(hinweise.differenz->text(), "Differenz: 0,00");
+    klicke(knopf::neu);
+    EXPECT_EQ(hinweise.summe_soll->text(), "Summe Soll: 0,00");
+}
+
+TEST_F(BuchungsTest, ANumberAloneTakesTheOneAccountOfThatNumber) {
+    std::string text = verzeichnis.lies("einstellungen.txt");
+    verzeichnis.schreibe("einstellungen.txt", text.substr(0, text.rfind("0\r\n")) + "2\r\n");
+    oeffne();
+    klicke(knopf::neu);
+    tippe(seite()->ComboBox[0], "2800");
+    EXPECT_EQ(seite()->ComboBox[0]->currentText(), "2800 Bank");
+    tippe(seite()->ComboBox[1], "28");
+    EXPECT_EQ(dialoge.nimm(Art::meldung), nicht_gefunden);
+    EXPECT_EQ(seite()->ComboBox[1]->currentText(), "");
 }
 
 TEST_F(BuchungsTest, TheListsHoldTheChartOnceAfterEveryShow) {

@@ -5,6 +5,7 @@
 #include "journal/eroeffnung.h"
 #include "journal/eroeffnungsseite.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace saldino::test {
@@ -43,11 +44,24 @@ protected:
 
     void setze(int zeile, const QString& text) { gitter()->setze_text(zeile, 1, text); }
 
-    void buche(const QString& datum = QStringLiteral("01.01.04")) {
+    // Books the grid, answering yes; an opening that does not balance is
+    // asked about first.
+    void buche(const QString& datum = QStringLiteral("01.01.04"), bool ausgeglichen = true) {
         form->TabSheet3->Edit27->setText(datum);
         dialoge.antworte(true);
+        if (!ausgeglichen) {
+            dialoge.antworte(true);
+        }
         klicke(knopf::eroeffnung_ok);
+        if (!ausgeglichen) {
+            EXPECT_TRUE(
+                dialoge.nimm(Art::frage)
+                    .startsWith(QStringLiteral("Die Eröffnungsbilanz ist nicht ausgeglichen")));
+        }
         EXPECT_EQ(dialoge.nimm(Art::frage), frage);
+    }
+    void buche_unausgeglichen(const QString& datum = QStringLiteral("01.01.04")) {
+        buche(datum, false);
     }
 
     std::vector<TBuchung> journal() {
@@ -70,7 +84,7 @@ TEST_F(EroeffnungsTest, AnAmountTypedWithoutEnterIsBooked) {
     QWidget* editor = gitter()->indexWidget(gitter()->currentIndex());
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "1500");
-    buche();
+    buche_unausgeglichen();
     const auto saetze = journal();
     ASSERT_EQ(saetze.size(), 1u);
     EXPECT_EQ(saetze[0].Nr, 0);
@@ -133,11 +147,48 @@ TEST_F(EroeffnungsTest, NoLeavesEverythingAsItWas) {
     oeffne();
     const std::string vorher = verzeichnis.lies(journal::journaldatei);
     setze(kasse, "100");
+    setze(eigenkapital, "100");
     dialoge.antworte(false);
     klicke(knopf::eroeffnung_ok);
     EXPECT_EQ(dialoge.nimm(Art::frage), frage);
     EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
     EXPECT_EQ(form->anzahl_buchungen, 1);
+    EXPECT_EQ(betrag(kasse), "100");
+}
+
+TEST_F(EroeffnungsTest, TheSumsFollowTheTypingAndEnterMovesToTheCellBelow) {
+    oeffne();
+    const auto* seite = form->TabSheet3;
+    EXPECT_EQ(seite->summe_aktiva->text(), "Summe Aktiva: 0,00");
+    gitter()->setFocus(Qt::MouseFocusReason);
+    gitter()->setCurrentCell(bank, 1);
+    QTest::keyClicks(gitter()->indexWidget(gitter()->currentIndex()), "1500");
+    EXPECT_EQ(seite->summe_aktiva->text(), "Summe Aktiva: 1500,00");
+    QTest::keyClick(gitter()->indexWidget(gitter()->currentIndex()), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(gitter()->currentRow(), kasse);
+    EXPECT_EQ(betrag(bank), "1500");
+    QTest::keyClicks(gitter()->indexWidget(gitter()->currentIndex()), "500");
+    QTest::keyClick(gitter()->indexWidget(gitter()->currentIndex()), Qt::Key_Enter);
+    QApplication::processEvents();
+    EXPECT_EQ(gitter()->currentRow(), eigenkapital);
+    QTest::keyClicks(gitter()->indexWidget(gitter()->currentIndex()), "2000");
+    EXPECT_EQ(seite->summe_aktiva->text(), "Summe Aktiva: 2000,00");
+    EXPECT_EQ(seite->summe_passiva->text(), "Summe Passiva: 2000,00");
+    buche();
+    EXPECT_EQ(journal().size(), 3u);
+}
+
+TEST_F(EroeffnungsTest, AnOpeningThatDoesNotBalanceIsAskedAboutAndNoChangesNothing) {
+    oeffne();
+    const std::string vorher = verzeichnis.lies(journal::journaldatei);
+    setze(kasse, "100");
+    setze(eigenkapital, "90");
+    dialoge.antworte(false);
+    klicke(knopf::eroeffnung_ok);
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Die Eröffnungsbilanz ist nicht ausgeglichen (Aktiva "
+                                        "100,00, Passiva 90,00). Trotzdem buchen?");
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
     EXPECT_EQ(betrag(kasse), "100");
 }
 
@@ -149,7 +200,7 @@ TEST_F(EroeffnungsTest, FiltersCellsAndClosesUpTheNumbers) {
     setze(bga, "0");
     setze(bank, "12,5");
     setze(kasse, "");
-    setze(eigenkapital, "112,50");
+    setze(eigenkapital, "102,50");
     setze(mietaufwand, "10");
     setze(umsatzerloese, "20");
     buche();
@@ -176,7 +227,7 @@ TEST_F(EroeffnungsTest, FiltersCellsAndClosesUpTheNumbers) {
     klicke(knopf::eroeffnungsbuchungen);
     EXPECT_EQ(betrag(bank), "12,50");
     EXPECT_EQ(betrag(maschinen), "");
-    EXPECT_EQ(betrag(eigenkapital), "112,50");
+    EXPECT_EQ(betrag(eigenkapital), "102,50");
 }
 
 TEST_F(EroeffnungsTest, AnAmountOnTheOpeningAccountItselfIsBookedOnBothLines) {
@@ -216,7 +267,7 @@ TEST_P(UnlesbareEingabe, LeavesTheJournalAndTheCountersUntouched) {
     const std::string vorher = verzeichnis.lies(journal::journaldatei);
     setze(gebaeude, "100");
     setze(bank, GetParam().zelle);
-    buche(GetParam().datum);
+    buche_unausgeglichen(GetParam().datum);
     EXPECT_EQ(dialoge.nimm(Art::fehler), QString::fromUtf8(GetParam().meldung));
     EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
     EXPECT_EQ(form->anzahl_buchungen, 1);
@@ -239,7 +290,7 @@ TEST_P(VerworfeneZelle, StopsBeforeAnythingChanges) {
     const std::string vorher = verzeichnis.lies(journal::journaldatei);
     setze(gebaeude, "100");
     setze(bank, QString::fromUtf8(GetParam()));
-    buche();
+    buche_unausgeglichen();
     EXPECT_EQ(dialoge.nimm(Art::meldung),
               QStringLiteral("Der Betrag „%1“ bei „Bank“ ist keine gültige Zahl. Bitte ohne "
                              "Tausenderpunkte eingeben, zum Beispiel 80000,00.")
@@ -262,7 +313,7 @@ TEST_F(EroeffnungsTest, EveryAccountOfALongChartCanBeBooked) {
     oeffne();
     EXPECT_EQ(gitter()->rowCount(), 120);
     setze(119, "3");
-    buche();
+    buche_unausgeglichen();
     const auto saetze = journal();
     ASSERT_EQ(saetze.size(), 1u);
     EXPECT_EQ(saetze[0].Konto[0], "Konto 120");

@@ -161,6 +161,7 @@ TEST_P(Schreibfehler, TheOpeningBalances) {
     pruefe([] {},
            [&] {
                form->TabSheet3->StringGrid2->setze_text(6, 1, QString::number(++betrag));
+               form->TabSheet3->StringGrid2->setze_text(8, 1, QString::number(betrag));
                dialoge.antworte(true);
                klicke(knopf::eroeffnung_ok);
                dialoge.nimm_alle(Art::frage);
