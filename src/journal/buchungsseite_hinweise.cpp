@@ -88,7 +88,7 @@ void Buchungshinweise::summen_zeigen() {
     differenz->setText(QStringLiteral("Differenz: ") + gui::als_qstring(summen.differenz));
     QPalette farbe = differenz_normal_;
     if (!summen.ausgeglichen) {
-        farbe.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
+        farbe.setColor(differenz->foregroundRole(), QColor(0xC0, 0, 0));
     }
     differenz->setPalette(farbe);
 }

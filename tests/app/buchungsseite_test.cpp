@@ -422,12 +422,17 @@ TEST_F(BuchungsTest, TheFormShowsItsTotalsAndTheAccountInTheFocusedBoxWhileTypin
     EXPECT_EQ(hinweise.kontohinweis->text(), "");
     EXPECT_EQ(hinweise.summe_soll->text(), "Summe Soll: 100,50");
     EXPECT_EQ(hinweise.differenz->text(), "Differenz: 100,50");
+    const auto farbe = [&hinweise] {
+        return hinweise.differenz->palette().color(hinweise.differenz->foregroundRole());
+    };
+    EXPECT_EQ(farbe(), QColor(0xC0, 0, 0));
     tippe_nur(seite()->Haben[1], "100.50");
     EXPECT_EQ(hinweise.summe_haben->text(), "Summe Haben: 0,00");
     EXPECT_TRUE(seite()->Haben[1]->property("unlesbar").toBool());
     tippe(seite()->Haben[1], "100,50");
     EXPECT_FALSE(seite()->Haben[1]->property("unlesbar").toBool());
     EXPECT_EQ(hinweise.differenz->text(), "Differenz: 0,00");
+    EXPECT_NE(farbe(), QColor(0xC0, 0, 0));
     klicke(knopf::neu);
     EXPECT_EQ(hinweise.summe_soll->text(), "Summe Soll: 0,00");
 }
