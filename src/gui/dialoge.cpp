@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -103,6 +105,12 @@ QString QtDialoge::datei_speichern(const Dateiauswahl& auswahl) {
 
 QString QtDialoge::datei_oeffnen(const Dateiauswahl& auswahl) {
     return waehle_datei(eltern_, auswahl, QFileDialog::AcceptOpen);
+}
+
+bool QtDialoge::drucker_waehlen(QPrinter& drucker) {
+    QPrintDialog dialog(&drucker, eltern_);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void StummeDialoge::fehler(const QString& text) {

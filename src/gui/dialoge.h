@@ -6,6 +6,7 @@
 #include <memory>
 
 class QMessageBox;
+class QPrinter;
 
 class QWidget;
 
@@ -47,6 +48,9 @@ public:
     // The chosen file, or an empty text when the user cancels.
     virtual QString datei_speichern(const Dateiauswahl& auswahl) = 0;
     virtual QString datei_oeffnen(const Dateiauswahl& auswahl) = 0;
+
+    // The print dialog for `drucker`; true when the user chose to print.
+    virtual bool drucker_waehlen(QPrinter& drucker) = 0;
 };
 
 // The program's dialogs, built on QMessageBox and QFileDialog.
@@ -61,6 +65,7 @@ public:
     bool frage(const QString& text) override;
     QString datei_speichern(const Dateiauswahl& auswahl) override;
     QString datei_oeffnen(const Dateiauswahl& auswahl) override;
+    bool drucker_waehlen(QPrinter& drucker) override;
     std::unique_ptr<Fortschritt> fortschritt(const QString& text) override;
 
     // The box the three kinds of message are shown in: the text as plain
@@ -81,6 +86,7 @@ public:
     bool frage(const QString&) override { return false; }
     QString datei_speichern(const Dateiauswahl&) override { return {}; }
     QString datei_oeffnen(const Dateiauswahl&) override { return {}; }
+    bool drucker_waehlen(QPrinter&) override { return false; }
     std::unique_ptr<Fortschritt> fortschritt(const QString&) override;
 };
 

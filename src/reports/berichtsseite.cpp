@@ -5,19 +5,22 @@
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
 
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace saldino::reports {
 
 BerichtsSeite::BerichtsSeite(gui::Programm& programm, QWidget* eltern, const char* seitenname,
-                             const char* ansichtsname, gui::Schrift schrift)
+                             const char* ansichtsname, gui::Schrift schrift, const QString& titel)
     : QWidget(eltern), programm_(programm) {
     setObjectName(QString::fromLatin1(seitenname));
     auto* rahmen = new QVBoxLayout(this);
     rahmen->setContentsMargins(0, 0, 0, 0);
-    Memo = gui::berichtsansicht(this, ansichtsname, schrift);
-    rahmen->addWidget(Memo);
+    rahmen->setSpacing(0);
+    Memo = new gui::Berichtsansicht(this, ansichtsname, schrift);
+    Memo->drucken_einrichten(programm, [titel] { return titel; });
+    rahmen->addWidget(Memo, 1);
+    leiste = gui::berichtsleiste(this, Memo);
+    rahmen->addWidget(leiste);
 }
 
 void BerichtsSeite::zeige(const gui::Bericht& bericht) {
@@ -32,35 +35,38 @@ void BerichtsSeite::baue_beim_zeigen(Quelle quelle) {
 }
 
 BerichtsSeite* bilanzseite(gui::Programm& programm, QWidget* eltern) {
-    auto* seite = new BerichtsSeite(programm, eltern, "TabSheet5", "Memo1", {"Courier", 16, true});
+    auto* seite = new BerichtsSeite(programm, eltern, "TabSheet5", "Memo1", {"Courier", 16, true},
+                                    QStringLiteral("Bilanz und GuV"));
     seite->baue_beim_zeigen(bilanz);
     return seite;
 }
 
 BerichtsSeite* journalseite(gui::Programm& programm, QWidget* eltern) {
-    auto* seite =
-        new BerichtsSeite(programm, eltern, "TabSheet6", "Memo2", {"Courier New", 13, false});
-    seite->baue_beim_zeigen([](const Berichtsdaten&, const Zeilenziel& ziel) {
-        journalliste(ziel);
-        return std::optional<std::string>();
+    auto* seite = new BerichtsSeite(programm, eltern, "TabSheet6", "Memo2",
+                                    {"Courier New", 13, false}, QStringLiteral("Journal"));
+    // The listing is counted in one pass and its lines made as they are shown.
+    programm.registriere_zeige_handler(seite, [seite] {
+        const auto liste = std::make_shared<Journalansicht>();
+        seite->Memo->setze(liste);
+        liste->melde_fehler();
     });
     return seite;
 }
 
 BerichtsSeite* betriebsergebnisseite(gui::Programm& programm, QWidget* eltern) {
-    auto* seite =
-        new BerichtsSeite(programm, eltern, "TabSheet11", "Memo4", {"Courier New", 16, true});
+    auto* seite = new BerichtsSeite(programm, eltern, "TabSheet11", "Memo4",
+                                    {"Courier New", 16, true}, QStringLiteral("Betriebsergebnis"));
     seite->baue_beim_zeigen(betriebsergebnis);
     return seite;
 }
 
 BerichtsSeite* pruefergebnisseite(gui::Programm& programm, QWidget* eltern) {
-    auto* seite =
-        new BerichtsSeite(programm, eltern, "TabSheet12", "Memo5", {"Courier New", 16, true});
+    auto* seite = new BerichtsSeite(programm, eltern, "TabSheet12", "Memo5",
+                                    {"Courier New", 16, true}, QStringLiteral("Prüfergebnis"));
     seite->setWindowTitle(QStringLiteral("Prüfergebnis"));
     seite->setAccessibleName(QStringLiteral("Prüfergebnis"));
     // Its lines are sentences, not columns: the longest would be cut off.
-    seite->Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    seite->Memo->setze_umbruch(true);
     return seite;
 }
 

@@ -9,15 +9,14 @@
 #include <optional>
 #include <string>
 
-class QPlainTextEdit;
-
 namespace saldino::gui {
 class Programm;
 }
 
 namespace saldino::reports {
 
-// A report page: one fixed-pitch text view filled from a report builder of the core.
+// A report page: one report view filled from a report builder of the core,
+// and under it the row of commands to print, save as PDF and zoom.
 class BerichtsSeite : public QWidget {
     Q_OBJECT
 
@@ -27,7 +26,7 @@ public:
         std::function<std::optional<std::string>(const Berichtsdaten&, const Zeilenziel&)>;
 
     BerichtsSeite(gui::Programm& programm, QWidget* eltern, const char* seitenname,
-                  const char* ansichtsname, gui::Schrift schrift);
+                  const char* ansichtsname, gui::Schrift schrift, const QString& titel);
     Q_DISABLE_COPY_MOVE(BerichtsSeite)
 
     void zeige(const gui::Bericht& bericht);
@@ -36,7 +35,8 @@ public:
     // builds the report afresh each time the page becomes visible.
     void baue_beim_zeigen(Quelle quelle);
 
-    QPlainTextEdit* Memo = nullptr;
+    gui::Berichtsansicht* Memo = nullptr;
+    QWidget* leiste = nullptr; // "Drucken…", "Als PDF…", "Größer", "Kleiner"
 
 private:
     gui::Programm& programm_;

@@ -9,7 +9,6 @@
 #include "runtime/meldungen.h"
 
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -22,10 +21,23 @@ KontenblattSeite::KontenblattSeite(gui::Programm& programm, QWidget* eltern)
     rahmen->setContentsMargins(0, 0, 0, 0);
     Splitter2 = new QSplitter(Qt::Horizontal, this);
     Splitter2->setObjectName(QStringLiteral("Splitter2"));
-    Memo3 = gui::berichtsansicht(Splitter2, "Memo3", {"Courier New", 13, false});
+    // The sheet and its command row on the left, the list of accounts on the right.
+    auto* links = new QWidget(Splitter2);
+    auto* spalte = new QVBoxLayout(links);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    Memo3 = new gui::Berichtsansicht(links, "Memo3", {"Courier New", 13, false});
+    Memo3->drucken_einrichten(programm, [this] {
+        const QListWidgetItem* konto = ListBox1->currentItem();
+        return konto == nullptr ? QStringLiteral("Kontenblatt")
+                                : QStringLiteral("Kontenblatt ") + konto->text();
+    });
+    spalte->addWidget(Memo3, 1);
+    leiste = gui::berichtsleiste(links, Memo3);
+    spalte->addWidget(leiste);
     ListBox1 = new QListWidget(Splitter2);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    Splitter2->addWidget(Memo3);
+    Splitter2->addWidget(links);
     Splitter2->addWidget(ListBox1);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setSizes({480, 185});
@@ -42,7 +54,7 @@ KontenblattSeite::KontenblattSeite(gui::Programm& programm, QWidget* eltern)
 
 void KontenblattSeite::TabSheet10Show() {
     ListBox1->clear();
-    Memo3->clear();
+    Memo3->leeren();
     if (programm_.kontenplan_nr == 0) {
         programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::kein_kontenplan));
         return;

@@ -3,12 +3,12 @@
 #include <QWidget>
 
 class QListWidget;
-class QPlainTextEdit;
 class QSplitter;
 
 namespace saldino::gui {
+class Berichtsansicht;
 class Programm;
-}
+} // namespace saldino::gui
 
 namespace saldino::reports {
 
@@ -25,7 +25,8 @@ public:
     void ListBox1Click();
 
     QSplitter* Splitter2 = nullptr;
-    QPlainTextEdit* Memo3 = nullptr;
+    gui::Berichtsansicht* Memo3 = nullptr;
+    QWidget* leiste = nullptr; // the command row under the sheet
     QListWidget* ListBox1 = nullptr;
 
 private:

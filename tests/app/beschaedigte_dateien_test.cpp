@@ -9,8 +9,8 @@
 #include "masterdata/kontenplanseite.h"
 #include "reports/berichtsseite.h"
 
+#include "gui/berichtsansicht.h"
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <filesystem>
 #include <limits>

@@ -5,8 +5,8 @@
 #include "reports/kontenblatt.h"
 #include "reports/kontenblattseite.h"
 
+#include "gui/berichtsansicht.h"
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QSplitter>
 
 namespace saldino::test {

@@ -18,9 +18,9 @@
 #include "hilfen/skriptdialoge.h"
 #include "hilfen/testprogramm.h"
 
+#include "gui/berichtsansicht.h"
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QToolButton>
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 #include "hilfen/skriptdialoge.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 namespace saldino::test {
@@ -18,6 +20,8 @@ const char* name(SkriptDialoge::Art art) {
         return "Speichern";
     case SkriptDialoge::Art::oeffnen:
         return "Oeffnen";
+    case SkriptDialoge::Art::drucken:
+        return "Drucken";
     }
     return "?";
 }
@@ -90,6 +94,15 @@ QString SkriptDialoge::datei_speichern(const gui::Dateiauswahl& auswahl) {
 QString SkriptDialoge::datei_oeffnen(const gui::Dateiauswahl& auswahl) {
     letzte_auswahl = auswahl;
     return antwort(Art::oeffnen, auswahl.titel);
+}
+
+bool SkriptDialoge::drucker_waehlen(QPrinter& drucker) {
+    if (antwort(Art::drucken, QStringLiteral("Drucken")) != QStringLiteral("&Ja")) {
+        return false;
+    }
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(druckdatei);
+    return true;
 }
 
 namespace {

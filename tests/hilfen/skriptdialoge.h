@@ -17,7 +17,7 @@ namespace saldino::test {
 // nobody used.
 class SkriptDialoge : public gui::Dialoge {
 public:
-    enum class Art { meldung, fehler, frage, speichern, oeffnen };
+    enum class Art { meldung, fehler, frage, speichern, oeffnen, drucken };
 
     struct Box {
         Art art;
@@ -45,6 +45,9 @@ public:
     bool frage(const QString& text) override;
     QString datei_speichern(const gui::Dateiauswahl& auswahl) override;
     QString datei_oeffnen(const gui::Dateiauswahl& auswahl) override;
+    // Answered like a question; with "&Ja" the printer prints into `druckdatei` as PDF.
+    bool drucker_waehlen(QPrinter& drucker) override;
+    QString druckdatei;
     // Records the caption and the last progress told; never a box to take.
     std::unique_ptr<gui::Fortschritt> fortschritt(const QString& text) override;
 
