@@ -1,9 +1,13 @@
 // How long each page of the window takes to show, from the command until its
-// text is set and painted, on journals of 1 000 and 100 000 bookings. Drives
-// TForm1 offscreen. Run: build-test/bench/saldino_seiten_bench
+// text is set and painted, on journals of 1 000 and 100 000 bookings (the
+// journal page also on 1 000 000); scrolling the journal listing to its end;
+// saving the journal of 1 000 bookings as PDF. Drives TForm1 offscreen.
+// Run: build-test/bench/saldino_seiten_bench
 #include "journal_generator.h"
 
 #include "app/tform1.h"
+#include "gui/berichtsansicht.h"
+#include "gui/berichtsdruck.h"
 #include "gui/dialoge.h"
 #include "journal/buchungsseite.h"
 #include "journal/eroeffnungsseite.h"
@@ -13,7 +17,10 @@
 #include "reports/kontenblattseite.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QListWidget>
+#include <QPdfWriter>
+#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -95,8 +102,49 @@ void Kontenblaetter(benchmark::State& state) {
           [](app::TForm1& form) { form.TabSheet10->ListBox1->setCurrentRow(7); });
 }
 
+// The journal page shown, then Ctrl+End: the last screenful drawn.
+void JournalBisZumEnde(benchmark::State& state) {
+    app::TForm1& form = fenster(static_cast<int>(state.range(0)));
+    form.seite_zeigen(form.TabSheet2);
+    QApplication::processEvents();
+    form.seite_zeigen(form.TabSheet6);
+    QApplication::processEvents();
+    gui::Berichtsansicht& ansicht = *form.TabSheet6->Memo;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ansicht.verticalScrollBar()->setValue(0);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        ansicht.bewege_zum_ende();
+        ansicht.viewport()->repaint();
+    }
+}
+
+// The journal listing of the window's journal written as a PDF into memory.
+void JournalAlsPdf(benchmark::State& state) {
+    app::TForm1& form = fenster(static_cast<int>(state.range(0)));
+    form.seite_zeigen(form.TabSheet2);
+    QApplication::processEvents();
+    form.seite_zeigen(form.TabSheet6);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QBuffer puffer;
+        puffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&puffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(300);
+        gui::drucke(pdf, form.TabSheet6->Memo->druckkopf(), form.TabSheet6->Memo->quelle());
+        benchmark::DoNotOptimize(puffer.data().size());
+    }
+}
+
 void groessen(benchmark::internal::Benchmark* b) {
     b->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+void groessen_journal(benchmark::internal::Benchmark* b) {
+    groessen(b);
+    b->Arg(1000000);
 }
 
 } // namespace
@@ -105,7 +153,9 @@ BENCHMARK(Eroeffnungsbuchungen)->Apply(groessen);
 BENCHMARK(Buchungen)->Apply(groessen);
 BENCHMARK(BilanzUndGuV)->Apply(groessen);
 BENCHMARK(Betriebsergebnis)->Apply(groessen);
-BENCHMARK(Journal)->Apply(groessen);
+BENCHMARK(Journal)->Apply(groessen_journal);
+BENCHMARK(JournalBisZumEnde)->Apply(groessen_journal);
+BENCHMARK(JournalAlsPdf)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Kontenblaetter)->Apply(groessen);
 BENCHMARK(Kontenplan)->Apply(groessen);
 

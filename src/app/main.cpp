@@ -1,5 +1,6 @@
 #include "app/anwendung.h"
 #include "app/tform1.h"
+#include "gui/berichtszoom.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
 #include "runtime/ersetzung.h"
@@ -13,6 +14,9 @@
 int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
     saldino::app::anwendung_einrichten(anwendung);
+    // The pupil's zoom of the reports, kept from the last run.
+    auto& zoom = saldino::gui::Berichtszoom::instanz();
+    zoom.datei_setzen(saldino::gui::Berichtszoom::standarddatei());
     saldino::gui::QtDialoge dialoge;
     // A second window on the same files would overwrite the first one's work.
     std::optional<saldino::runtime::Sperre> sperre;

@@ -53,6 +53,8 @@ int Berichtsansicht::pixelgroesse() const {
 
 void Berichtsansicht::schrift_anwenden() {
     const std::int64_t oben = reihe(verticalScrollBar()->value()).zeile;
+    const std::int64_t cursorreihe = reihe_von(cursor_) - verticalScrollBar()->value();
+    const bool cursor_sichtbar = cursorreihe >= 0 && cursorreihe < sichtbare_reihen();
     font_ = QFont(QString::fromLatin1(schrift_.familie));
     font_.setStyleHint(QFont::TypeWriter);
     font_.setFixedPitch(true);
@@ -64,6 +66,9 @@ void Berichtsansicht::schrift_anwenden() {
     zeilenhoehe_ = std::max(1, QFontMetrics(font_).lineSpacing());
     reihen_berechnen();
     verticalScrollBar()->setValue(static_cast<int>(reihe_von({oben, 0})));
+    if (cursor_sichtbar) {
+        cursor_zeigen();
+    }
     viewport()->update();
 }
 

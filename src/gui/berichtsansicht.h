@@ -65,6 +65,8 @@ public:
     bool umbruch() const { return umbruch_; }
 
     void markiere(Textstelle anker, Textstelle ende);
+    // What Ctrl+End does: the cursor to the end of the last line, in sight.
+    void bewege_zum_ende();
     void alles_markieren();
     QString markierter_text() const;
     void kopieren() const;
@@ -98,6 +100,7 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
     void wheelEvent(QWheelEvent* ereignis) override;
     void contextMenuEvent(QContextMenuEvent* ereignis) override;

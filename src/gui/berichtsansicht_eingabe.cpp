@@ -79,6 +79,10 @@ void Berichtsansicht::keyPressEvent(QKeyEvent* ereignis) {
     ereignis->accept();
 }
 
+void Berichtsansicht::bewege_zum_ende() {
+    bewege_cursor({quelle_->anzahl() - 1, INT64_MAX}, false);
+}
+
 void Berichtsansicht::mousePressEvent(QMouseEvent* ereignis) {
     if (ereignis->button() != Qt::LeftButton) {
         return;
@@ -92,6 +96,10 @@ void Berichtsansicht::mouseMoveEvent(QMouseEvent* ereignis) {
     if ((ereignis->buttons() & Qt::LeftButton) != 0) {
         markiere(anker_, stelle_bei(ereignis->position().toPoint()));
     }
+}
+
+void Berichtsansicht::mouseReleaseEvent(QMouseEvent* ereignis) {
+    ereignis->accept();
 }
 
 // A double click marks the word under the mouse: the characters up to the

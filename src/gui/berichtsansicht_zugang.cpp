@@ -143,7 +143,7 @@ void zugang_einrichten() {
 
 std::int64_t Berichtsansicht::zeichenzahl() const {
     versatz({0, 0});
-    return anfaenge_.empty() ? 0 : anfaenge_.back() - 1;
+    return std::max<std::int64_t>(0, anfaenge_.back() - 1);
 }
 
 std::int64_t Berichtsansicht::versatz(Textstelle stelle) const {

@@ -43,7 +43,7 @@ void Berichtszoom::kleiner() {
 void Berichtszoom::datei_setzen(const QString& pfad) {
     datei_ = pfad;
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
+    if (pfad.isEmpty() || !datei.open(QIODevice::ReadOnly)) {
         return;
     }
     const QByteArray zeile = datei.readLine(64).trimmed();

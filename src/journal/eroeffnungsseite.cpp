@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace saldino::journal {
@@ -72,6 +73,8 @@ void EroeffnungsSeite::TabSheet3Show() {
     const auto betraege = eroeffnungsbetraege(konten);
     konten_ = konten;
 
+    // The sums are added up once the grid is filled, not after every cell.
+    const QSignalBlocker still(StringGrid2);
     StringGrid2->clearContents();
     StringGrid2->setRowCount(std::max(mindestzeilen, static_cast<int>(konten.size())));
     StringGrid2->bearbeitbar_nur(1, static_cast<int>(konten.size()));
@@ -139,6 +142,7 @@ void EroeffnungsSeite::SpeedButton7Click() {
     }
     std::vector<double> betraege;
     betraege.reserve(konten.size());
+    const QSignalBlocker still(StringGrid2);
     for (std::size_t k = 0; k < konten.size(); ++k) {
         const int zeile = static_cast<int>(k);
         const std::string gefiltert = ist_betrag(gui::als_cp1252(StringGrid2->text(zeile, 1)));

@@ -7,7 +7,13 @@
 #include "reports/journalliste.h"
 
 #include "gui/berichtsansicht.h"
+#include "reports/kontenblattseite.h"
+
+#include <QAbstractButton>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
 
 namespace saldino::test {
 namespace {
@@ -82,6 +88,104 @@ TEST_F(BerichtsseitenTest, WithoutAChartTheBalanceSheetKeepsItsHeadingAndSaysSo)
     klicke(knopf::bilanz);
     EXPECT_EQ(dialoge.nimm(Art::meldung), "Du hast keinen Kontenplan ausgewählt!");
     EXPECT_EQ(ansicht(form->TabSheet5), "Bilanz der \n\n\n");
+}
+
+// The lines pdftotext reads from a PDF, blanks run together, empty ones left out.
+QStringList pdf_zeilen(const QString& pfad) {
+    QProcess prozess;
+    prozess.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pfad, QStringLiteral("-")});
+    EXPECT_TRUE(prozess.waitForFinished(60000));
+    EXPECT_EQ(prozess.exitCode(), 0) << prozess.readAllStandardError().toStdString();
+    QStringList zeilen;
+    for (const QString& zeile : QString::fromUtf8(prozess.readAllStandardOutput()).split(u'\n')) {
+        if (!zeile.simplified().isEmpty()) {
+            zeilen.append(zeile.simplified());
+        }
+    }
+    return zeilen;
+}
+
+// Each report saved as PDF through its command row, and the journal printed:
+// line for line the report's text, every page headed by the company and the
+// title and footed by its number.
+TEST_F(BerichtsseitenTest, EveryReportPrintsAndSavesAsPdfLineForLine) {
+    for (int k = 0; k < 60; ++k) {
+        buche({{"Kasse", 1, 0}, {"Umsatzerlöse", 0, 1}}, "Verkauf " + std::to_string(k));
+    }
+    starte();
+    form->TabSheet2->findChild<QLineEdit*>(feld::firmenname)->setText("Muster GmbH");
+    struct Fall {
+        const char* befehl;
+        QWidget* seite;
+        gui::Berichtsansicht* ansicht;
+        QString titel;
+    };
+    for (const Fall& fall :
+         {Fall{knopf::bilanz, form->TabSheet5, form->TabSheet5->Memo, "Bilanz und GuV"},
+          Fall{knopf::betriebsergebnis, form->TabSheet11, form->TabSheet11->Memo,
+               "Betriebsergebnis"},
+          Fall{knopf::journal, form->TabSheet6, form->TabSheet6->Memo, "Journal"},
+          Fall{knopf::kontenblaetter, form->TabSheet10, form->TabSheet10->Memo3,
+               "Kontenblatt Kasse"}}) {
+        klicke(fall.befehl);
+        if (fall.seite == form->TabSheet10) {
+            form->TabSheet10->ListBox1->setCurrentRow(7);
+        }
+        const QString pfad = QString::fromStdString((verzeichnis.pfad() / "bericht.pdf").string());
+        dialoge.waehle_datei(pfad);
+        QTest::mouseClick(fall.seite->findChild<QAbstractButton*>(QStringLiteral("AlsPdf")),
+                          Qt::LeftButton);
+        EXPECT_EQ(dialoge.nimm(Art::speichern), "Als PDF speichern");
+        EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, fall.titel + ".pdf");
+
+        const QStringList pdf = pdf_zeilen(pfad);
+        const QString kopf = "Muster GmbH " + fall.titel;
+        const QStringList fuesse =
+            pdf.filter(QRegularExpression(QStringLiteral("^Seite \\d+ von \\d+$")));
+        ASSERT_FALSE(fuesse.isEmpty()) << fall.titel.toStdString();
+        EXPECT_EQ(fuesse.front(), QStringLiteral("Seite 1 von %1").arg(fuesse.size()));
+        EXPECT_EQ(pdf.count(kopf), fuesse.size());
+        QStringList text;
+        for (const QString& zeile : fall.ansicht->toPlainText().split(u'\n')) {
+            if (!zeile.simplified().isEmpty()) {
+                text.append(zeile.simplified());
+            }
+        }
+        QStringList rest = pdf;
+        rest.removeAll(kopf);
+        for (const QString& fuss : fuesse) {
+            rest.removeOne(fuss);
+        }
+        EXPECT_EQ(rest, text) << fall.titel.toStdString();
+    }
+    EXPECT_GE(pdf_zeilen(QString::fromStdString((verzeichnis.pfad() / "bericht.pdf").string()))
+                  .filter(QStringLiteral("Seite "))
+                  .size(),
+              1);
+
+    klicke(knopf::journal);
+    dialoge.druckdatei = QString::fromStdString((verzeichnis.pfad() / "druck.pdf").string());
+    dialoge.antworte(true);
+    QTest::mouseClick(form->TabSheet6->findChild<QAbstractButton*>(QStringLiteral("Drucken")),
+                      Qt::LeftButton);
+    EXPECT_EQ(dialoge.nimm(Art::drucken), "Drucken");
+    const QStringList gedruckt = pdf_zeilen(dialoge.druckdatei);
+    EXPECT_TRUE(gedruckt.contains(QStringLiteral("Seite 1 von 2")));
+    EXPECT_TRUE(gedruckt.contains(QStringLiteral("Seite 2 von 2")));
+}
+
+TEST_F(BerichtsseitenTest, APdfIsNeverWrittenOverAFileOfTheProgram) {
+    starte();
+    klicke(knopf::journal);
+    const std::string journal_vorher = verzeichnis.lies("buchungen.dat");
+    dialoge.waehle_datei(QString::fromStdString((verzeichnis.pfad() / "buchungen.dat").string()));
+    QTest::mouseClick(form->TabSheet6->findChild<QAbstractButton*>(QStringLiteral("AlsPdf")),
+                      Qt::LeftButton);
+    dialoge.nimm(Art::speichern);
+    EXPECT_TRUE(dialoge.nimm(Art::meldung)
+                    .endsWith("gehört zum Programm und kann nicht überschrieben werden."));
+    EXPECT_EQ(verzeichnis.lies("buchungen.dat"), journal_vorher);
 }
 
 } // namespace
