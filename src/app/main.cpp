@@ -1,5 +1,6 @@
 #include "app/anwendung.h"
 #include "app/tform1.h"
+#include "backup/verlauf.h"
 #include "gui/berichtszoom.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     // before the window reads anything.
     try {
         saldino::runtime::stelle_wieder_her();
+        saldino::backup::verlauf_wiederherstellen();
     } catch (const saldino::runtime::Laufzeitfehler& fehler) {
         dialoge.fehler(saldino::gui::als_qstring(fehler.meldung()));
     }

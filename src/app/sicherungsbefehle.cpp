@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "backup/programmdateien.h"
 #include "backup/sicherung.h"
+#include "backup/verlauf.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
 #include "masterdata/einstellungsseite.h"
@@ -12,6 +13,7 @@
 #include "runtime/meldungen.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 
 namespace saldino::app {
@@ -61,6 +63,9 @@ void TForm1::SpeedButton33Click() {
     }
     runtime::wechsle_verzeichnis(startverzeichnis.string());
     masterdata::Einstellungen werte = einstellungen();
+    auto aenderung = backup::Aenderung::ersetzen(
+        true, true,
+        gui::als_cp1252(QStringLiteral("Sicherung „%1“ geladen").arg(QFileInfo(datei).fileName())));
     const auto fortschritt = dialoge_.fortschritt(QStringLiteral("Die Sicherung wird geladen …"));
     const backup::GeladeneSicherung geladen = backup::lade_sicherung(
         dateiname(datei), werte,
@@ -70,6 +75,7 @@ void TForm1::SpeedButton33Click() {
             runtime::meldungen::keine_sicherung(datei.toStdString(), geladen.ungueltige_zeile)));
         return;
     }
+    aenderung.festhalten();
     werte.firma = geladen.firma;
     werte.kontenplan_index = geladen.kontenplan_nr - 1;
     TabSheet2->zeige(werte);

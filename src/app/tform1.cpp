@@ -68,6 +68,7 @@ TForm1::TForm1(gui::Dialoge& dialoge, QWidget* eltern) : QWidget(eltern), dialog
 
     panels_anlegen();
     seiten_anlegen();
+    kuerzel_anlegen();
     FormCreate();
 }
 

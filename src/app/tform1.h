@@ -61,6 +61,8 @@ public:
     void position_schreiben() override;
     void aufgabenliste_fuellen(const std::vector<std::string>& zeilen) override;
     void pruefergebnis_zeigen(const std::vector<std::string>& zeilen) override;
+    void rueckgaengig() override;
+    void wiederholen() override;
 
     void FormCreate();
     void SpeedButton30Click();
@@ -102,6 +104,11 @@ private:
     void seitenknoepfe_markieren();
     void seitenwechsel(int index);
     void lade_einstellungen();
+    // After a step of the history: the settings, the counters and the
+    // visible page as the files now have them; `buchung` is the booking the
+    // step concerned (0 for none).
+    void stand_neu_laden(std::int32_t buchung);
+    void kuerzel_anlegen();
 
     gui::Dialoge& dialoge_;
     QString letzte_sicherung_; // the file "Alles Speichern" proposes

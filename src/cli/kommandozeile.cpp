@@ -3,6 +3,8 @@
 #include "backup/programmdateien.h"
 #include "backup/pruefung.h"
 #include "backup/sicherung.h"
+#include "backup/verlauf.h"
+#include "cli/hilfe.h"
 #include "masterdata/einstellungen.h"
 #include "masterdata/kontenplan.h"
 #include "reports/betriebsergebnis.h"
@@ -28,65 +30,6 @@
 namespace saldino::cli {
 
 namespace {
-
-constexpr std::string_view hilfe =
-    "Aufruf: saldino-cli [--dir VERZEICHNIS] BEFEHL [ARGUMENT]\n"
-    "\n"
-    "Zeigt die Berichte von Saldino ohne das Fenster. Gelesen werden die Dateien\n"
-    "im Arbeitsverzeichnis (Vorgabe: das aktuelle Verzeichnis), die Einstellungen\n"
-    "so wie beim Programmstart.\n"
-    "\n"
-    "Befehle:\n"
-    "  bilanz       Bilanz und GuV\n"
-    "  betriebsergebnis\n"
-    "               Betriebsergebnis und neutrales Ergebnis\n"
-    "  journal      das Journal, eine Zeile je Betrag\n"
-    "  kontenblatt KONTO\n"
-    "               das Kontenblatt eines Kontos des Kontenplans\n"
-    "  kontenplan   der gewählte Kontenplan: Bezeichnung, Bilanz, GuV, Seite und\n"
-    "               B/N je Zeile, durch Tabulatoren getrennt\n"
-    "  sichern DATEI\n"
-    "               Firmendaten und Buchungen in die Sicherung DATEI schreiben\n"
-    "               (ohne Endung wird \".sdn\" angehängt)\n"
-    "  laden DATEI  die Sicherung DATEI ohne Rückfrage laden: sie ersetzt\n"
-    "               Firmendaten, Kontenplan und Buchungen\n"
-    "  pruefen LOESUNG\n"
-    "               die Buchungen mit der Lösung LOESUNG (einer Sicherung der\n"
-    "               gelösten Aufgabe) vergleichen; Rückgabewert 0, wenn alles\n"
-    "               richtig ist, sonst 1\n"
-    "\n"
-    "Die Zeilen gehen in UTF-8 auf die Standardausgabe. Rückgabewert: 0 bei Erfolg,\n"
-    "1 bei einer Meldung des Programms, 2 bei einem Datei- oder Umwandlungsfehler,\n"
-    "64 bei falschem Aufruf.\n"
-    "\n"
-    "Usage: saldino-cli [--dir DIRECTORY] COMMAND [ARGUMENT]\n"
-    "\n"
-    "Prints Saldino's reports without the window, from the files of the working\n"
-    "directory (default: the current directory), reading the settings as the\n"
-    "program does at start-up.\n"
-    "\n"
-    "Commands:\n"
-    "  bilanz       balance sheet and profit-and-loss account\n"
-    "  betriebsergebnis\n"
-    "               operating result and neutral result\n"
-    "  journal      the journal, one line per amount\n"
-    "  kontenblatt ACCOUNT\n"
-    "               the T-account sheet of one account of the chart\n"
-    "  kontenplan   the selected chart: name, balance-sheet mark, P&L mark, side\n"
-    "               and operating/neutral mark per line, separated by tabs\n"
-    "  sichern FILE write company data and journal to the backup FILE\n"
-    "               (\".sdn\" is added to a name without extension)\n"
-    "  laden FILE   load the backup FILE without asking: it replaces company\n"
-    "               data, chart and journal\n"
-    "  pruefen SOLUTION\n"
-    "               compare the journal with SOLUTION (a backup of the solved\n"
-    "               exercise); exit status 0 when everything matches, else 1\n"
-    "\n"
-    "Lines go to standard output in UTF-8. Exit status: 0 on success, 1 for a\n"
-    "message of the program, 2 for a file or conversion error, 64 for wrong usage.\n"
-    "\n"
-    "  --help      diese Hilfe / this help\n"
-    "  --version   Versionsnummer / version number\n";
 
 void schreibe(std::FILE* ziel, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), ziel);
@@ -202,6 +145,42 @@ std::string keine_sicherung(const std::string& name, std::int32_t zeile) {
     return runtime::utf8_nach_cp1252(runtime::meldungen::keine_sicherung(name, zeile));
 }
 
+Ausgang laden(const Kontext& k) {
+    auto aenderung =
+        backup::Aenderung::ersetzen(true, true,
+                                    runtime::utf8_nach_cp1252("Sicherung „") +
+                                        std::filesystem::path(k.datei).filename().string() +
+                                        runtime::utf8_nach_cp1252("“ geladen"));
+    const backup::GeladeneSicherung geladen = backup::lade_sicherung(k.datei, k.werte);
+    if (geladen.ungueltige_zeile != 0) {
+        return bericht(keine_sicherung(k.argument, geladen.ungueltige_zeile));
+    }
+    aenderung.festhalten();
+    return {};
+}
+
+// "rueckgaengig" and "wiederholen": what was done, or that there was nothing to do.
+Ausgang verlaufsschritt(const Kontext& k, bool zurueck) {
+    const auto schritt = zurueck ? backup::rueckgaengig() : backup::wiederholen();
+    if (!schritt) {
+        return bericht(runtime::utf8_nach_cp1252(zurueck
+                                                     ? runtime::meldungen::nichts_rueckgaengig
+                                                     : runtime::meldungen::nichts_zu_wiederholen));
+    }
+    k.ziel(runtime::utf8_nach_cp1252(zurueck ? "Rückgängig gemacht: " : "Wiederholt: ") +
+           schritt->beschreibung);
+    return {};
+}
+
+Ausgang verlauf(const Kontext& k) {
+    int nummer = 0;
+    for (const backup::Verlaufseintrag& eintrag : backup::verlauf()) {
+        k.ziel(std::to_string(++nummer) + ". " + eintrag.beschreibung +
+               (eintrag.zurueckgenommen ? runtime::utf8_nach_cp1252(" (rückgängig gemacht)") : ""));
+    }
+    return {};
+}
+
 enum class Argument { keins, konto, datei, sicherung };
 
 struct Befehl {
@@ -211,8 +190,8 @@ struct Befehl {
     Ausgang (*aktion)(const Kontext&);
 };
 
-const std::array<Befehl, 8>& befehle() {
-    static const std::array<Befehl, 8> tabelle = {{
+const std::array<Befehl, 11>& befehle() {
+    static const std::array<Befehl, 11> tabelle = {{
         {"bilanz", Argument::keins, false,
          [](const Kontext& k) { return bericht(reports::bilanz(k.daten, k.ziel)); }},
         {"betriebsergebnis", Argument::keins, false,
@@ -225,13 +204,7 @@ const std::array<Befehl, 8>& befehle() {
         {"kontenplan", Argument::keins, false, [](const Kontext& k) { return kontenplan(k); }},
         {"kontenblatt", Argument::konto, false, [](const Kontext& k) { return kontenblatt(k); }},
         {"sichern", Argument::sicherung, true, [](const Kontext& k) { return sichern(k); }},
-        {"laden", Argument::datei, true,
-         [](const Kontext& k) {
-             const backup::GeladeneSicherung geladen = backup::lade_sicherung(k.datei, k.werte);
-             return geladen.ungueltige_zeile != 0
-                        ? bericht(keine_sicherung(k.argument, geladen.ungueltige_zeile))
-                        : Ausgang{};
-         }},
+        {"laden", Argument::datei, true, [](const Kontext& k) { return laden(k); }},
         {"pruefen", Argument::datei, false,
          [](const Kontext& k) {
              const backup::Pruefergebnis pruefung =
@@ -241,6 +214,11 @@ const std::array<Befehl, 8>& befehle() {
              }
              return Ausgang{std::nullopt, pruefung.alles_richtig() ? erfolg : programmmeldung};
          }},
+        {"rueckgaengig", Argument::keins, true,
+         [](const Kontext& k) { return verlaufsschritt(k, true); }},
+        {"wiederholen", Argument::keins, true,
+         [](const Kontext& k) { return verlaufsschritt(k, false); }},
+        {"verlauf", Argument::keins, false, [](const Kontext& k) { return verlauf(k); }},
     }};
     return tabelle;
 }
@@ -305,6 +283,7 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         }
         try {
             runtime::stelle_wieder_her();
+            backup::verlauf_wiederherstellen();
         } catch (const runtime::Laufzeitfehler& f) {
             zeile(fehler, f.meldung());
             return laufzeitfehler;

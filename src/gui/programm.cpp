@@ -1,5 +1,7 @@
 #include "gui/programm.h"
 
+#include "backup/verlauf.h"
+
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
 #include "masterdata/kontenplan.h"
@@ -7,8 +9,15 @@
 
 namespace saldino::gui {
 
-void Programm::einstellungen_sichern() {
-    masterdata::schreibe_einstellungen(einstellungen());
+void Programm::einstellungen_sichern(const std::string& beschreibung) {
+    const masterdata::Einstellungen werte = einstellungen();
+    auto aenderung =
+        backup::Aenderung::einstellungen(masterdata::einstellungen_text(werte), beschreibung);
+    if (!aenderung.noetig()) {
+        return; // the file already says so
+    }
+    masterdata::schreibe_einstellungen(werte);
+    aenderung.festhalten();
 }
 
 reports::Berichtsdaten Programm::berichtsdaten() const {

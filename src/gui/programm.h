@@ -52,8 +52,9 @@ public:
 
     // The settings as the company and settings pages hold them now.
     virtual masterdata::Einstellungen einstellungen() const = 0;
-    // Writes them to einstellungen.txt.
-    void einstellungen_sichern();
+    // Writes them to einstellungen.txt when they changed, as a step of the
+    // history named `beschreibung` (Windows-1252).
+    void einstellungen_sichern(const std::string& beschreibung);
     // What the reports read: the chart number, the company data and the zero-account switch.
     reports::Berichtsdaten berichtsdaten() const;
 
@@ -68,6 +69,12 @@ public:
     virtual void aufgabenliste_fuellen(const std::vector<std::string>& zeilen) = 0;
     // Shows the lines of "Prüfen" (Windows-1252) on the page "Prüfergebnis".
     virtual void pruefergebnis_zeigen(const std::vector<std::string>& zeilen) = 0;
+
+    // "Rückgängig" (Ctrl+Z): asks, then takes back the last change of the
+    // journal or the settings and shows the state before it.
+    virtual void rueckgaengig() = 0;
+    // "Wiederholen" (Ctrl+Y): makes the change taken back last again.
+    virtual void wiederholen() = 0;
 
     // Whether `text` (Windows-1252) names an account of the selected chart;
     // without a chart the user is told so and the answer is false.

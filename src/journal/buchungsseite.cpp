@@ -1,5 +1,7 @@
 #include "journal/buchungsseite.h"
 
+#include "backup/verlauf.h"
+
 #include "gui/bausteine.h"
 #include "gui/dialoge.h"
 #include "gui/fokusverlust.h"
@@ -10,6 +12,7 @@
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
 #include "runtime/meldungen.h"
+#include "runtime/text.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -74,6 +77,11 @@ void BuchungsSeite::befehlsleiste_anlegen() {
                           &BuchungsSeite::SpeedButton28Click);
     SpeedButton36 = knopf("SpeedButton36", QStringLiteral("Löschen"), 256, 57,
                           &BuchungsSeite::SpeedButton36Click);
+    Rueckgaengig =
+        gui::flacher_knopf(this, "Rueckgaengig", QStringLiteral("Rückgängig"), {312, 0, 81, 22});
+    Rueckgaengig->setToolTip(QStringLiteral("Letzte Änderung rückgängig machen (Strg+Z)"));
+    connect(Rueckgaengig, &QToolButton::clicked, this,
+            [this] { programm_.befehl([this] { programm_.rueckgaengig(); }); });
 }
 
 void BuchungsSeite::kopf_anlegen() {
@@ -293,7 +301,11 @@ void BuchungsSeite::SpeedButton28Click() {
     }
     buchung_.Nr = programm_.aktuelle_buchung - 1;
     if (programm_.aktuelle_buchung > 0) {
+        auto aenderung = backup::Aenderung::aendern(
+            programm_.aktuelle_buchung, "Buchung " + std::to_string(programm_.aktuelle_buchung) +
+                                            runtime::utf8_nach_cp1252(" geändert"));
         buchung_ueberschreiben(programm_.aktuelle_buchung, buchung_);
+        aenderung.festhalten();
     }
     programm_.position_schreiben();
 }
@@ -302,7 +314,10 @@ void BuchungsSeite::SpeedButton29Click() {
     if (!buchungssatz_uebernehmen()) {
         return;
     }
+    auto aenderung = backup::Aenderung::anhaengen(
+        "Buchung " + std::to_string(programm_.anzahl_buchungen + 1) + " gebucht");
     programm_.anzahl_buchungen = buchung_anhaengen(buchung_);
+    aenderung.festhalten();
     programm_.aktuelle_buchung = programm_.anzahl_buchungen;
     programm_.position_schreiben();
     zustand_anzeigen();
@@ -317,12 +332,17 @@ void BuchungsSeite::SpeedButton36Click() {
         return;
     }
     {
+        auto aenderung =
+            backup::Aenderung::ersetzen(true, false,
+                                        "Buchung " + std::to_string(programm_.aktuelle_buchung) +
+                                            runtime::utf8_nach_cp1252(" gelöscht"));
         const auto fortschritt =
             programm_.dialoge().fortschritt(QStringLiteral("Die Buchung wird gelöscht …"));
         loesche_buchung(programm_.aktuelle_buchung,
                         [&](std::int64_t erledigt, std::int64_t gesamt) {
                             fortschritt->melde(erledigt, gesamt);
                         });
+        aenderung.festhalten();
     }
     programm_.anzahl_buchungen -= 1;
     programm_.aktuelle_buchung = std::min(programm_.aktuelle_buchung, programm_.anzahl_buchungen);

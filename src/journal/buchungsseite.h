@@ -61,6 +61,7 @@ public:
     QToolButton* SpeedButton27 = nullptr;
     QToolButton* SpeedButton28 = nullptr;
     QToolButton* SpeedButton36 = nullptr;
+    QToolButton* Rueckgaengig = nullptr; // the history's last step taken back
     QToolButton* SpeedButton29 = nullptr;
     QLabel* Label44 = nullptr; // "Buchung:", hidden
     QLabel* Label45 = nullptr; // position text, hidden

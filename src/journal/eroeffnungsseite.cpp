@@ -1,5 +1,7 @@
 #include "journal/eroeffnungsseite.h"
 
+#include "backup/verlauf.h"
+
 #include "gui/bausteine.h"
 #include "gui/dialoge.h"
 #include "gui/programm.h"
@@ -153,7 +155,11 @@ void EroeffnungsSeite::SpeedButton7Click() {
         konten.empty() ? std::string()
                        : checkdate(gui::als_cp1252(Edit27->text()), programm_.buchungsjahr);
 
+    auto aenderung = backup::Aenderung::ersetzen(
+        true, false,
+        runtime::utf8_nach_cp1252("Eröffnungsbuchungen gebucht (alle Buchungen ersetzt)"));
     const std::int32_t anzahl = eroeffnung_buchen(konten, betraege, datum);
+    aenderung.festhalten();
     programm_.anzahl_buchungen = anzahl;
     programm_.aktuelle_buchung = anzahl;
 }

@@ -134,7 +134,7 @@ void EinstellungsSeite::Button1Click() {
 }
 
 void EinstellungsSeite::Button2Click() {
-    programm_.einstellungen_sichern();
+    programm_.einstellungen_sichern("Einstellungen gespeichert");
 }
 
 void EinstellungsSeite::CheckBox1Click() {

@@ -73,7 +73,7 @@ void FirmenSeite::zeige(const Einstellungen& werte) {
 }
 
 void FirmenSeite::SpeedButton32Click() {
-    programm_.einstellungen_sichern();
+    programm_.einstellungen_sichern("Firmendaten gespeichert");
 }
 
 } // namespace saldino::masterdata

@@ -1,11 +1,13 @@
 #include "masterdata/kontenplanseite.h"
 
+#include "backup/verlauf.h"
 #include "gui/bausteine.h"
 #include "gui/dialoge.h"
 #include "gui/programm.h"
 #include "gui/qtext.h"
 #include "journal/buchung.h"
 #include "masterdata/kontenplan.h"
+#include "runtime/text.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -73,7 +75,11 @@ void KontenplanSeite::SpeedButton23Click() {
     if (!dialoge.frage(QStringLiteral("Die Buchungssätze werden jetzt gelöscht!"))) {
         return;
     }
+    // One step with the chart chosen next: taking it back restores both.
+    auto aenderung =
+        backup::Aenderung::ersetzen(true, true, "Kontenplan gewechselt (Journal geleert)", true);
     journal::journal_leeren();
+    aenderung.festhalten();
     programm_.anzahl_buchungen = 0;
     programm_.aktuelle_buchung = 0;
     programm_.position_schreiben();
@@ -93,7 +99,9 @@ void KontenplanSeite::kontenplan_waehlen(std::int32_t nummer) {
     programm_.kontenplan_nr = nummer;
     programm_.setze_kontenplan_index(nummer - 1);
     try {
-        programm_.einstellungen_sichern();
+        programm_.einstellungen_sichern(runtime::utf8_nach_cp1252("Kontenplan ") +
+                                        std::to_string(nummer) +
+                                        runtime::utf8_nach_cp1252(" gewählt"));
     } catch (...) {
         // The window keeps the chart the settings file still names.
         programm_.kontenplan_nr = bisher;

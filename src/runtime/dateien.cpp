@@ -361,15 +361,19 @@ void Ersatzdatei::abschliessen() {
 }
 
 void Ersatzdatei::umbenennen() {
+    benenne_um(temporaer_, ziel_);
+    temporaer_.clear();
+}
+
+void benenne_um(const std::string& von, const std::string& nach) {
     if (fehler_nach_umbenennungen > 0 && --fehler_nach_umbenennungen == 0) {
         wirf_dateifehler(umbenennungsfehler_nummer);
     }
     testnaht::schritt();
-    if (::rename(temporaer_.c_str(), ziel_.c_str()) != 0) {
+    if (::rename(von.c_str(), nach.c_str()) != 0) {
         wirf_dateifehler(errno);
     }
-    temporaer_.clear();
-    ordner_auf_platte(ziel_);
+    ordner_auf_platte(nach);
 }
 
 void ersetze_datei(const std::string& name, std::string_view inhalt) {

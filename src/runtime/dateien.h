@@ -150,6 +150,10 @@ void ersetze_datei(const std::string& name, std::string_view inhalt);
 // A seam for tests: the n-th write from now on (counting every write that goes
 // to disk, 1 = the next) writes only half its bytes and fails with the given
 // system error number. 0 switches it off.
+// Renames `von` over `nach` and flushes the directory; the rename seam below
+// counts it as it counts the renames of replacement files.
+void benenne_um(const std::string& von, const std::string& nach);
+
 namespace testnaht {
 void schreibfehler_bei(int n, int fehlernummer);
 // The same for the n-th rename of a finished replacement file.

@@ -50,4 +50,8 @@ std::string nicht_ausgeglichen(std::string_view aktiva, std::string_view passiva
                      passiva, "). Trotzdem buchen?"});
 }
 
+std::string rueckgaengig_frage(std::string_view beschreibung) {
+    return zusammen({"Letzte Änderung rückgängig machen: ", beschreibung, "?"});
+}
+
 } // namespace saldino::runtime::meldungen

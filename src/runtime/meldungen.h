@@ -20,6 +20,11 @@ inline constexpr std::string_view zu_wenig_speicher = "Zu wenig Arbeitsspeicher"
 inline constexpr std::string_view laeuft_bereits =
     "Saldino läuft bereits in diesem Verzeichnis. Bitte zuerst das andere Fenster schließen.";
 
+inline constexpr std::string_view nichts_rueckgaengig =
+    "Es gibt keine Änderung, die rückgängig gemacht werden kann.";
+inline constexpr std::string_view nichts_zu_wiederholen =
+    "Es gibt keine rückgängig gemachte Änderung, die wiederholt werden kann.";
+
 // Followed by the system's reason.
 inline constexpr std::string_view nicht_sperrbar =
     "Das Arbeitsverzeichnis kann nicht gesperrt werden: ";
@@ -46,5 +51,8 @@ std::string keine_sicherung(std::string_view datei, std::int32_t zeile);
 // "Die Eröffnungsbilanz ist nicht ausgeglichen (Aktiva <aktiva>, Passiva
 // <passiva>). Trotzdem buchen?"
 std::string nicht_ausgeglichen(std::string_view aktiva, std::string_view passiva);
+
+// "Letzte Änderung rückgängig machen: <beschreibung>?"
+std::string rueckgaengig_frage(std::string_view beschreibung);
 
 } // namespace saldino::runtime::meldungen

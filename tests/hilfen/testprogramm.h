@@ -52,12 +52,16 @@ public:
     void pruefergebnis_zeigen(const std::vector<std::string>& zeilen) override {
         pruefergebnis = zeilen;
     }
+    void rueckgaengig() override { ++rueckgaengig_gerufen; }
+    void wiederholen() override { ++wiederholen_gerufen; }
 
     masterdata::Einstellungen werte;
     QWidget* sichtbar = nullptr;
     QString position;
     std::vector<std::string> aufgabenliste;
     std::vector<std::string> pruefergebnis;
+    int rueckgaengig_gerufen = 0;
+    int wiederholen_gerufen = 0;
     std::map<QWidget*, std::function<void()>> zeige_handler;
 
 private:

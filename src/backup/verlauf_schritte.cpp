@@ -1,0 +1,206 @@
+// Taking a step back and making it again. Every step is a few moves that
+// can each be repeated without harm (cut the journal to a length, write a
+// record at its place, rename a kept file into place), so the history's file
+// first names the move begun, and a start after a crash finishes it.
+#include "backup/verlauf.h"
+
+#include "backup/verlaufsdatei.h"
+#include "journal/buchung.h"
+#include "runtime/dateien.h"
+#include "runtime/fehler.h"
+#include "runtime/text.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <unistd.h>
+
+namespace saldino::backup {
+
+namespace {
+
+using namespace verlaufsdatei;
+
+enum class Richtung { zurueck, vor };
+
+bool existiert(const std::string& name) {
+    return ::access(name.c_str(), F_OK) == 0;
+}
+
+std::string im_schritt(const Schritt& schritt, const char* wann, const std::string& name) {
+    return ordner(schritt.nummer) + '/' + wann + '.' + name;
+}
+
+void schreibe_satz(std::int64_t position, const std::string& satz, std::int64_t kuerzen_auf) {
+    runtime::Datei journal(journal::journaldatei, runtime::Datei::Zugriff::lesen_und_schreiben);
+    journal.schreibe(position, satz.data(), satz.size());
+    if (kuerzen_auf >= 0) {
+        journal.kuerze(kuerzen_auf);
+    }
+    journal.auf_platte();
+    journal.schliessen();
+}
+
+// The moves of one step in one direction; each can be repeated.
+void bewege(const Schritt& schritt, Richtung richtung) {
+    const std::string satzordner = ordner(schritt.nummer);
+    switch (schritt.art) {
+    case Schrittart::angehaengt:
+        if (richtung == Richtung::zurueck) {
+            runtime::Datei journal(journal::journaldatei,
+                                   runtime::Datei::Zugriff::lesen_und_schreiben);
+            journal.kuerze(schritt.laenge);
+            journal.auf_platte();
+            journal.schliessen();
+        } else {
+            schreibe_satz(schritt.laenge, runtime::lies_ganz(satzordner + "/satz.neu"),
+                          schritt.laenge + static_cast<std::int64_t>(journal::satzlaenge));
+        }
+        return;
+    case Schrittart::geaendert:
+        schreibe_satz(static_cast<std::int64_t>(schritt.satz - 1) * journal::satzlaenge,
+                      runtime::lies_ganz(
+                          satzordner + (richtung == Richtung::zurueck ? "/satz.alt" : "/satz.neu")),
+                      -1);
+        return;
+    case Schrittart::ersetzt:
+        break;
+    }
+    // The file in place is kept under `weg`, the one kept under `her` comes into place.
+    const char* weg = richtung == Richtung::zurueck ? "nach" : "vor";
+    const char* her = richtung == Richtung::zurueck ? "vor" : "nach";
+    for (const std::string& name : dateien(schritt)) {
+        if (existiert(im_schritt(schritt, her, name)) &&
+            !existiert(im_schritt(schritt, weg, name))) {
+            verknuepfe(name, im_schritt(schritt, weg, name));
+        }
+    }
+    for (const std::string& name : dateien(schritt)) {
+        if (existiert(im_schritt(schritt, her, name))) {
+            runtime::benenne_um(im_schritt(schritt, her, name), name);
+        }
+    }
+}
+
+// Removes what a step no longer needs: a made step keeps the files from
+// before it, a step taken back the files from after it.
+void aufraeumen(const Schritt& schritt, bool gemacht) {
+    if (schritt.art != Schrittart::ersetzt) {
+        return;
+    }
+    for (const std::string& name : dateien(schritt)) {
+        ::unlink(im_schritt(schritt, gemacht ? "nach" : "vor", name).c_str());
+    }
+}
+
+Richtung gegenteil(Richtung richtung) {
+    return richtung == Richtung::zurueck ? Richtung::vor : Richtung::zurueck;
+}
+
+// Moves the step and records it; a failure moves it back, so that the files
+// are as before.
+Verlaufsschritt fuehre_aus(Verlaufsdaten daten, std::size_t index, Richtung richtung) {
+    Schritt& schritt = daten.schritte[index];
+    const Verlaufsdaten vorher = daten;
+    daten.laufend = richtung == Richtung::zurueck ? "rueckgaengig" : "wiederholen";
+    daten.laufend_nummer = schritt.nummer;
+    schreibe(daten);
+    try {
+        bewege(schritt, richtung);
+        if (richtung == Richtung::zurueck) {
+            stand_vor(schritt);
+            schritt.offen = false;
+            daten.zeiger = index;
+        } else {
+            stand_nach(schritt);
+            daten.zeiger = index + 1;
+        }
+        daten.laufend.clear();
+        schreibe(daten);
+    } catch (...) {
+        try {
+            bewege(schritt, gegenteil(richtung));
+            aufraeumen(schritt, richtung == Richtung::zurueck);
+            Verlaufsdaten zurueck = vorher;
+            Schritt& wieder = zurueck.schritte[index];
+            richtung == Richtung::zurueck ? stand_nach(wieder) : stand_vor(wieder);
+            schreibe(zurueck);
+        } catch (...) {
+            // The begun move stays named: the next start finishes it.
+        }
+        throw;
+    }
+    aufraeumen(schritt, richtung == Richtung::vor);
+    return {schritt.beschreibung, schritt.satz};
+}
+
+} // namespace
+
+std::optional<Verlaufsschritt> rueckgaengig() {
+    verlauf_wiederherstellen();
+    Verlaufsdaten daten = lies();
+    if (daten.zeiger == 0) {
+        return std::nullopt;
+    }
+    if (!ist_wie_nach(daten.schritte[daten.zeiger - 1])) {
+        throw runtime::Laufzeitfehler(runtime::utf8_nach_cp1252(
+            "Die Buchungen oder Einstellungen wurden seit der letzten Änderung außerhalb von "
+            "Saldino verändert. Die Änderung kann nicht rückgängig gemacht werden."));
+    }
+    const std::size_t index = daten.zeiger - 1;
+    return fuehre_aus(std::move(daten), index, Richtung::zurueck);
+}
+
+std::optional<Verlaufsschritt> wiederholen() {
+    verlauf_wiederherstellen();
+    Verlaufsdaten daten = lies();
+    if (daten.zeiger >= daten.schritte.size()) {
+        return std::nullopt;
+    }
+    if (!ist_wie_vor(daten.schritte[daten.zeiger])) {
+        throw runtime::Laufzeitfehler(runtime::utf8_nach_cp1252(
+            "Die Buchungen oder Einstellungen wurden seit dem Rückgängigmachen außerhalb von "
+            "Saldino verändert. Die Änderung kann nicht wiederholt werden."));
+    }
+    const std::size_t index = daten.zeiger;
+    return fuehre_aus(std::move(daten), index, Richtung::vor);
+}
+
+void verlauf_wiederherstellen() {
+    Verlaufsdaten daten = lies();
+    if (!daten.laufend.empty()) {
+        for (std::size_t i = 0; i < daten.schritte.size(); ++i) {
+            Schritt& schritt = daten.schritte[i];
+            if (schritt.nummer != daten.laufend_nummer) {
+                continue;
+            }
+            if (daten.laufend == "rueckgaengig") {
+                bewege(schritt, Richtung::zurueck);
+                stand_vor(schritt);
+                daten.zeiger = i;
+            } else {
+                bewege(schritt, Richtung::vor);
+                stand_nach(schritt);
+                daten.zeiger = i + 1;
+            }
+        }
+        daten.laufend.clear();
+        schreibe(daten);
+    }
+    // What no step holds: folders of steps dropped or never recorded.
+    std::error_code fehler;
+    for (std::filesystem::directory_iterator eintrag(verlaufsordner, fehler), ende;
+         !fehler && eintrag != ende; eintrag.increment(fehler)) {
+        const std::string name = eintrag->path().filename().string();
+        const bool gehalten =
+            std::any_of(daten.schritte.begin(), daten.schritte.end(),
+                        [&name](const Schritt& s) { return std::to_string(s.nummer) == name; });
+        if (!gehalten && eintrag->is_directory(fehler)) {
+            std::filesystem::remove_all(eintrag->path(), fehler);
+        }
+    }
+    for (std::size_t i = 0; i < daten.schritte.size(); ++i) {
+        aufraeumen(daten.schritte[i], i < daten.zeiger);
+    }
+}
+
+} // namespace saldino::backup
