@@ -92,6 +92,26 @@ void aufraeumen(const Schritt& schritt, bool gemacht) {
     }
 }
 
+// After a step moved: where the history stands, and how the files now look
+// for the step moved and for its neighbour that the files now match (taking
+// a step back leaves the files as the step before left them).
+void bewegt(Verlaufsdaten& daten, std::size_t index, Richtung richtung) {
+    if (richtung == Richtung::zurueck) {
+        stand_vor(daten.schritte[index]);
+        daten.schritte[index].offen = false;
+        if (index > 0) {
+            stand_nach(daten.schritte[index - 1]);
+        }
+        daten.zeiger = index;
+    } else {
+        stand_nach(daten.schritte[index]);
+        if (index + 1 < daten.schritte.size()) {
+            stand_vor(daten.schritte[index + 1]);
+        }
+        daten.zeiger = index + 1;
+    }
+}
+
 Richtung gegenteil(Richtung richtung) {
     return richtung == Richtung::zurueck ? Richtung::vor : Richtung::zurueck;
 }
@@ -106,14 +126,7 @@ Verlaufsschritt fuehre_aus(Verlaufsdaten daten, std::size_t index, Richtung rich
     schreibe(daten);
     try {
         bewege(schritt, richtung);
-        if (richtung == Richtung::zurueck) {
-            stand_vor(schritt);
-            schritt.offen = false;
-            daten.zeiger = index;
-        } else {
-            stand_nach(schritt);
-            daten.zeiger = index + 1;
-        }
+        bewegt(daten, index, richtung);
         daten.laufend.clear();
         schreibe(daten);
     } catch (...) {
@@ -121,8 +134,7 @@ Verlaufsschritt fuehre_aus(Verlaufsdaten daten, std::size_t index, Richtung rich
             bewege(schritt, gegenteil(richtung));
             aufraeumen(schritt, richtung == Richtung::zurueck);
             Verlaufsdaten zurueck = vorher;
-            Schritt& wieder = zurueck.schritte[index];
-            richtung == Richtung::zurueck ? stand_nach(wieder) : stand_vor(wieder);
+            bewegt(zurueck, index, gegenteil(richtung));
             schreibe(zurueck);
         } catch (...) {
             // The begun move stays named: the next start finishes it.
@@ -173,15 +185,10 @@ void verlauf_wiederherstellen() {
             if (schritt.nummer != daten.laufend_nummer) {
                 continue;
             }
-            if (daten.laufend == "rueckgaengig") {
-                bewege(schritt, Richtung::zurueck);
-                stand_vor(schritt);
-                daten.zeiger = i;
-            } else {
-                bewege(schritt, Richtung::vor);
-                stand_nach(schritt);
-                daten.zeiger = i + 1;
-            }
+            const Richtung richtung =
+                daten.laufend == "rueckgaengig" ? Richtung::zurueck : Richtung::vor;
+            bewege(schritt, richtung);
+            bewegt(daten, i, richtung);
         }
         daten.laufend.clear();
         schreibe(daten);
@@ -194,7 +201,9 @@ void verlauf_wiederherstellen() {
         const bool gehalten =
             std::any_of(daten.schritte.begin(), daten.schritte.end(),
                         [&name](const Schritt& s) { return std::to_string(s.nummer) == name; });
-        if (!gehalten && eintrag->is_directory(fehler)) {
+        // And a half-written history file a crash left.
+        if ((!gehalten && eintrag->is_directory(fehler)) ||
+            name.starts_with("schritte" + std::string(runtime::temporaer_kennung))) {
             std::filesystem::remove_all(eintrag->path(), fehler);
         }
     }

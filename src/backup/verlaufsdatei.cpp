@@ -122,7 +122,11 @@ Verlaufsdaten lies() {
         !zahl(zeiger[1], daten.zeiger)) {
         return {};
     }
-    daten.laufend = std::string(laufend[1]);
+    if (laufend[1] == "rueckgaengig" || laufend[1] == "wiederholen") {
+        daten.laufend = std::string(laufend[1]);
+    } else if (laufend[1] != "-") {
+        return {};
+    }
     for (std::size_t i = 2; i < zeilen.size(); ++i) {
         Schritt schritt;
         if (!schritt_lesen(zeilen[i], schritt)) {

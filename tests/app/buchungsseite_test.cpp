@@ -125,6 +125,42 @@ TEST_F(BuchungsTest, ABalancedFormIsAppendedAndBecomesTheCurrentBooking) {
     EXPECT_EQ(seite()->Edit14->text(), "05.03.04");
 }
 
+// "Rückgängig" and Ctrl+Z ask, take the booking back and show the journal as
+// it was; Ctrl+Y makes it again; the history outlasts a restart.
+TEST_F(BuchungsTest, ABookingIsTakenBackAndMadeAgainFromTheWindow) {
+    journal_mit(2);
+    oeffne();
+    const std::string vorher = verzeichnis.lies(journal::journaldatei);
+    formular("05.03.04", "Bareinzahlung");
+    zeile(0, "Bank", "1500", "");
+    zeile(1, "Kasse", "", "1500");
+    klicke(knopf::buchen);
+    ASSERT_EQ(gespeichert(), 3);
+    const std::string nachher = verzeichnis.lies(journal::journaldatei);
+
+    dialoge.antworte(false);
+    QTest::mouseClick(seite()->Rueckgaengig, Qt::LeftButton);
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Letzte Änderung rückgängig machen: Buchung 3 gebucht?");
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), nachher);
+
+    starte(); // a new run in the same directory
+    klicke(knopf::buchungen);
+    dialoge.antworte(true);
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Letzte Änderung rückgängig machen: Buchung 3 gebucht?");
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), vorher);
+    EXPECT_EQ(form->anzahl_buchungen, 2);
+    EXPECT_EQ(position(), "2/2");
+    EXPECT_EQ(seite()->Label26->text(), "2");
+
+    QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), nachher);
+    EXPECT_EQ(position(), "3/3");
+    QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(dialoge.nimm(Art::meldung),
+              "Es gibt keine rückgängig gemachte Änderung, die wiederholt werden kann.");
+}
+
 struct Formularfall {
     std::vector<std::array<const char*, 3>> zeilen; // account, debit, credit
     const char* meldung;                            // nullptr: stored

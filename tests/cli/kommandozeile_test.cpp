@@ -197,11 +197,35 @@ TEST_F(KommandozeileTest, WritingCommandsRefuseWhileTheProgramRuns) {
         EXPECT_EQ(laden.fehler, "Saldino läuft bereits in diesem Verzeichnis. Bitte zuerst das "
                                 "andere Fenster schließen.\n");
         EXPECT_EQ(starte({"sichern", "stand"}).status, programmmeldung);
+        EXPECT_EQ(starte({"rueckgaengig"}).status, programmmeldung);
+        EXPECT_EQ(starte({"wiederholen"}).status, programmmeldung);
+        EXPECT_EQ(starte({"verlauf"}).status, erfolg);
         EXPECT_FALSE(verzeichnis.gibt_es("stand.sdn"));
         EXPECT_EQ(starte({"bilanz"}).status, erfolg);
     }
     EXPECT_TRUE(runtime::Sperre::versuche());
     EXPECT_EQ(starte({"sichern", "stand"}).status, erfolg);
+}
+
+TEST_F(KommandozeileTest, LoadingIsTakenBackMadeAgainAndListed) {
+    ASSERT_EQ(starte({"sichern", "stand"}).status, erfolg);
+    const std::string vorher = verzeichnis.lies("buchungen.dat");
+    buche({{"Bank", 5, 0}, {"Ertrag", 0, 5}}, "Zugabe");
+    const std::string mehr = verzeichnis.lies("buchungen.dat");
+    EXPECT_EQ(starte({"verlauf"}).aus, "");
+    const Lauf nichts = starte({"rueckgaengig"});
+    EXPECT_EQ(nichts.status, programmmeldung);
+    EXPECT_EQ(nichts.fehler, "Es gibt keine Änderung, die rückgängig gemacht werden kann.\n");
+
+    ASSERT_EQ(starte({"laden", "stand.sdn"}).status, erfolg);
+    EXPECT_EQ(verzeichnis.lies("buchungen.dat"), vorher);
+    EXPECT_EQ(starte({"verlauf"}).aus, "1. Sicherung „stand.sdn“ geladen\n");
+    EXPECT_EQ(starte({"rueckgaengig"}).aus, "Rückgängig gemacht: Sicherung „stand.sdn“ geladen\n");
+    EXPECT_EQ(verzeichnis.lies("buchungen.dat"), mehr);
+    EXPECT_EQ(starte({"verlauf"}).aus, "1. Sicherung „stand.sdn“ geladen (rückgängig gemacht)\n");
+    EXPECT_EQ(starte({"wiederholen"}).aus, "Wiederholt: Sicherung „stand.sdn“ geladen\n");
+    EXPECT_EQ(verzeichnis.lies("buchungen.dat"), vorher);
+    EXPECT_EQ(starte({"wiederholen"}).status, programmmeldung);
 }
 
 TEST_F(KommandozeileTest, AFifoInPlaceOfTheJournalIsRefusedInsteadOfWaitedFor) {
