@@ -7,6 +7,7 @@
 #include "cli/hilfe.h"
 #include "masterdata/einstellungen.h"
 #include "masterdata/kontenplan.h"
+#include "reports/abschluss.h"
 #include "reports/betriebsergebnis.h"
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
@@ -190,12 +191,14 @@ struct Befehl {
     Ausgang (*aktion)(const Kontext&);
 };
 
-const std::array<Befehl, 11>& befehle() {
-    static const std::array<Befehl, 11> tabelle = {{
+const std::array<Befehl, 12>& befehle() {
+    static const std::array<Befehl, 12> tabelle = {{
         {"bilanz", Argument::keins, false,
          [](const Kontext& k) { return bericht(reports::bilanz(k.daten, k.ziel)); }},
         {"betriebsergebnis", Argument::keins, false,
          [](const Kontext& k) { return bericht(reports::betriebsergebnis(k.daten, k.ziel)); }},
+        {"abschluss", Argument::keins, false,
+         [](const Kontext& k) { return bericht(reports::abschlussbericht(k.daten, k.ziel)); }},
         {"journal", Argument::keins, false,
          [](const Kontext& k) {
              reports::journalliste(k.ziel);
