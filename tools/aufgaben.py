@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the eight supplied exercises into data/ (Windows-1252, CR LF).
+"""Writes the nine supplied exercises into data/ (Windows-1252, CR LF).
 
 "AufgabeN.txt" holds the title, "aufgabeN.txt" the checklist. Account names
 stand in German quotation marks exactly as in the chart the exercise names.
@@ -162,6 +162,27 @@ AUFGABEN = [
         "Neutrales Ergebnis lesen: Erträge 650,00, Aufwendungen 650,00",
         "Bilanz und GuV lesen: Gewinn 400,00 = Betriebs- + neutrales Ergebnis",
         "Alles Speichern: den Stand als Sicherung ablegen",
+    ]),
+    ("Aufgabe 9: Jahresabschluss (Kontenplan 2)", [
+        "Kontenplan 2 (Umfangreich) wählen",
+        "Anfangsbestände zum 01.01.2004 buchen:",
+        "  „Gebäude“ 100000,00; „Betriebs- und Geschäftsausstattung“ 20000,00",
+        "  „Waren“ 30000,00; „Forderungen“ 10000,00; „Bank“ 40000,00",
+        "  „Kasse“ 2000,00; „Eigenkapital“ 152000,00",
+        "  „Hypothekenschulden“ 40000,00; „Verbindlichkeiten“ 10000,00",
+        "03.01.2004 Einkauf von „Waren“ auf Ziel 10000,00 netto, „Vorsteuer“ 1600,00",
+        "08.01.2004 Warenverkauf auf Ziel 20000,00 netto, „Umsatzsteuer“ 3200,00",
+        "12.01.2004 Privatentnahme per Bank 1500,00 („Privat“)",
+        "15.01.2004 „Mieten“ per Bank 2000,00",
+        "18.01.2004 Kauf von „Büromaterial“ bar 300,00 netto, Vorsteuer 48,00",
+        "20.01.2004 Privateinlage auf das Bankkonto 500,00",
+        "25.01.2004 „Löhne“ per Bank 3000,00",
+        "31.01.2004 Wareneinsatz 12000,00 („Aufwendungen für Waren“ an „Waren“)",
+        "Bilanz und GuV: Abschluss öffnen und die Abschlussbuchungen lesen",
+        "Zahllast ablesen: 3200,00 - 1648,00 = 1552,00",
+        "Gewinn ablesen (GuV-Konto): 2700,00",
+        "Eigenkapital am Ende: 152000,00 - 1500,00 + 500,00 + 2700,00 = 153700,00",
+        "Summe des Schlussbilanzkontos: 216852,00",
     ]),
 ]
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the solutions of the eight supplied exercises into data/ as backup
+"""Writes the solutions of the nine supplied exercises into data/ as backup
 files "loesungN.sdn" (Windows-1252, CR LF), as a teacher would by booking each
 exercise and saving it with "Alles Speichern".
 
@@ -168,6 +168,26 @@ AUFGABEN = {
         ("26.01.", "Versicherung", "Nachzahlung einer Versicherung für 2003",
          [("Periodenfremde Aufwendungen", 200, 0), ("Kasse", 0, 200)]),
     ], {"betrieb": 400, "neutral": 0, "gewinn": 400}),
+    9: (2, {"Gebäude": 100000, "Betriebs- und Geschäftsausstattung": 20000, "Waren": 30000,
+            "Forderungen": 10000, "Bank": 40000, "Kasse": 2000, "Eigenkapital": 152000,
+            "Hypothekenschulden": 40000, "Verbindlichkeiten": 10000}, [
+        ("03.01.", "Lieferant", "Einkauf von Waren auf Ziel",
+         [("Waren", 10000, 0), ("Vorsteuer", 1600, 0), ("Verbindlichkeiten", 0, 11600)]),
+        ("08.01.", "Kunde", "Warenverkauf auf Ziel",
+         [("Forderungen", 23200, 0), ("Umsatzerlöse", 0, 20000), ("Umsatzsteuer", 0, 3200)]),
+        ("12.01.", "Inhaber", "Privatentnahme",
+         [("Privat", 1500, 0), ("Bank", 0, 1500)]),
+        ("15.01.", "Vermieter", "Mieten",
+         [("Mieten", 2000, 0), ("Bank", 0, 2000)]),
+        ("18.01.", "Schreibwaren", "Kauf von Büromaterial bar",
+         [("Büromaterial", 300, 0), ("Vorsteuer", 48, 0), ("Kasse", 0, 348)]),
+        ("20.01.", "Inhaber", "Privateinlage",
+         [("Bank", 500, 0), ("Privat", 0, 500)]),
+        ("25.01.", "Mitarbeiter", "Löhne",
+         [("Löhne", 3000, 0), ("Bank", 0, 3000)]),
+        ("31.01.", "selbst", "Wareneinsatz",
+         [("Aufwendungen für Waren", 12000, 0), ("Waren", 0, 12000)]),
+    ], {"zahllast": 1552, "gewinn": 2700, "ek_ende": 153700, "sbk": 216852}),
 }
 
 
@@ -220,6 +240,11 @@ def pruefe(nr, plan, buchungen, erwartet):
     for name, (art, seite, _) in konten.items():
         wert = saldo.get(name, 0)
         werte[name] = -wert if seite in "PE" else wert
+    # The closing: Privat into Eigenkapital, Vorsteuer against Umsatzsteuer.
+    verrechnet = min(werte.get("Vorsteuer", 0), werte.get("Umsatzsteuer", 0))
+    werte["zahllast"] = werte.get("Umsatzsteuer", 0) - verrechnet
+    werte["ek_ende"] = werte.get("Eigenkapital", 0) + werte.get("Privat", 0) + werte["gewinn"]
+    werte["sbk"] = werte["aktiva"] - verrechnet
     for name, soll in erwartet.items():
         assert abs(werte[name] - soll) < 0.005, (nr, name, werte[name], soll)
 

@@ -150,9 +150,10 @@ void TForm1::seiten_anlegen() {
     TabSheet10 = new reports::KontenblattSeite(*this, PageControl1);
     TabSheet11 = reports::betriebsergebnisseite(*this, PageControl1);
     TabSheet12 = reports::pruefergebnisseite(*this, PageControl1);
+    TabSheet13 = reports::abschlussseite(*this, PageControl1);
     for (QWidget* seite : std::initializer_list<QWidget*>{
              TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6, TabSheet7, TabSheet8,
-             TabSheet9, TabSheet10, TabSheet11, TabSheet12}) {
+             TabSheet9, TabSheet10, TabSheet11, TabSheet12, TabSheet13}) {
         PageControl1->addWidget(seite);
     }
     // Connected only now: adding the first page made it current already, and
@@ -300,6 +301,10 @@ void TForm1::pruefergebnis_zeigen(const std::vector<std::string>& zeilen) {
         return std::optional<std::string>();
     });
     seite_zeigen(TabSheet12);
+}
+
+void TForm1::abschluss_zeigen() {
+    seite_zeigen(TabSheet13);
 }
 
 void TForm1::position_schreiben() {

@@ -63,6 +63,7 @@ public:
     void pruefergebnis_zeigen(const std::vector<std::string>& zeilen) override;
     void rueckgaengig() override;
     void wiederholen() override;
+    void abschluss_zeigen() override;
 
     void FormCreate();
     void SpeedButton30Click();
@@ -91,6 +92,7 @@ public:
     reports::KontenblattSeite* TabSheet10 = nullptr;
     reports::BerichtsSeite* TabSheet11 = nullptr;
     reports::BerichtsSeite* TabSheet12 = nullptr; // "Prüfergebnis", filled by "Prüfen"
+    reports::BerichtsSeite* TabSheet13 = nullptr; // "Abschluss", from "Bilanz und GuV"
 
 protected:
     void showEvent(QShowEvent* ereignis) override;

@@ -7,7 +7,7 @@
 // first line, "aufgabe<N>.txt" its checklist.
 namespace saldino::backup {
 
-inline constexpr int aufgabenzahl = 8;
+inline constexpr int aufgabenzahl = 9;
 
 std::string titeldatei(int n);
 std::string listendatei(int n);

@@ -21,8 +21,9 @@ AufgabenSeite::AufgabenSeite(gui::Programm& programm, QWidget* eltern)
         gui::beschriftung(this, "Label47", QStringLiteral("Bitte wähle eine Aufgabe aus!"), 24, 24);
     for (int n = 1; n <= aufgabenzahl; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
-        const QByteArray knopfname = "SpeedButton" + QByteArray::number(13 + n);
-        const QByteArray labelname = "Label" + QByteArray::number(35 + n);
+        // The ninth came later: the names after it were taken.
+        const QByteArray knopfname = "SpeedButton" + QByteArray::number(n <= 8 ? 13 + n : 38);
+        const QByteArray labelname = "Label" + QByteArray::number(n <= 8 ? 35 + n : 51);
         SpeedButton14bis21[i] = gui::flacher_knopf(this, knopfname.constData(), QString::number(n),
                                                    {24, 64 + 32 * (n - 1), 23, 22});
         connect(SpeedButton14bis21[i], &QToolButton::clicked, this,

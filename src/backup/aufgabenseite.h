@@ -23,7 +23,7 @@ public:
     AufgabenSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(AufgabenSeite)
 
-    // Makes `titel` the caption of title label n (1 to 8).
+    // Makes `titel` the caption of title label n (1 to 9).
     void titel_setzen(int n, const QString& titel);
 
     // SpeedButton14Click to SpeedButton21Click: the checklist of exercise n

@@ -4,6 +4,8 @@
 
 #include <QAbstractScrollArea>
 
+class QToolButton;
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -152,5 +154,8 @@ void fuelle(Berichtsansicht& ansicht, Dialoge& dialoge, const Bericht& bericht);
 // The slim row of commands under a report view: "Drucken…", "Als PDF…",
 // "Größer", "Kleiner".
 QWidget* berichtsleiste(QWidget* eltern, Berichtsansicht* ansicht);
+
+// A page's own command at the end of its row, after the four.
+QToolButton* leistenknopf(QWidget* leiste, const char* name, const QString& text);
 
 } // namespace saldino::gui

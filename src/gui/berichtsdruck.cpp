@@ -179,4 +179,12 @@ QWidget* berichtsleiste(QWidget* eltern, Berichtsansicht* ansicht) {
     return leiste;
 }
 
+QToolButton* leistenknopf(QWidget* leiste, const char* name, const QString& text) {
+    auto* reihe = static_cast<QHBoxLayout*>(leiste->layout());
+    QToolButton* knopf = flacher_knopf(leiste, name, text, {});
+    knopf->setFixedHeight(22);
+    reihe->insertWidget(reihe->count() - 1, knopf);
+    return knopf;
+}
+
 } // namespace saldino::gui

@@ -75,6 +75,8 @@ public:
     virtual void rueckgaengig() = 0;
     // "Wiederholen" (Ctrl+Y): makes the change taken back last again.
     virtual void wiederholen() = 0;
+    // Shows the page "Abschluss" (the year-end closing), built afresh.
+    virtual void abschluss_zeigen() = 0;
 
     // Whether `text` (Windows-1252) names an account of the selected chart;
     // without a chart the user is told so and the answer is false.

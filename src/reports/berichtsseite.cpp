@@ -1,10 +1,12 @@
 #include "reports/berichtsseite.h"
 
 #include "gui/programm.h"
+#include "reports/abschluss.h"
 #include "reports/betriebsergebnis.h"
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
 
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace saldino::reports {
@@ -38,6 +40,13 @@ BerichtsSeite* bilanzseite(gui::Programm& programm, QWidget* eltern) {
     auto* seite = new BerichtsSeite(programm, eltern, "TabSheet5", "Memo1", {"Courier", 16, true},
                                     QStringLiteral("Bilanz und GuV"));
     seite->baue_beim_zeigen(bilanz);
+    QToolButton* abschluss =
+        gui::leistenknopf(seite->leiste, "Abschluss", QStringLiteral("Abschluss"));
+    abschluss->setToolTip(QStringLiteral("Der Jahresabschluss: Abschlussbuchungen, GuV-Konto "
+                                         "und Schlussbilanzkonto"));
+    QObject::connect(abschluss, &QToolButton::clicked, seite, [&programm] {
+        programm.befehl([&programm] { programm.abschluss_zeigen(); });
+    });
     return seite;
 }
 
@@ -57,6 +66,13 @@ BerichtsSeite* betriebsergebnisseite(gui::Programm& programm, QWidget* eltern) {
     auto* seite = new BerichtsSeite(programm, eltern, "TabSheet11", "Memo4",
                                     {"Courier New", 16, true}, QStringLiteral("Betriebsergebnis"));
     seite->baue_beim_zeigen(betriebsergebnis);
+    return seite;
+}
+
+BerichtsSeite* abschlussseite(gui::Programm& programm, QWidget* eltern) {
+    auto* seite = new BerichtsSeite(programm, eltern, "TabSheet13", "Memo6",
+                                    {"Courier New", 13, false}, QStringLiteral("Abschluss"));
+    seite->baue_beim_zeigen(abschlussbericht);
     return seite;
 }
 

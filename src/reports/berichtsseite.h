@@ -48,5 +48,7 @@ BerichtsSeite* bilanzseite(gui::Programm& programm, QWidget* eltern);
 BerichtsSeite* journalseite(gui::Programm& programm, QWidget* eltern);
 BerichtsSeite* betriebsergebnisseite(gui::Programm& programm, QWidget* eltern);
 BerichtsSeite* pruefergebnisseite(gui::Programm& programm, QWidget* eltern);
+// "Abschluss" (TabSheet13), reached from the command row of "Bilanz und GuV".
+BerichtsSeite* abschlussseite(gui::Programm& programm, QWidget* eltern);
 
 } // namespace saldino::reports

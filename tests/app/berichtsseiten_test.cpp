@@ -2,6 +2,7 @@
 #include "hilfen/bericht.h"
 #include "hilfen/steuerelemente.h"
 #include "masterdata/firmenseite.h"
+#include "reports/abschluss.h"
 #include "reports/berichtsseite.h"
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
@@ -66,6 +67,22 @@ TEST_F(BerichtsseitenTest, TheBalanceSheetPageShowsTheCoreReportAndIsBuiltOncePe
     EXPECT_EQ(ansicht(form->TabSheet5), bilanz());
     EXPECT_NE(ansicht(form->TabSheet5), erste);
     EXPECT_FALSE(form->TabSheet5->Memo->umbruch());
+}
+
+TEST_F(BerichtsseitenTest, TheClosingPageIsReachedFromTheBalanceSheetsCommandRow) {
+    starte();
+    klicke(knopf::bilanz);
+    QTest::mouseClick(form->TabSheet5->findChild<QAbstractButton*>(QStringLiteral("Abschluss")),
+                      Qt::LeftButton);
+    EXPECT_EQ(form->sichtbare_seite(), form->TabSheet13);
+    const QString text = ansicht(form->TabSheet13);
+    EXPECT_EQ(text, QString::fromStdString(text_von([this](const reports::Zeilenziel& ziel) {
+                  reports::abschlussbericht(form->berichtsdaten(), ziel);
+              })));
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(QStringLiteral("\n  1\\. GuV an Mietaufwand +40,00\n"))))
+        << text.toStdString();
+    EXPECT_EQ(form->TabSheet13->Memo->druckkopf().titel, "Abschluss");
 }
 
 TEST_F(BerichtsseitenTest, TheJournalNeedsNoChartAndKeepsItsTextWhenTheJournalIsGone) {

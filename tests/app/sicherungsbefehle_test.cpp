@@ -44,12 +44,12 @@ TEST_F(SicherungsbefehleTest, SavingProposesTheLastFileAndCancelWritesNothing) {
     EXPECT_EQ(dialoge.letzte_auswahl.endung, "sdn");
     EXPECT_EQ(verzeichnis.dateien(),
               "Aufgabe1.txt Aufgabe2.txt Aufgabe3.txt Aufgabe4.txt Aufgabe5.txt "
-              "Aufgabe6.txt Aufgabe7.txt Aufgabe8.txt Kontenplan1.txt Kontenplan2.txt "
-              "Kontenplan3.txt Kontenplan4.txt Wichtiger Hinweis.rtf aufgabe1.txt "
-              "aufgabe2.txt aufgabe3.txt aufgabe4.txt aufgabe5.txt aufgabe6.txt "
-              "aufgabe7.txt aufgabe8.txt buchungen.dat einstellungen.txt loesung1.sdn loesung2.sdn "
-              "loesung3.sdn loesung4.sdn loesung5.sdn loesung6.sdn loesung7.sdn loesung8.sdn "
-              "titelbild.bmp");
+              "Aufgabe6.txt Aufgabe7.txt Aufgabe8.txt Aufgabe9.txt Kontenplan1.txt "
+              "Kontenplan2.txt Kontenplan3.txt Kontenplan4.txt Wichtiger Hinweis.rtf "
+              "aufgabe1.txt aufgabe2.txt aufgabe3.txt aufgabe4.txt aufgabe5.txt aufgabe6.txt "
+              "aufgabe7.txt aufgabe8.txt aufgabe9.txt buchungen.dat einstellungen.txt "
+              "loesung1.sdn loesung2.sdn loesung3.sdn loesung4.sdn loesung5.sdn loesung6.sdn "
+              "loesung7.sdn loesung8.sdn loesung9.sdn titelbild.bmp");
 
     dialoge.waehle_datei(pfad("stand.sdn"));
     klicke(knopf::alles_speichern);

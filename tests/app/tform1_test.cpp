@@ -306,13 +306,13 @@ TEST_F(StartTest, HilfePointsToTheManual) {
     EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
 }
 
-TEST_F(StartTest, TheWindowHasItsPanelsAndTwelvePages) {
+TEST_F(StartTest, TheWindowHasItsPanelsAndThirteenPages) {
     starte();
-    EXPECT_EQ(form->PageControl1->count(), 12);
+    EXPECT_EQ(form->PageControl1->count(), 13);
     EXPECT_EQ(finde(panel::befehle)->width(), 129);
     EXPECT_EQ(finde(panel::aufgabenbefehle)->size(), QSize(216, 143));
     EXPECT_EQ(finde(feld::aufgabenliste)->parentWidget(), finde(panel::oben));
-    for (const char* knopf : {knopf::aufgabe[1], knopf::aufgabe[8], knopf::alles_speichern,
+    for (const char* knopf : {knopf::aufgabe[1], knopf::aufgabe[9], knopf::alles_speichern,
                               knopf::sicherung_laden, knopf::kontenplan}) {
         EXPECT_EQ(finde<QAbstractButton>(knopf)->focusPolicy(), Qt::NoFocus) << knopf;
     }

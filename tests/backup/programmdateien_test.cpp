@@ -52,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Zielfall{"unterordner/../buchungen.dat", false},
                       Zielfall{"notizen.txt", false}, Zielfall{"stand.sdn", true},
                       Zielfall{"alt.sdn", true}, Zielfall{"mit_strich.sdn", true},
-                      Zielfall{"unterordner/buchungen.dat", true}, Zielfall{"loesung9.sdn", true}));
+                      Zielfall{"unterordner/buchungen.dat", true},
+                      Zielfall{"loesung10.sdn", true}));
 
 } // namespace
 } // namespace saldino::backup

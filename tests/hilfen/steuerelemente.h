@@ -37,12 +37,12 @@ inline constexpr const char* buchen = "SpeedButton29";
 inline constexpr const char* pruefen = "SpeedButton37";
 inline constexpr const char* grundeinstellungen_wiederherstellen = "Button1";
 inline constexpr const char* einstellungen_speichern = "Button2";
-// Choosing chart n (1 to 4) and opening exercise n (1 to 8).
+// Choosing chart n (1 to 4) and opening exercise n (1 to 9).
 inline constexpr std::array<const char*, 5> kontenplan_waehlen = {
     nullptr, "SpeedButton10", "SpeedButton11", "SpeedButton12", "SpeedButton13"};
-inline constexpr std::array<const char*, 9> aufgabe = {
+inline constexpr std::array<const char*, 10> aufgabe = {
     nullptr,         "SpeedButton14", "SpeedButton15", "SpeedButton16", "SpeedButton17",
-    "SpeedButton18", "SpeedButton19", "SpeedButton20", "SpeedButton21"};
+    "SpeedButton18", "SpeedButton19", "SpeedButton20", "SpeedButton21", "SpeedButton38"};
 } // namespace knopf
 
 namespace seite {

@@ -54,6 +54,7 @@ public:
     }
     void rueckgaengig() override { ++rueckgaengig_gerufen; }
     void wiederholen() override { ++wiederholen_gerufen; }
+    void abschluss_zeigen() override { ++abschluss_gerufen; }
 
     masterdata::Einstellungen werte;
     QWidget* sichtbar = nullptr;
@@ -62,6 +63,7 @@ public:
     std::vector<std::string> pruefergebnis;
     int rueckgaengig_gerufen = 0;
     int wiederholen_gerufen = 0;
+    int abschluss_gerufen = 0;
     std::map<QWidget*, std::function<void()>> zeige_handler;
 
 private:
