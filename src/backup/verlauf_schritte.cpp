@@ -40,9 +40,39 @@ void schreibe_satz(std::int64_t position, const std::string& satz, std::int64_t 
     journal.schliessen();
 }
 
+// A record of the step's own: exactly one record long.
+std::string lies_satzdatei(const std::string& name) {
+    std::string satz = runtime::lies_ganz(name);
+    if (satz.size() != journal::satzlaenge) {
+        throw runtime::Laufzeitfehler(runtime::utf8_nach_cp1252(
+            "Der Verlauf der Änderungen ist beschädigt; die Änderung wurde nicht ausgeführt."));
+    }
+    return satz;
+}
+
+// Whether the journal is as the step can have left it: a history file that
+// does not fit the journal (damaged, or another directory's) moves nothing.
+void pruefe_journal(const Schritt& schritt) {
+    const auto groesse = stand_von(journal::journaldatei).groesse;
+    const auto satz = static_cast<std::int64_t>(journal::satzlaenge);
+    const bool passt =
+        schritt.art == Schrittart::angehaengt
+            ? schritt.laenge % satz == 0 && groesse >= schritt.laenge &&
+                  groesse <= schritt.laenge + satz // a write may have stopped half-way
+            : schritt.satz >= 1 && groesse >= schritt.satz * satz;
+    if (!passt) {
+        throw runtime::Laufzeitfehler(runtime::utf8_nach_cp1252(
+            "Der Verlauf der Änderungen passt nicht zum Journal; die Änderung wurde nicht "
+            "ausgeführt."));
+    }
+}
+
 // The moves of one step in one direction; each can be repeated.
 void bewege(const Schritt& schritt, Richtung richtung) {
     const std::string satzordner = ordner(schritt.nummer);
+    if (schritt.art != Schrittart::ersetzt) {
+        pruefe_journal(schritt);
+    }
     switch (schritt.art) {
     case Schrittart::angehaengt:
         if (richtung == Richtung::zurueck) {
@@ -52,14 +82,14 @@ void bewege(const Schritt& schritt, Richtung richtung) {
             journal.auf_platte();
             journal.schliessen();
         } else {
-            schreibe_satz(schritt.laenge, runtime::lies_ganz(satzordner + "/satz.neu"),
+            schreibe_satz(schritt.laenge, lies_satzdatei(satzordner + "/satz.neu"),
                           schritt.laenge + static_cast<std::int64_t>(journal::satzlaenge));
         }
         return;
     case Schrittart::geaendert:
         schreibe_satz(static_cast<std::int64_t>(schritt.satz - 1) * journal::satzlaenge,
-                      runtime::lies_ganz(
-                          satzordner + (richtung == Richtung::zurueck ? "/satz.alt" : "/satz.neu")),
+                      lies_satzdatei(satzordner +
+                                     (richtung == Richtung::zurueck ? "/satz.alt" : "/satz.neu")),
                       -1);
         return;
     case Schrittart::ersetzt:
