@@ -168,7 +168,14 @@ std::int32_t Pruefergebnis::anzahl(Befundart art) const {
         befunde.begin(), befunde.end(), [art](const Befund& befund) { return befund.art == art; }));
 }
 
-Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr) {
+namespace {
+
+// The comparison of whatever hands out the pupil's bookings: `naechste`
+// reads the next one into its lines (booking them into the balances), false
+// after the last.
+template <typename Naechste>
+Pruefergebnis vergleiche_mit(const std::string& loesung, std::int32_t kontenplan_nr,
+                             Naechste naechste) {
     Pruefergebnis ergebnis;
     std::vector<VerglicheneBuchung> erwartet;
     Salden erwartete_salden;
@@ -195,10 +202,9 @@ Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr)
     std::vector<std::optional<GepruefteBuchung>> gefunden(erwartet.size());
     std::vector<VerglicheneBuchung> uebrig;
     Salden salden;
-    journal::Journalleser journal;
-    journal::TBuchung buchung;
-    for (std::int32_t nummer = 1; journal.naechste(buchung); ++nummer) {
-        VerglicheneBuchung gelesen = lies_zeilen(buchung, nummer, salden);
+    VerglicheneBuchung gelesen;
+    for (std::int32_t nummer = 1; naechste(gelesen, nummer, salden); ++nummer) {
+        ++ergebnis.buchungen;
         if (const auto i = offen.nimm(schluessel(gelesen.zeilen), gelesen.kopf.datum)) {
             gefunden[*i] = std::move(gelesen.kopf);
             ++ergebnis.richtig;
@@ -232,6 +238,33 @@ Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr)
     ergebnis.ueberzaehlig = std::move(zuordnung.ueberzaehlig);
     ergebnis.abweichende_salden = saldenabweichungen(kontenplan_nr, salden, erwartete_salden);
     return ergebnis;
+}
+
+} // namespace
+
+Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr) {
+    journal::Journalleser journal;
+    journal::TBuchung buchung;
+    return vergleiche_mit(loesung, kontenplan_nr,
+                          [&](VerglicheneBuchung& gelesen, std::int32_t nummer, Salden& salden) {
+                              if (!journal.naechste(buchung)) {
+                                  return false;
+                              }
+                              gelesen = lies_zeilen(buchung, nummer, salden);
+                              return true;
+                          });
+}
+
+Pruefergebnis vergleiche_sicherung(const std::string& loesung, Sicherungsleser& schueler) {
+    journal::Satzfelder buchung;
+    return vergleiche_mit(loesung, schueler.kontenplan_nr(),
+                          [&](VerglicheneBuchung& gelesen, std::int32_t nummer, Salden& salden) {
+                              if (!schueler.naechste(buchung)) {
+                                  return false;
+                              }
+                              gelesen = lies_zeilen(buchung, nummer, salden);
+                              return true;
+                          });
 }
 
 void pruefergebnis_ausgeben(const Pruefergebnis& ergebnis, const masterdata::Einstellungen& werte,

@@ -30,6 +30,7 @@ struct Pruefergebnis {
     bool falscher_kontenplan = false;
     std::int32_t richtig = 0;
     std::int32_t loesungsbuchungen = 0;
+    std::int32_t buchungen = 0; // the pupil's
     // In solution order: each solution booking matched with another date, or
     // matched by no booking, and what was found for it.
     std::vector<Befund> befunde;
@@ -48,6 +49,11 @@ struct Pruefergebnis {
 // balance differs: the chart's accounts in its order, then any other as it
 // first appears.
 Pruefergebnis vergleiche(const std::string& loesung, std::int32_t kontenplan_nr);
+
+// The same for the bookings of a pupil's backup file, on the chart it names;
+// a damaged pupil's file throws UngueltigeSicherung.
+class Sicherungsleser;
+Pruefergebnis vergleiche_sicherung(const std::string& loesung, Sicherungsleser& schueler);
 
 // The lines of the result (Windows-1252). With another chart than the
 // solution's the only line names the chart the exercise needs; `werte` gives

@@ -4,7 +4,9 @@
 #include "backup/pruefung.h"
 #include "backup/sicherung.h"
 #include "backup/verlauf.h"
+#include "cli/aufruf.h"
 #include "cli/hilfe.h"
+#include "cli/klassenpruefung.h"
 #include "masterdata/einstellungen.h"
 #include "masterdata/kontenplan.h"
 #include "reports/abschluss.h"
@@ -41,29 +43,6 @@ void schreibe(std::FILE* ziel, std::string_view text) {
 void zeile(std::FILE* ziel, std::string_view cp1252) {
     schreibe(ziel, runtime::cp1252_nach_anzeige(cp1252));
     std::fputc('\n', ziel);
-}
-
-struct Aufruf {
-    std::string verzeichnis;
-    std::string befehl;
-    std::vector<std::string> argumente;
-};
-
-std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]) {
-    Aufruf aufruf;
-    int i = 1;
-    if (i + 1 < argc && std::string_view(argv[i]) == "--dir") {
-        aufruf.verzeichnis = argv[i + 1];
-        i += 2;
-    }
-    if (i >= argc) {
-        return std::nullopt;
-    }
-    aufruf.befehl = argv[i++];
-    for (; i < argc; ++i) {
-        aufruf.argumente.emplace_back(argv[i]);
-    }
-    return aufruf;
 }
 
 // The settings as start-up reads them: a failure is reported, what was read
@@ -215,6 +194,9 @@ const std::array<Befehl, 12>& befehle() {
              if (pruefung.ungueltige_zeile != 0) {
                  return bericht(keine_sicherung(k.argument, pruefung.ungueltige_zeile));
              }
+             if (pruefung.falscher_kontenplan) {
+                 return Ausgang{std::nullopt, falscher_kontenplan};
+             }
              return Ausgang{std::nullopt, pruefung.alles_richtig() ? erfolg : programmmeldung};
          }},
         {"rueckgaengig", Argument::keins, true,
@@ -248,19 +230,40 @@ std::string datei_von(const Befehl& befehl, const std::string& argument) {
     return std::filesystem::absolute(pfad).string();
 }
 
+// "pruefen --loesung LOESUNG DATEI...": the files named relative to where the tool was called.
+int klasse_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
+    std::vector<std::string> pfade;
+    for (const std::string& name : aufruf.argumente) {
+        pfade.push_back(std::filesystem::absolute(name).string());
+    }
+    const std::string loesung = std::filesystem::absolute(aufruf.loesung).string();
+    try {
+        return cli::klassenpruefung(loesung, aufruf.argumente, pfade, aufruf.csv, aus, fehler);
+    } catch (const runtime::Laufzeitfehler& f) {
+        zeile(fehler, f.meldung());
+        schreibe(fehler, "saldino-cli: " + loesung + "\n");
+        return laufzeitfehler;
+    }
+}
+
 } // namespace
 
 int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fehler) {
-    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+    const std::optional<Aufruf> aufruf = lies_aufruf(argc, argv);
+    if (aufruf && aufruf->hilfe) {
         schreibe(aus, hilfe);
         return erfolg;
     }
-    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    if (aufruf && aufruf->version) {
         schreibe(aus, "saldino-cli " SALDINO_VERSION "\n");
         return erfolg;
     }
-    const std::optional<Aufruf> aufruf = lies_aufruf(argc, argv);
-    const Befehl* befehl = aufruf ? finde_befehl(*aufruf) : nullptr;
+    if (aufruf && aufruf->befehl == "pruefen" && !aufruf->loesung.empty() &&
+        !aufruf->argumente.empty() && aufruf->verzeichnis.empty()) {
+        return klasse_pruefen(*aufruf, aus, fehler);
+    }
+    const Befehl* befehl =
+        aufruf && aufruf->loesung.empty() && !aufruf->csv ? finde_befehl(*aufruf) : nullptr;
     if (befehl == nullptr) {
         schreibe(fehler, hilfe);
         return falscher_aufruf;
@@ -304,6 +307,10 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         return ausgang.status;
     } catch (const runtime::Laufzeitfehler& f) {
         zeile(fehler, f.meldung());
+        if (!datei.empty() && f.meldung() == std::string_view("Datei nicht gefunden") &&
+            !runtime::existiert(datei)) {
+            schreibe(fehler, "saldino-cli: " + datei + "\n");
+        }
         return laufzeitfehler;
     } catch (const std::bad_alloc&) {
         zeile(fehler, runtime::utf8_nach_cp1252(runtime::meldungen::zu_wenig_speicher));

@@ -10,6 +10,7 @@ namespace saldino::cli {
 inline constexpr int erfolg = 0;
 inline constexpr int programmmeldung = 1; // the report's own message, as the window would show it
 inline constexpr int laufzeitfehler = 2;  // a file or conversion error
+inline constexpr int falscher_kontenplan = 3; // "pruefen": the exercise needs another chart
 inline constexpr int falscher_aufruf = 64;
 
 // Runs the command line; report lines go to `aus` in UTF-8, messages to `fehler`.

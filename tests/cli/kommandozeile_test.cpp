@@ -357,5 +357,125 @@ TEST(Kommandozeile, HelpIsGermanAndEnglish) {
     EXPECT_NE(lauf.aus.find("Commands:"), std::string::npos);
 }
 
+// Five pupils' backups of exercise 2: right, one booking missing, one
+// swapped, the wrong chart, damaged.
+class KlassenpruefungTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        verzeichnis.mit_daten();
+        const std::string loesung = verzeichnis.lies("loesung2.sdn");
+        std::vector<std::string> zeilen = runtime::teile_zeilen(loesung);
+        const auto sichern = [this](const std::string& name, const std::vector<std::string>& z) {
+            std::string text;
+            for (const std::string& zeile : z) {
+                text += zeile + "\r\n";
+            }
+            verzeichnis.schreibe(name, text);
+        };
+        sichern("anna.sdn", zeilen);
+        std::vector<std::string> ohne = zeilen;
+        ohne.erase(ohne.begin() + 3);
+        sichern("ben.sdn", ohne);
+        std::vector<std::string> vertauscht = zeilen;
+        std::vector<std::string> felder;
+        for (std::size_t a = 0, e; a <= vertauscht[5].size(); a = e + 1) {
+            e = std::min(vertauscht[5].find('|', a), vertauscht[5].size());
+            felder.push_back(vertauscht[5].substr(a, e - a));
+        }
+        for (std::size_t i = 4; i + 2 < 19; i += 3) {
+            std::swap(felder[i + 1], felder[i + 2]);
+        }
+        vertauscht[5].clear();
+        for (std::size_t i = 0; i < felder.size(); ++i) {
+            vertauscht[5] += (i == 0 ? "" : "|") + felder[i];
+        }
+        sichern("cem.sdn", vertauscht);
+        std::vector<std::string> anderer_plan = zeilen;
+        anderer_plan[0].back() = '2';
+        sichern("dora.sdn", anderer_plan);
+        verzeichnis.schreibe("emil.sdn", "kaputt\r\n");
+    }
+
+    test::Arbeitsverzeichnis verzeichnis;
+};
+
+TEST_F(KlassenpruefungTest, ChecksEveryFileReadOnlyInBothForms) {
+    const std::string vorher = verzeichnis.dateien();
+    const Lauf text = starte({"pruefen", "--loesung", "loesung2.sdn", "anna.sdn", "ben.sdn",
+                              "cem.sdn", "dora.sdn", "emil.sdn"});
+    EXPECT_EQ(text.status, laufzeitfehler);
+    for (const char* teil :
+         {"anna.sdn – Fahrrad Müller KG\n12 von 12 Buchungen richtig\n\nAlles richtig gebucht!\n",
+          "ben.sdn – Fahrrad Müller KG\n11 von 12 Buchungen richtig\n",
+          " – Nr. 5: Soll und Haben vertauscht\n",
+          "dora.sdn – Fahrrad Müller KG\nDiese Aufgabe braucht den Kontenplan 1",
+          "emil.sdn – (ohne Firma)\nunlesbar: Die Datei emil.sdn ist keine gültige "
+          "Saldino-Sicherung (Zeile 1).\n"}) {
+        EXPECT_NE(text.aus.find(teil), std::string::npos) << teil << "\n" << text.aus;
+    }
+    const Lauf tabelle = starte({"--csv", "pruefen", "anna.sdn", "ben.sdn", "cem.sdn", "dora.sdn",
+                                 "emil.sdn", "--loesung=loesung2.sdn"});
+    EXPECT_EQ(tabelle.aus,
+              "Datei;Firma;richtig;von;fehlend;überzählig;abweichende Salden;Status\n"
+              "anna.sdn;Fahrrad Müller KG;12;12;0;0;0;richtig\n"
+              "ben.sdn;Fahrrad Müller KG;11;12;1;0;2;unvollständig\n"
+              "cem.sdn;Fahrrad Müller KG;11;12;1;1;2;unvollständig\n"
+              "dora.sdn;Fahrrad Müller KG;;;;;;falscher Kontenplan\n"
+              "emil.sdn;;;;;;;unlesbar: Die Datei emil.sdn ist keine gültige Saldino-Sicherung "
+              "(Zeile 1).\n");
+    EXPECT_EQ(verzeichnis.dateien(), vorher);
+    EXPECT_EQ(starte({"pruefen", "--loesung", "loesung2.sdn", "anna.sdn"}).status, erfolg);
+    EXPECT_EQ(starte({"pruefen", "--loesung", "loesung2.sdn", "anna.sdn", "dora.sdn"}).status,
+              programmmeldung);
+    const Lauf ohne = starte({"pruefen", "--loesung", "fehlt.sdn", "anna.sdn"});
+    EXPECT_EQ(ohne.status, laufzeitfehler);
+    EXPECT_EQ(ohne.fehler, "Datei nicht gefunden\nsaldino-cli: " +
+                               (verzeichnis.pfad() / "fehlt.sdn").string() + "\n");
+}
+
+TEST_F(KlassenpruefungTest, TheSingleFormSaysAnotherChartWithItsOwnStatus) {
+    ASSERT_EQ(starte({"laden", "dora.sdn"}).status, erfolg);
+    const Lauf lauf = starte({"pruefen", "loesung2.sdn"});
+    EXPECT_EQ(lauf.status, falscher_kontenplan);
+    EXPECT_TRUE(lauf.aus.starts_with("Diese Aufgabe braucht den Kontenplan 1")) << lauf.aus;
+}
+
+struct Optionsfall {
+    std::vector<const char*> argumente;
+    int status;
+};
+
+class Optionen : public KommandozeileTest, public ::testing::WithParamInterface<Optionsfall> {};
+
+// The options anywhere and in every spelling; what they name is the plain call's.
+TEST_P(Optionen, StandAnywhere) {
+    const std::string ort = verzeichnis.pfad().string();
+    std::vector<const char*> argumente;
+    for (const char* a : GetParam().argumente) {
+        argumente.push_back(std::string_view(a) == "ORT" ? ort.c_str() : a);
+    }
+    const std::string erwartet = starte({"bilanz"}).aus;
+    std::filesystem::current_path("/");
+    const Lauf lauf = starte(argumente);
+    std::filesystem::current_path(verzeichnis.pfad());
+    EXPECT_EQ(lauf.status, GetParam().status);
+    if (GetParam().status == erfolg && std::string_view(argumente.back()) != "--version") {
+        EXPECT_EQ(lauf.aus, erwartet);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Aufruf, Optionen,
+    ::testing::Values(Optionsfall{{"--dir", "ORT", "bilanz"}, erfolg},
+                      Optionsfall{{"-C", "ORT", "bilanz"}, erfolg},
+                      Optionsfall{{"bilanz", "--dir", "ORT"}, erfolg},
+                      Optionsfall{{"-C", "ORT", "--", "bilanz"}, erfolg},
+                      Optionsfall{{"bilanz", "--dir"}, falscher_aufruf},
+                      Optionsfall{{"-x", "bilanz"}, falscher_aufruf},
+                      Optionsfall{{"--csv", "-C", "ORT", "bilanz"}, falscher_aufruf},
+                      Optionsfall{{"-C", "ORT", "pruefen", "--loesung", "a.sdn", "b.sdn"},
+                                  falscher_aufruf},
+                      Optionsfall{{"bilanz", "--version"}, erfolg}));
+
 } // namespace
 } // namespace saldino::cli

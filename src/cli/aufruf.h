@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace saldino::cli {
+
+// A command line taken apart. Options may stand anywhere: "--dir DIR",
+// "--dir=DIR" and "-C DIR" name the working directory, "--loesung FILE" the
+// solution of the class check, "--csv" its table form; "--" ends the options.
+struct Aufruf {
+    std::string verzeichnis;
+    std::string loesung;
+    bool csv = false;
+    bool hilfe = false;
+    bool version = false;
+    std::string befehl;
+    std::vector<std::string> argumente;
+};
+
+// None for an unknown option or an option without its value.
+std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]);
+
+} // namespace saldino::cli
