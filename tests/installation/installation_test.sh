@@ -32,9 +32,18 @@ for zeile in 'Type=Application' 'Name=Saldino' 'Comment=Buchführung lernen' 'Ex
     grep -qx "$zeile" "$desktop" || falsch "saldino.desktop: '$zeile' fehlt"
 done
 kategorien="$(grep '^Categories=' "$desktop")"
-for kategorie in Education Office; do
+for kategorie in Education Economy; do
     [[ ";${kategorien#Categories=}" == *";$kategorie;"* ]] || falsch "Kategorie $kategorie fehlt"
 done
+
+grep -qx 'Actions=anleitung;' "$desktop" || falsch "saldino.desktop: Aktion fehlt"
+grep -qx 'Exec=saldino --anleitung' "$desktop" || falsch "saldino.desktop: Anleitung öffnen fehlt"
+for seite in saldino saldino-cli; do
+    gzip -dc "$p/share/man/man1/$seite.1.gz" 2>/dev/null | grep -q "^\.TH ${seite^^} 1" ||
+        falsch "Handbuchseite $seite(1) fehlt"
+done
+grep -q 'complete -F _saldino_cli saldino-cli' "$p/share/bash-completion/completions/saldino-cli" ||
+    falsch "Vervollständigung für die bash fehlt"
 
 grep -q '<svg' "$p/share/icons/hicolor/scalable/apps/saldino.svg" || falsch "SVG-Symbol fehlt"
 for n in 16 22 24 32 48 64 128 256; do
@@ -75,5 +84,18 @@ HOME="$tmp/home" "$p/bin/saldino" "$tmp/Klasse 8b" || falsch "Start mit Verzeich
 status=0
 "$p/bin/saldino" a b 2>/dev/null || status=$?
 [ "$status" = 64 ] || falsch "zwei Argumente: Status $status statt 64"
+
+# Options are never taken for a folder.
+"$p/bin/saldino" --help | grep -q '^Aufruf: saldino' || falsch "saldino --help"
+"$p/bin/saldino" --version | grep -q '^saldino [0-9]' || falsch "saldino --version"
+status=0
+(cd "$tmp" && HOME="$tmp/home" "$p/bin/saldino" -x 2>/dev/null) || status=$?
+[ "$status" = 64 ] || falsch "-x: Status $status statt 64"
+[ ! -e "$tmp/-x" ] || falsch "-x als Verzeichnis angelegt"
+mkdir "$tmp/werkzeug"
+printf '#!/bin/sh\necho "$1" >"%s"\n' "$tmp/geoeffnet" >"$tmp/werkzeug/xdg-open"
+chmod +x "$tmp/werkzeug/xdg-open"
+PATH="$tmp/werkzeug:$PATH" "$p/bin/saldino" --anleitung
+[ "$(cat "$tmp/geoeffnet")" -ef "$p/share/saldino/Anleitung.pdf" ] || falsch "--anleitung"
 
 exit "$fehler"
