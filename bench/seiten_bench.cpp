@@ -45,7 +45,7 @@ app::TForm1& fenster(int buchungen) {
         const fs::path ort = bench::erzeuge_arbeitsverzeichnis(buchungen);
         // The supplied files a first start needs, but the generated chart and settings.
         for (const auto& datei : fs::directory_iterator(SALDINO_DATA_DIR)) {
-            if (!fs::exists(ort / datei.path().filename())) {
+            if (datei.is_regular_file() && !fs::exists(ort / datei.path().filename())) {
                 fs::copy_file(datei.path(), ort / datei.path().filename());
             }
         }

@@ -44,7 +44,9 @@ using namespace saldino;
 // The model company of the pictures: chart 1, opening balances and four bookings.
 void musterfirma(const fs::path& daten) {
     for (const auto& datei : fs::directory_iterator(daten)) {
-        fs::copy_file(datei.path(), datei.path().filename());
+        if (datei.is_regular_file()) { // the solutions stay with the program
+            fs::copy_file(datei.path(), datei.path().filename());
+        }
     }
     masterdata::Einstellungen werte;
     masterdata::lies_einstellungen(werte);
@@ -135,8 +137,8 @@ std::map<QString, QImage> aufnahmen(app::TForm1& form) {
 
     // Last, as it replaces the model company: exercise 2 booked with one
     // booking forgotten and one booked the wrong way round, then checked.
-    if (backup::lade_sicherung(backup::loesungsdatei(2), form.einstellungen()).ungueltige_zeile !=
-        0) {
+    const std::string loesung = backup::loesung_fuer(2, form.programmdaten);
+    if (backup::lade_sicherung(loesung, form.einstellungen()).ungueltige_zeile != 0) {
         qFatal("loesung2.sdn ist keine gültige Sicherung");
     }
     journal::loesche_buchung(8);

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the solutions of the nine supplied exercises into data/ as backup
+"""Writes the solutions of the nine supplied exercises into data/loesungen/ as backup
 files "loesungN.sdn" (Windows-1252, CR LF), as a teacher would by booking each
 exercise and saving it with "Alles Speichern".
 
@@ -266,7 +266,7 @@ def main():
         text = "|".join(FIRMA) + f"|{plan_nr}\r\n|"
         for k, (datum, person, grund, zeilen) in enumerate(buchungen):
             text += buchungszeile(k, datum, person, grund, zeilen) + "\r\n"
-        (DATA / f"loesung{nr}.sdn").write_bytes(text.encode("cp1252"))
+        (DATA / "loesungen" / f"loesung{nr}.sdn").write_bytes(text.encode("cp1252"))
 
 
 if __name__ == "__main__":

@@ -22,4 +22,15 @@ QTranslator* anwendung_einrichten(QApplication& anwendung) {
     return uebersetzer;
 }
 
+std::filesystem::path programmdatenordner() {
+    const std::filesystem::path installiert =
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / ".." /
+        "share" / "saldino";
+    std::error_code fehler;
+    if (std::filesystem::is_directory(installiert / "loesungen", fehler)) {
+        return std::filesystem::weakly_canonical(installiert, fehler);
+    }
+    return SALDINO_QUELLDATEN;
+}
+
 } // namespace saldino::app

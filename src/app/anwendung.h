@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 class QApplication;
 class QTranslator;
 
@@ -12,5 +14,9 @@ namespace saldino::app {
 // "Bestätigung" alone. Returns the translator installed, or nullptr when
 // Qt's German translation is not installed.
 QTranslator* anwendung_einrichten(QApplication& anwendung);
+
+// Where the program keeps what it brings along: "share/saldino" beside an
+// installed program, "data/" of the checkout it was built from otherwise.
+std::filesystem::path programmdatenordner();
 
 } // namespace saldino::app

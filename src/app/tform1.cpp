@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 
+#include "app/anwendung.h"
 #include "app/startseite.h"
 #include "backup/aufgaben.h"
 #include "backup/aufgabenseite.h"
@@ -316,6 +317,7 @@ void TForm1::FormCreate() {
     // Each step runs even when one before it failed: a missing exercise file
     // must not leave the journal uncounted, nor the booking year unset.
     befehl([this] { startverzeichnis = std::filesystem::current_path(); });
+    programmdaten = programmdatenordner();
     befehl([this] { lade_einstellungen(); });
     buchungsjahr = 2004;
     TabSheet9->ueberschriften_setzen();

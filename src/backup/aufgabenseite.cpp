@@ -52,7 +52,7 @@ void AufgabenSeite::SpeedButton37Click() {
     }
     // A file dialog may have changed the working directory.
     runtime::wechsle_verzeichnis(programm_.startverzeichnis.string());
-    const std::string loesung = loesungsdatei(letzte_aufgabe_);
+    const std::string loesung = loesung_fuer(letzte_aufgabe_, programm_.programmdaten);
     if (!runtime::existiert(loesung)) {
         dialoge.meldung(QStringLiteral("Zu dieser Aufgabe gibt es keine Lösung."));
         return;

@@ -32,7 +32,6 @@ const std::set<std::string>& programmdateien() {
         for (int n = 1; n <= aufgabenzahl; ++n) {
             liste.insert(titeldatei(n));
             liste.insert(listendatei(n));
-            liste.insert(loesungsdatei(n));
         }
         return liste;
     }();

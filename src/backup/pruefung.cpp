@@ -5,6 +5,7 @@
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
 #include "reports/kontensalden.h"
+#include "runtime/dateien.h"
 #include "runtime/text.h"
 
 #include <algorithm>
@@ -156,6 +157,14 @@ std::string befundzeile(const GepruefteBuchung& loesung, const std::vector<std::
 
 std::string loesungsdatei(int n) {
     return "loesung" + std::to_string(n) + ".sdn";
+}
+
+std::string loesung_fuer(int n, const std::filesystem::path& programmdaten) {
+    const std::string eigene = loesungsdatei(n);
+    if (runtime::existiert(eigene) || programmdaten.empty()) {
+        return eigene;
+    }
+    return (programmdaten / "loesungen" / eigene).string();
 }
 
 bool Pruefergebnis::alles_richtig() const {

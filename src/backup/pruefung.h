@@ -5,6 +5,7 @@
 #include "reports/spalten.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@
 namespace saldino::backup {
 
 std::string loesungsdatei(int n);
+
+// The solution "Prüfen" takes for exercise n: "loesungN.sdn" of the working
+// directory when there is one (a teacher's own), otherwise the one the
+// program brings along in "loesungen/" of its data folder.
+std::string loesung_fuer(int n, const std::filesystem::path& programmdaten);
 
 // An account whose balance differs from the solution's, as amount texts.
 struct Saldenabweichung {

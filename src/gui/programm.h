@@ -37,6 +37,8 @@ public:
     std::int32_t aktuelle_buchung = 0;
     std::int32_t buchungsjahr = 0;
     std::filesystem::path startverzeichnis;
+    // What the program brings along (charts, exercises, "loesungen/").
+    std::filesystem::path programmdaten;
 
     virtual Dialoge& dialoge() = 0;
 

@@ -2,6 +2,7 @@
 // exercise last opened, on the page "Prüfergebnis".
 #include "app/fenster.h"
 #include "backup/aufgabenseite.h"
+#include "backup/pruefung.h"
 #include "backup/sicherung.h"
 #include "hilfen/bericht.h"
 #include "hilfen/steuerelemente.h"
@@ -22,7 +23,7 @@ protected:
         // The pupil has loaded the solution of exercise 2 and so booked it all.
         masterdata::Einstellungen werte;
         masterdata::lies_einstellungen(werte);
-        ASSERT_EQ(backup::lade_sicherung("loesung2.sdn", werte).ungueltige_zeile, 0);
+        ASSERT_EQ(backup::lade_sicherung(loesung(2), werte).ungueltige_zeile, 0);
         starte();
         klicke(knopf::aufgaben);
     }
@@ -58,8 +59,19 @@ TEST_F(PruefenImFensterTest, ShowsTheResultOnItsOwnPage) {
                                  "wähle ihn zuerst aus."));
 }
 
+// The solutions are the program's; a teacher's own in the working directory comes first.
+TEST_F(PruefenImFensterTest, TheProgramsSolutionServesUnlessTheDirectoryHasItsOwn) {
+    EXPECT_FALSE(verzeichnis.gibt_es("loesung2.sdn"));
+    klicke(knopf::aufgabe[2]);
+    pruefen();
+    EXPECT_TRUE(form->TabSheet12->Memo->toPlainText().contains("Alles richtig gebucht!"));
+    EXPECT_EQ(backup::loesung_fuer(2, form->programmdaten), loesung(2));
+    verzeichnis.schreibe("loesung2.sdn", "eigene");
+    EXPECT_EQ(backup::loesung_fuer(2, form->programmdaten), "loesung2.sdn");
+}
+
 TEST_F(PruefenImFensterTest, AnExerciseWithoutSolutionSaysSo) {
-    verzeichnis.entferne("loesung3.sdn");
+    form->programmdaten = verzeichnis.pfad();
     klicke(knopf::aufgabe[3]);
     pruefen();
     EXPECT_EQ(dialoge.nimm(Art::meldung),

@@ -48,8 +48,7 @@ TEST_F(SicherungsbefehleTest, SavingProposesTheLastFileAndCancelWritesNothing) {
               "Kontenplan2.txt Kontenplan3.txt Kontenplan4.txt Wichtiger Hinweis.rtf "
               "aufgabe1.txt aufgabe2.txt aufgabe3.txt aufgabe4.txt aufgabe5.txt aufgabe6.txt "
               "aufgabe7.txt aufgabe8.txt aufgabe9.txt buchungen.dat einstellungen.txt "
-              "loesung1.sdn loesung2.sdn loesung3.sdn loesung4.sdn loesung5.sdn loesung6.sdn "
-              "loesung7.sdn loesung8.sdn loesung9.sdn titelbild.bmp");
+              "titelbild.bmp");
 
     dialoge.waehle_datei(pfad("stand.sdn"));
     klicke(knopf::alles_speichern);
@@ -71,7 +70,7 @@ TEST_F(SicherungsbefehleTest, SavingRefusesTheProgramsOwnFilesAndForeignOnes) {
     verzeichnis.schreibe("notizen.txt", "meine Notizen\r\n");
     starte();
     const std::string vorher = verzeichnis.lies(journal::journaldatei);
-    for (const char* name : {"buchungen.dat", "einstellungen.txt", "loesung1.sdn", "notizen.txt"}) {
+    for (const char* name : {"buchungen.dat", "einstellungen.txt", "aufgabe1.txt", "notizen.txt"}) {
         dialoge.waehle_datei(pfad(name));
         klicke(knopf::alles_speichern);
         dialoge.nimm(Art::speichern);
@@ -87,6 +86,11 @@ TEST_F(SicherungsbefehleTest, SavingRefusesTheProgramsOwnFilesAndForeignOnes) {
     klicke(knopf::alles_speichern);
     dialoge.nimm(Art::speichern);
     EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, "sicherung");
+    // A teacher's own solution is a backup like any other.
+    dialoge.waehle_datei(pfad("loesung1.sdn"));
+    klicke(knopf::alles_speichern);
+    dialoge.nimm(Art::speichern);
+    EXPECT_TRUE(verzeichnis.gibt_es("loesung1.sdn"));
 }
 
 TEST_F(SicherungsbefehleTest, LoadingReplacesCompanyChartAndJournal) {

@@ -363,7 +363,8 @@ class KlassenpruefungTest : public ::testing::Test {
 protected:
     void SetUp() override {
         verzeichnis.mit_daten();
-        const std::string loesung = verzeichnis.lies("loesung2.sdn");
+        const std::string loesung = test::Arbeitsverzeichnis::lies_datei(test::loesung(2));
+        verzeichnis.schreibe("loesung2.sdn", loesung);
         std::vector<std::string> zeilen = runtime::teile_zeilen(loesung);
         const auto sichern = [this](const std::string& name, const std::vector<std::string>& z) {
             std::string text;

@@ -27,7 +27,7 @@ TEST_P(Loesungen, IsAValidBackupOfItsExercisesChartThatBalances) {
     ASSERT_NE(stelle, std::string::npos);
     const int kontenplan = titel[stelle + 12] - '0';
 
-    Sicherungsleser leser(loesungsdatei(n));
+    Sicherungsleser leser(test::loesung(n));
     EXPECT_EQ(leser.kontenplan_nr(), kontenplan);
     const masterdata::Kontenplan plan(kontenplan);
     journal::Satzfelder buchung;
@@ -52,11 +52,11 @@ TEST_P(Loesungen, IsAValidBackupOfItsExercisesChartThatBalances) {
     }
     EXPECT_GE(buchungen, 10);
 
-    const GeladeneSicherung geladen = lade_sicherung(loesungsdatei(n), {});
+    const GeladeneSicherung geladen = lade_sicherung(test::loesung(n), {});
     EXPECT_EQ(geladen.ungueltige_zeile, 0);
     EXPECT_EQ(geladen.buchungen, buchungen);
     const Pruefergebnis pruefung =
-        pruefe(loesungsdatei(n), kontenplan, {}, [](std::string_view) {});
+        pruefe(test::loesung(n), kontenplan, {}, [](std::string_view) {});
     EXPECT_TRUE(pruefung.alles_richtig());
 }
 
@@ -66,14 +66,14 @@ TEST_P(Loesungen, ASwappedBookingIsNamed) {
     const int n = GetParam();
     test::Arbeitsverzeichnis verzeichnis;
     verzeichnis.mit_daten();
-    const GeladeneSicherung geladen = lade_sicherung(loesungsdatei(n), {});
+    const GeladeneSicherung geladen = lade_sicherung(test::loesung(n), {});
     journal::TBuchung letzte = journal::lies_buchung(geladen.buchungen);
     std::swap(letzte.Soll, letzte.Haben);
     journal::buchung_ueberschreiben(geladen.buchungen, letzte);
 
     std::string text;
     const Pruefergebnis pruefung =
-        pruefe(loesungsdatei(n), geladen.kontenplan_nr, {}, [&text](std::string_view zeile) {
+        pruefe(test::loesung(n), geladen.kontenplan_nr, {}, [&text](std::string_view zeile) {
             text += zeile;
             text += '\n';
         });

@@ -126,6 +126,7 @@ TEST_F(SeitenTest, TheExercisePageFillsTheChecklistAndShowsTheCheckThroughThePro
     EXPECT_EQ(programm.aufgabenliste, backup::lies_aufgabenliste(1));
     EXPECT_FALSE(programm.aufgabenliste.empty());
     programm.kontenplan_nr = 1;
+    programm.programmdaten = SALDINO_DATA_DIR; // where the solutions are
     seite->SpeedButton37->click();
     ASSERT_GT(programm.pruefergebnis.size(), 2U);
     EXPECT_EQ(programm.pruefergebnis[0], "Aufgabe 1"); // no title read: the number names it

@@ -30,6 +30,9 @@ Arbeitsverzeichnis::~Arbeitsverzeichnis() {
 
 void Arbeitsverzeichnis::mit_daten() const {
     for (const auto& eintrag : fs::directory_iterator(SALDINO_DATA_DIR)) {
+        if (!eintrag.is_regular_file()) {
+            continue; // the solutions stay with the program
+        }
         fs::copy_file(eintrag.path(), pfad_ / eintrag.path().filename(),
                       fs::copy_options::overwrite_existing);
     }

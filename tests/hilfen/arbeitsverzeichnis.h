@@ -6,6 +6,11 @@
 
 namespace saldino::test {
 
+// The supplied solution of exercise n, where the program keeps it.
+inline std::string loesung(int n) {
+    return std::string(SALDINO_DATA_DIR) + "/loesungen/loesung" + std::to_string(n) + ".sdn";
+}
+
 // A fresh temporary directory that is the working directory of the process
 // until the object is destroyed.
 class Arbeitsverzeichnis {

@@ -20,9 +20,10 @@ cmake --install "$bau" --prefix "$p" >/dev/null
 for datei in bin/saldino bin/saldino-cli libexec/saldino/saldino; do
     [ -x "$p/$datei" ] || falsch "$datei fehlt oder ist nicht ausführbar"
 done
-for datei in "$quelle"/data/*; do
-    cmp -s "$datei" "$p/share/saldino/$(basename "$datei")" ||
-        falsch "share/saldino/$(basename "$datei") fehlt oder weicht ab"
+for datei in "$quelle"/data/* "$quelle"/data/loesungen/*; do
+    [ -f "$datei" ] || continue
+    relativ="${datei#"$quelle"/data/}"
+    cmp -s "$datei" "$p/share/saldino/$relativ" || falsch "share/saldino/$relativ fehlt oder weicht ab"
 done
 [ "$(head -c 5 "$p/share/saldino/Anleitung.pdf")" = "%PDF-" ] || falsch "Anleitung.pdf fehlt"
 
@@ -68,8 +69,11 @@ HOME="$tmp/home" "$p/bin/saldino" || falsch "Starter mit leerem HOME"
 arbeit="$tmp/home/Saldino"
 [ "$(cat "$SALDINO_PROTOKOLL")" = "$arbeit" ] || falsch "Programm lief nicht in ~/Saldino"
 for datei in "$p"/share/saldino/*; do
+    [ -f "$datei" ] || continue
     cmp -s "$datei" "$arbeit/$(basename "$datei")" || falsch "~/Saldino/$(basename "$datei") fehlt"
 done
+[ ! -e "$arbeit/loesungen" ] && [ ! -e "$arbeit/loesung1.sdn" ] ||
+    falsch "die Lösungen gehören nicht ins Arbeitsverzeichnis"
 
 printf 'meine Firma\r\n' >"$arbeit/einstellungen.txt"
 rm "$arbeit/Kontenplan2.txt"

@@ -153,7 +153,7 @@ TEST_P(GelieferteAufgabe, AgreesWithTheBalanceSheet) {
     test::Arbeitsverzeichnis verzeichnis;
     verzeichnis.mit_daten();
     const backup::GeladeneSicherung geladen =
-        backup::lade_sicherung(backup::loesungsdatei(GetParam()), {});
+        backup::lade_sicherung(test::loesung(GetParam()), {});
     ASSERT_EQ(geladen.ungueltige_zeile, 0);
     const Abschluss ergebnis = abschluss(masterdata::Kontenplan(geladen.kontenplan_nr));
     double soll = 0;
