@@ -1,8 +1,10 @@
-// Builds the manual Anleitung.pdf from docs/anleitung.md: the Markdown is laid
-// out by QTextDocument, pictures of the program's pages are taken offscreen
-// from a model company and printed with QPdfWriter. Writes ZIEL.pdf and, for
-// the tests, the number of pages into ZIEL.seiten.
-// Usage: saldino-anleitung ANLEITUNG.md DATENVERZEICHNIS ZIEL.pdf
+// Builds the pupils' manual (Anleitung.pdf from docs/anleitung.md) and the
+// teachers' guide (Lehrerhandbuch.pdf from docs/lehrerhandbuch.md): the
+// Markdown is laid out by QTextDocument with a table of contents, pictures of
+// the program's pages are taken offscreen from a model company, and every
+// page is printed with QPdfWriter and numbered "Seite n von m". Writes
+// ZIEL.pdf and, for the tests, the number of pages into ZIEL.seiten.
+// Usage: saldino-anleitung TEXT.md DATENVERZEICHNIS ZIEL.pdf TITEL
 #include "app/tform1.h"
 #include "backup/aufgabenseite.h"
 #include "backup/pruefung.h"
@@ -19,10 +21,12 @@
 #include "runtime/text.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -35,6 +39,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -177,11 +182,90 @@ void bilder_einpassen(QTextDocument& dokument, const std::map<QString, QImage>& 
     }
 }
 
+// The contents after the title: every section ("## ") with its page.
+QString mit_inhalt(const QString& markdown, const std::vector<int>& seiten) {
+    QStringList zeilen = markdown.split(QLatin1Char('\n'));
+    QStringList inhalt = {QString(), QStringLiteral("## Inhalt"), QString(),
+                          QStringLiteral("| Abschnitt | Seite |"), QStringLiteral("|---|---:|")};
+    bool code = false;
+    std::size_t n = 0;
+    for (const QString& zeile : zeilen) {
+        code = zeile.startsWith(QLatin1String("```")) ? !code : code;
+        if (!code && zeile.startsWith(QLatin1String("## "))) {
+            inhalt.append(QStringLiteral("| %1 | %2 |")
+                              .arg(zeile.mid(3))
+                              .arg(n < seiten.size() ? seiten[n] : 0));
+            ++n;
+        }
+    }
+    for (qsizetype i = inhalt.size() - 1; i >= 0; --i) {
+        zeilen.insert(1, inhalt[i]);
+    }
+    return zeilen.join(QLatin1Char('\n'));
+}
+
+// The page of every section but the contents, in the laid-out document.
+std::vector<int> abschnittsseiten(QTextDocument& dokument) {
+    std::vector<int> seiten;
+    const qreal hoehe = dokument.pageSize().height();
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 2 && block.text() != QLatin1String("Inhalt")) {
+            const qreal oben = dokument.documentLayout()->blockBoundingRect(block).top();
+            seiten.push_back(static_cast<int>(oben / hoehe) + 1);
+        }
+    }
+    return seiten;
+}
+
+// Code lines keep their line: a command is never broken in two.
+void code_nicht_umbrechen(QTextDocument& dokument) {
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat format = block.blockFormat();
+        if (format.hasProperty(QTextFormat::BlockCodeFence) ||
+            format.hasProperty(QTextFormat::BlockCodeLanguage)) {
+            QTextBlockFormat neu = format;
+            neu.setNonBreakableLines(true);
+            QTextCursor zeile(block);
+            zeile.setBlockFormat(neu);
+            zeile.select(QTextCursor::BlockUnderCursor);
+            QTextCharFormat klein;
+            klein.setFontPointSize(8.5);
+            zeile.mergeCharFormat(klein);
+        }
+    }
+}
+
+// Each page drawn on its own, clipped to its lines, and numbered.
+void drucke_seiten(QTextDocument& dokument, QPdfWriter& pdf) {
+    QPainter maler(&pdf);
+    const QSizeF seite = dokument.pageSize();
+    const qreal massstab = pdf.width() / seite.width();
+    const int seiten = dokument.pageCount();
+    QFont fuss(QStringLiteral("Liberation Sans"));
+    fuss.setPointSizeF(9);
+    for (int i = 0; i < seiten; ++i) {
+        if (i > 0) {
+            pdf.newPage();
+        }
+        maler.save();
+        maler.scale(massstab, massstab);
+        maler.translate(0, -i * seite.height());
+        QAbstractTextDocumentLayout::PaintContext zusammenhang;
+        zusammenhang.clip = QRectF(0, i * seite.height(), seite.width(), seite.height());
+        maler.setClipRect(zusammenhang.clip);
+        dokument.documentLayout()->draw(&maler, zusammenhang);
+        maler.restore();
+        maler.setFont(fuss);
+        maler.drawText(QRect(0, 0, pdf.width(), pdf.height()), Qt::AlignHCenter | Qt::AlignBottom,
+                       QStringLiteral("Seite %1 von %2").arg(i + 1).arg(seiten));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 4) {
-        std::fputs("Aufruf: saldino-anleitung ANLEITUNG.md DATENVERZEICHNIS ZIEL.pdf\n", stderr);
+    if (argc != 5) {
+        std::fputs("Aufruf: saldino-anleitung TEXT.md DATENVERZEICHNIS ZIEL.pdf TITEL\n", stderr);
         return 64;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -210,31 +294,42 @@ int main(int argc, char* argv[]) {
     QPdfWriter pdf(ziel);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    pdf.setTitle(QStringLiteral("Saldino – Anleitung"));
+    pdf.setTitle(QStringLiteral("Saldino – ") + QString::fromUtf8(argv[4]));
     pdf.setCreator(QStringLiteral("Saldino"));
 
+    // Laid out page by page at the printable area less a line for the page
+    // number, in the units of the screen; the contents twice, until every
+    // section stands on the page it names.
+    const qreal dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    QSizeF seite = pdf.pageLayout().paintRect(QPageLayout::Inch).size() * dpi;
+    seite.setHeight(seite.height() - dpi / 3);
     QTextDocument dokument;
     QFont schrift(QStringLiteral("Liberation Sans"));
     schrift.setPointSizeF(10.5);
     dokument.setDefaultFont(schrift);
-    dokument.setMarkdown(markdown);
-    // After the text: setting it clears the resources.
-    for (const auto& [name, bild] : bilder) {
-        dokument.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("bild:") + name),
-                             bild);
+    std::vector<int> seiten;
+    for (int versuch = 0; versuch < 4; ++versuch) {
+        dokument.setMarkdown(mit_inhalt(markdown, seiten));
+        // After the text: setting it clears the resources.
+        for (const auto& [name, bild] : bilder) {
+            dokument.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("bild:") + name),
+                                 bild);
+        }
+        dokument.setPageSize(seite);
+        bilder_einpassen(dokument, bilder, seite.width() - 2 * dokument.documentMargin());
+        code_nicht_umbrechen(dokument);
+        const std::vector<int> neu = abschnittsseiten(dokument);
+        if (neu == seiten) {
+            break;
+        }
+        seiten = neu;
     }
-    // Laid out page by page at the printable area, in the units of the screen
-    // that QTextDocument::print scales from, so the count below is the count printed.
-    const qreal dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
-    const QSizeF seite = pdf.pageLayout().paintRect(QPageLayout::Inch).size() * dpi;
-    dokument.setPageSize(seite);
-    bilder_einpassen(dokument, bilder, seite.width() - 2 * dokument.documentMargin());
-    dokument.print(&pdf);
+    drucke_seiten(dokument, pdf);
 
-    QFile seiten(ziel.left(ziel.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".seiten"));
-    if (!seiten.open(QIODevice::WriteOnly) ||
-        seiten.write(QByteArray::number(dokument.pageCount()) + '\n') < 0) {
-        qFatal("%s: %s", qPrintable(seiten.fileName()), qPrintable(seiten.errorString()));
+    QFile anzahl(ziel.left(ziel.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".seiten"));
+    if (!anzahl.open(QIODevice::WriteOnly) ||
+        anzahl.write(QByteArray::number(dokument.pageCount()) + '\n') < 0) {
+        qFatal("%s: %s", qPrintable(anzahl.fileName()), qPrintable(anzahl.errorString()));
     }
     std::printf("%s: %d Seiten\n", argv[3], dokument.pageCount());
     return 0;

@@ -63,7 +63,7 @@ AUFGABEN = [
         "Bilanz und GuV lesen: Gewinn 800,00",
     ]),
     ("Aufgabe 4: Vorsteuer und Umsatzsteuer (Kontenplan 2)", [
-        "Kontenplan 2 (Umfangreich) wählen",
+        "Kontenplan 2 (Umfangreicher) wählen",
         "Anfangsbestände zum 01.01.2004 buchen:",
         "  „Gebäude“ 100000,00; „Betriebs- und Geschäftsausstattung“ 20000,00",
         "  „Waren“ 30000,00; „Forderungen“ 10000,00; „Bank“ 40000,00",
@@ -81,7 +81,7 @@ AUFGABEN = [
         "Bilanz und GuV lesen: Verlust 200,00",
     ]),
     ("Aufgabe 5: Kredite, Zinsen und Mieten (Kontenplan 2)", [
-        "Kontenplan 2 (Umfangreich) wählen",
+        "Kontenplan 2 (Umfangreicher) wählen",
         "Anfangsbestände zum 01.01.2004 buchen:",
         "  „Grundstücke“ 50000,00; „Gebäude“ 120000,00; „Fuhrpark“ 30000,00",
         "  „Bank“ 25000,00; „Kasse“ 5000,00; „Eigenkapital“ 150000,00",
@@ -144,7 +144,7 @@ AUFGABEN = [
         "Bilanz und GuV lesen: Gewinn 3700,00",
     ]),
     ("Aufgabe 8: Betriebsergebnis und neutrales Ergebnis (Kontenplan 2)", [
-        "Kontenplan 2 (Umfangreich) wählen",
+        "Kontenplan 2 (Umfangreicher) wählen",
         "Anfangsbestände zum 01.01.2004 buchen:",
         "  „Grundstücke“ 60000,00; „Gebäude“ 140000,00; „Maschinen“ 50000,00",
         "  „Waren“ 25000,00; „Bank“ 30000,00; „Kasse“ 5000,00",
@@ -164,7 +164,7 @@ AUFGABEN = [
         "Alles Speichern: den Stand als Sicherung ablegen",
     ]),
     ("Aufgabe 9: Jahresabschluss (Kontenplan 2)", [
-        "Kontenplan 2 (Umfangreich) wählen",
+        "Kontenplan 2 (Umfangreicher) wählen",
         "Anfangsbestände zum 01.01.2004 buchen:",
         "  „Gebäude“ 100000,00; „Betriebs- und Geschäftsausstattung“ 20000,00",
         "  „Waren“ 30000,00; „Forderungen“ 10000,00; „Bank“ 40000,00",

@@ -10,8 +10,9 @@ namespace saldino::test {
 namespace {
 
 // What a poppler tool prints about the built manual.
-QString poppler(const QString& werkzeug, QStringList argumente) {
-    argumente.append(QStringLiteral(SALDINO_ANLEITUNG_PDF));
+QString poppler(const QString& werkzeug, QStringList argumente,
+                const QString& pdf = QStringLiteral(SALDINO_ANLEITUNG_PDF)) {
+    argumente.append(pdf);
     if (werkzeug == QLatin1String("pdftotext")) {
         argumente.append(QStringLiteral("-"));
     }
@@ -42,6 +43,30 @@ TEST_F(AnleitungTest, HasEveryPageLaidOut) {
         poppler(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(erwartet),
                                               QStringLiteral("-l"), QString::number(erwartet)});
     EXPECT_TRUE(letzte.contains(QStringLiteral("Das andere Saldino-Fenster schließen.")));
+}
+
+// The pupils' manual keeps the teachers' matters out; the teachers' guide has
+// them. Both have their contents and numbered pages, and no "&" of an access key.
+TEST_F(AnleitungTest, PupilsAndTeachersGetTheirOwnDocument) {
+    const QString schueler = poppler(QStringLiteral("pdftotext"), {});
+    const QString lehrer =
+        poppler(QStringLiteral("pdftotext"), {}, QStringLiteral(SALDINO_LEHRERHANDBUCH_PDF));
+    for (const QString& wort : {QStringLiteral("Kustos"), QStringLiteral("loesung"),
+                                QStringLiteral("saldino-cli"), QStringLiteral("&Buchen")}) {
+        EXPECT_FALSE(schueler.contains(wort)) << wort.toStdString();
+    }
+    for (const QString& wort : {QStringLiteral("Kustos"), QStringLiteral("--csv"),
+                                QStringLiteral("loesungen/"), QStringLiteral("apt-get install")}) {
+        EXPECT_TRUE(lehrer.contains(wort)) << wort.toStdString();
+    }
+    for (const QString& text : {schueler, lehrer}) {
+        EXPECT_TRUE(text.contains(QStringLiteral("Inhalt")));
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Seite 1 von \\d+"))));
+    }
+    // A command line of the guide stands whole on its line.
+    EXPECT_TRUE(lehrer.contains(
+        QStringLiteral("saldino-cli pruefen --loesung $L/loesung2.sdn --csv abgaben/*.sdn > "
+                       "klasse.csv")));
 }
 
 TEST_F(AnleitungTest, NamesEveryCommandOfBothPanels) {
