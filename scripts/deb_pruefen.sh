@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package and installs it into a clean Debian 12 root made
-# with debootstrap, then starts saldino-cli --help and the program offscreen
-# there. Needs root and the Debian mirror; outside CI (takes some minutes).
+# with debootstrap, then starts saldino-cli --help and the program's start
+# check (offscreen; it fails when the start shows any box) there, and finally
+# purges the package and checks that nothing of it is left. Needs root and
+# the Debian mirror; outside CI (takes some minutes).
 # Usage: scripts/deb_pruefen.sh
 set -euo pipefail
 quelle="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -11,7 +13,8 @@ abhaengigkeiten_sichern "${BAU_PAKETE[@]}" dpkg-dev debootstrap
 cmake --preset release -S "$quelle" >/dev/null
 cmake --build "$quelle/build" --parallel "$(nproc)" >/dev/null
 (cd "$quelle/build" && cpack -G DEB >/dev/null)
-paket="$(ls "$quelle"/build/saldino_*_amd64.deb)"
+# The newest package, should older ones lie beside it.
+paket="$(ls -t "$quelle"/build/saldino_*_amd64.deb | head -n 1)"
 echo "Paket: $paket"
 dpkg-deb -f "$paket" Depends
 
@@ -38,11 +41,8 @@ if im_system sh -c 'ldd /usr/libexec/saldino/saldino /usr/bin/saldino-cli | grep
     fehler=1
 fi
 im_system saldino-cli --help | head -n 1
-status=0
-im_system sh -c 'QT_QPA_PLATFORM=offscreen timeout 10 saldino' >/dev/null 2>&1 || status=$?
-# Still running after 10 s: the program started and waited for the pupil.
-if [ "$status" != 124 ]; then
-    echo "FEHLER: saldino endete mit Status $status" >&2
+if ! im_system sh -c 'QT_QPA_PLATFORM=offscreen timeout 60 saldino --pruefstart'; then
+    echo "FEHLER: saldino startete nicht ohne Meldung" >&2
     fehler=1
 fi
 if [ ! -f "$wurzel/root/Saldino/Anleitung.pdf" ] || [ ! -f "$wurzel/root/Saldino/buchungen.dat" ]; then
@@ -50,5 +50,14 @@ if [ ! -f "$wurzel/root/Saldino/Anleitung.pdf" ] || [ ! -f "$wurzel/root/Saldino
     fehler=1
 fi
 ls "$wurzel/root/Saldino"
-[ "$fehler" = 0 ] && echo "Das Paket läuft in einem frischen Debian 12."
+# Purged, the package leaves nothing behind outside the pupil's folder.
+im_system sh -c 'dpkg-query -L saldino' >"$wurzel/tmp/dateien"
+im_system sh -c 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -q saldino >/dev/null'
+while read -r datei; do
+    if [ -f "$wurzel$datei" ] || [ -L "$wurzel$datei" ]; then
+        echo "FEHLER: $datei ist nach dem Entfernen noch da" >&2
+        fehler=1
+    fi
+done <"$wurzel/tmp/dateien"
+[ "$fehler" = 0 ] && echo "Das Paket läuft in einem frischen Debian 12 und lässt sich restlos entfernen."
 exit "$fehler"

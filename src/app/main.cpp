@@ -1,46 +1,135 @@
 #include "app/anwendung.h"
+#include "app/start.h"
 #include "app/tform1.h"
+#include "backup/programmdateien.h"
 #include "backup/verlauf.h"
 #include "gui/berichtszoom.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
+#include "runtime/dateien.h"
 #include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
 #include "runtime/sperre.h"
 
 #include <QApplication>
+#include <QProcess>
 
+#include <cstdio>
 #include <optional>
+#include <string>
+#include <vector>
 
-int main(int argc, char* argv[]) {
-    QApplication anwendung(argc, argv);
-    saldino::app::anwendung_einrichten(anwendung);
-    // The pupil's zoom of the reports, kept from the last run.
-    auto& zoom = saldino::gui::Berichtszoom::instanz();
-    zoom.datei_setzen(saldino::gui::Berichtszoom::standarddatei());
-    saldino::gui::QtDialoge dialoge;
+namespace {
+
+using namespace saldino;
+
+// The boxes of a start checked without a user: each is recorded and
+// answered No, so that the start ends instead of waiting.
+class Pruefdialoge : public gui::StummeDialoge {
+public:
+    void meldung(const QString& text) override { boxen.append(text); }
+    void fehler(const QString& text) override { boxen.append(text); }
+    bool frage(const QString& text) override {
+        boxen.append(text);
+        return false;
+    }
+    QStringList boxen;
+};
+
+// The supplied files of the program, and the pupils' manual where a build
+// put it; then the working directory made the current one.
+void vorbereiten(const std::filesystem::path& verzeichnis) {
+    backup::arbeitsverzeichnis_vorbereiten(verzeichnis, app::programmdatenordner(),
+                                           {std::filesystem::path(SALDINO_ANLEITUNG_BAU)});
+    runtime::wechsle_verzeichnis(verzeichnis.string());
+}
+
+// The window's start in the working directory: the lock, what a crash left
+// half done, the settings of the zoom, the window.
+int starte(gui::Dialoge& dialoge, bool pruefstart) {
     // A second window on the same files would overwrite the first one's work.
-    std::optional<saldino::runtime::Sperre> sperre;
+    std::optional<runtime::Sperre> sperre;
     try {
-        sperre = saldino::runtime::Sperre::versuche();
-    } catch (const saldino::runtime::Laufzeitfehler& fehler) {
-        dialoge.fehler(saldino::gui::als_qstring(fehler.meldung()));
+        sperre = runtime::Sperre::versuche();
+    } catch (const runtime::Laufzeitfehler& fehler) {
+        dialoge.fehler(gui::als_qstring(fehler.meldung()));
         return 1;
     }
     if (!sperre) {
-        dialoge.meldung(saldino::gui::als_qstring(saldino::runtime::laeuft_bereits()));
+        dialoge.meldung(gui::als_qstring(runtime::laeuft_bereits()));
         return 1;
     }
     // What a crash left half done is finished, and its leftovers removed,
     // before the window reads anything.
     try {
-        saldino::runtime::stelle_wieder_her();
-        saldino::backup::verlauf_wiederherstellen();
-    } catch (const saldino::runtime::Laufzeitfehler& fehler) {
-        dialoge.fehler(saldino::gui::als_qstring(fehler.meldung()));
+        runtime::stelle_wieder_her();
+        backup::verlauf_wiederherstellen();
+    } catch (const runtime::Laufzeitfehler& fehler) {
+        dialoge.fehler(gui::als_qstring(fehler.meldung()));
     }
-    saldino::app::TForm1 Form1(dialoge);
-    dialoge.setze_eltern(&Form1);
+    if (!pruefstart) {
+        // The pupil's zoom of the reports, kept from the last run.
+        gui::Berichtszoom::instanz().datei_setzen(gui::Berichtszoom::standarddatei());
+    }
+    app::TForm1 Form1(dialoge);
+    if (auto* qt = dynamic_cast<gui::QtDialoge*>(&dialoge)) {
+        qt->setze_eltern(&Form1);
+    }
     Form1.show();
+    if (pruefstart) {
+        QApplication::processEvents();
+        return 0;
+    }
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> argumente(argv + 1, argv + argc);
+    const app::Startaufruf aufruf = app::lies_startaufruf(argumente);
+    switch (aufruf.art) {
+    case app::Startaufruf::Art::hilfe:
+        std::fputs(app::startaufruf_hilfe, stdout);
+        return 0;
+    case app::Startaufruf::Art::version:
+        std::puts("saldino " SALDINO_VERSION);
+        return 0;
+    case app::Startaufruf::Art::falsch:
+        std::fputs(app::startaufruf_hilfe, stderr);
+        return 64;
+    default:
+        break;
+    }
+    QApplication anwendung(argc, argv);
+    app::anwendung_einrichten(anwendung);
+    if (aufruf.art == app::Startaufruf::Art::anleitung) {
+        auto pdf = app::programmdatenordner() / "Anleitung.pdf";
+        if (!std::filesystem::exists(pdf)) {
+            pdf = SALDINO_ANLEITUNG_BAU;
+        }
+        // The desktop's program for PDF files, as the menu entry's action asks.
+        return QProcess::startDetached(QStringLiteral("xdg-open"),
+                                       {QString::fromStdString(pdf.string())})
+                   ? 0
+                   : 1;
+    }
+    gui::QtDialoge fenster_dialoge;
+    Pruefdialoge pruef_dialoge;
+    gui::Dialoge& dialoge =
+        aufruf.pruefstart ? static_cast<gui::Dialoge&>(pruef_dialoge) : fenster_dialoge;
+    int status = 1;
+    try {
+        vorbereiten(aufruf.verzeichnis.value_or(app::standardverzeichnis()));
+        status = starte(dialoge, aufruf.pruefstart);
+    } catch (const runtime::Laufzeitfehler& fehler) {
+        dialoge.fehler(gui::als_qstring(fehler.meldung()));
+    }
+    if (aufruf.pruefstart) {
+        for (const QString& box : pruef_dialoge.boxen) {
+            std::fprintf(stderr, "saldino: %s\n", qPrintable(box));
+        }
+        return pruef_dialoge.boxen.isEmpty() ? status : 1;
+    }
+    return status;
 }

@@ -6,8 +6,11 @@
 #include "masterdata/einstellungen.h"
 #include "masterdata/kontenplan.h"
 #include "runtime/dateien.h"
+#include "runtime/fehler.h"
+#include "runtime/text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <set>
 
@@ -79,6 +82,42 @@ bool darf_sicherung_schreiben(const std::string& ziel, const std::string& arbeit
         return leser.naechste(zeile) && zeile.starts_with('|');
     } catch (const runtime::Zeilenleser::ZeileZuLang&) {
         return false;
+    }
+}
+
+void arbeitsverzeichnis_vorbereiten(const std::filesystem::path& verzeichnis,
+                                    const std::filesystem::path& vorrat,
+                                    const std::vector<std::filesystem::path>& weitere) {
+    namespace fs = std::filesystem;
+    std::error_code fehler;
+    fs::create_directories(verzeichnis, fehler);
+    if (fehler || !fs::is_directory(verzeichnis)) {
+        throw runtime::Laufzeitfehler(runtime::utf8_nach_cp1252("Das Arbeitsverzeichnis " +
+                                                                verzeichnis.string() +
+                                                                " kann nicht angelegt werden: ") +
+                                      runtime::dateifehler_text(fehler ? fehler.value() : ENOTDIR));
+    }
+    std::vector<fs::path> dateien = weitere;
+    for (fs::directory_iterator eintrag(vorrat, fehler), ende; !fehler && eintrag != ende;
+         eintrag.increment(fehler)) {
+        if (eintrag->is_regular_file()) {
+            dateien.push_back(eintrag->path());
+        }
+    }
+    for (const fs::path& datei : dateien) {
+        const fs::path ziel = verzeichnis / datei.filename();
+        if (fs::exists(fs::symlink_status(ziel)) || !fs::is_regular_file(datei)) {
+            continue;
+        }
+        try {
+            runtime::kopiere_datei(datei.string(), ziel.string());
+        } catch (const runtime::Laufzeitfehler& f) {
+            fs::remove(ziel, fehler);
+            throw runtime::Laufzeitfehler(
+                runtime::utf8_nach_cp1252("Die Datei " + ziel.string() +
+                                          " kann nicht angelegt werden: ") +
+                f.meldung());
+        }
     }
 }
 

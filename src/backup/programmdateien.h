@@ -2,7 +2,9 @@
 
 #include "runtime/ersetzung.h"
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 // The files of the program in its working directory, which no command
 // overwrites with something else.
@@ -23,5 +25,14 @@ bool ist_programmdatei(const std::string& ziel, const std::string& arbeitsverzei
 // Whether "Alles Speichern" may write its backup to `ziel`: not a file of the
 // program, and either no file yet or one shaped like a Saldino backup.
 bool darf_sicherung_schreiben(const std::string& ziel, const std::string& arbeitsverzeichnis);
+
+// Makes `verzeichnis` a working directory: creates it when needed and copies
+// every file of `vorrat` (its files, not its folders) and of `weitere` that it
+// lacks; a file already there is never overwritten. A failure throws
+// "Das Arbeitsverzeichnis <verzeichnis> kann nicht angelegt werden: <Grund>"
+// or "Die Datei <ziel> kann nicht angelegt werden: <Grund>".
+void arbeitsverzeichnis_vorbereiten(const std::filesystem::path& verzeichnis,
+                                    const std::filesystem::path& vorrat,
+                                    const std::vector<std::filesystem::path>& weitere = {});
 
 } // namespace saldino::backup
