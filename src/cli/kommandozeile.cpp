@@ -7,6 +7,7 @@
 #include "cli/aufruf.h"
 #include "cli/hilfe.h"
 #include "cli/klassenpruefung.h"
+#include "journal/buchung.h"
 #include "masterdata/einstellungen.h"
 #include "masterdata/kontenplan.h"
 #include "reports/abschluss.h"
@@ -246,6 +247,22 @@ int klasse_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
     }
 }
 
+// After "Datei nicht gefunden", the path of the file that is missing: the
+// command's own file, otherwise the journal, the settings or a chart.
+void fehlende_datei_nennen(std::FILE* fehler, const std::string& datei) {
+    std::vector<std::string> kandidaten = {datei, journal::journaldatei,
+                                           masterdata::einstellungsdatei};
+    for (std::int32_t n = 1; n <= 4; ++n) {
+        kandidaten.push_back(masterdata::kontenplandatei(n));
+    }
+    for (const std::string& name : kandidaten) {
+        if (!name.empty() && !runtime::existiert(name)) {
+            schreibe(fehler, "saldino-cli: " + std::filesystem::absolute(name).string() + "\n");
+            return;
+        }
+    }
+}
+
 } // namespace
 
 int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fehler) {
@@ -307,9 +324,8 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         return ausgang.status;
     } catch (const runtime::Laufzeitfehler& f) {
         zeile(fehler, f.meldung());
-        if (!datei.empty() && f.meldung() == std::string_view("Datei nicht gefunden") &&
-            !runtime::existiert(datei)) {
-            schreibe(fehler, "saldino-cli: " + datei + "\n");
+        if (f.meldung() == std::string_view("Datei nicht gefunden")) {
+            fehlende_datei_nennen(fehler, datei);
         }
         return laufzeitfehler;
     } catch (const std::bad_alloc&) {

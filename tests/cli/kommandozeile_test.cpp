@@ -316,7 +316,8 @@ TEST_F(KommandozeileTest, AFileErrorEndsWithStatusTwoAfterTheLinesBuilt) {
     const Lauf bilanz = starte({"bilanz"});
     EXPECT_EQ(bilanz.status, laufzeitfehler);
     EXPECT_EQ(bilanz.aus, "Bilanz der Muster GmbH\nHauptstraße 1\nMusterstadt\n");
-    EXPECT_EQ(bilanz.fehler, "Datei nicht gefunden\n");
+    EXPECT_EQ(bilanz.fehler, "Datei nicht gefunden\nsaldino-cli: " +
+                                 (verzeichnis.pfad() / "buchungen.dat").string() + "\n");
     const Lauf journal = starte({"journal"});
     EXPECT_EQ(journal.status, laufzeitfehler);
     EXPECT_EQ(journal.aus, "");
