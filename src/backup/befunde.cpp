@@ -219,32 +219,30 @@ std::vector<std::size_t> aufteilung(const VerglicheneBuchung& loesung,
 }
 
 std::string kontenbild(const std::vector<Buchungszeile>& zeilen) {
-    std::vector<std::string> konten;
-    for (const Buchungszeile& zeile : zeilen) {
-        konten.push_back(zeile.konto);
-    }
-    std::sort(konten.begin(), konten.end());
-    std::string bild;
-    for (const std::string& konto : konten) {
-        bild += konto + '\n';
-    }
-    return bild;
+    return zeilenbild(zeilen, [](const Buchungszeile& z) { return z.konto; });
 }
 
 std::string betragsbild(const std::vector<Buchungszeile>& zeilen) {
-    std::vector<std::string> betraege;
-    for (const Buchungszeile& zeile : zeilen) {
-        betraege.push_back(zeile.soll + '|' + zeile.haben);
-    }
-    std::sort(betraege.begin(), betraege.end());
-    std::string bild;
-    for (const std::string& paar : betraege) {
-        bild += paar + '\n';
-    }
-    return bild;
+    return zeilenbild(zeilen, [](const Buchungszeile& z) { return z.soll + '|' + z.haben; });
 }
 
 } // namespace
+
+std::string zeilenbild(const std::vector<Buchungszeile>& zeilen,
+                       std::string (*teil)(const Buchungszeile&)) {
+    std::vector<std::string> texte;
+    texte.reserve(zeilen.size());
+    for (const Buchungszeile& zeile : zeilen) {
+        texte.push_back(teil(zeile));
+    }
+    std::sort(texte.begin(), texte.end());
+    std::string bild;
+    for (const std::string& text : texte) {
+        bild += text;
+        bild += '\n';
+    }
+    return bild;
+}
 
 Loesungsnaehe::Loesungsnaehe(const std::vector<VerglicheneBuchung>& loesung) {
     for (const VerglicheneBuchung& buchung : loesung) {

@@ -28,6 +28,11 @@ struct Buchungszeile {
     auto operator<=>(const Buchungszeile&) const = default;
 };
 
+// The texts `teil` gives the lines, sorted, each followed by a line end: a
+// picture of a booking whatever the order of its lines.
+std::string zeilenbild(const std::vector<Buchungszeile>& zeilen,
+                       std::string (*teil)(const Buchungszeile&));
+
 // A booking with its used lines in line order.
 struct VerglicheneBuchung {
     GepruefteBuchung kopf;

@@ -60,17 +60,8 @@ VerglicheneBuchung lies_zeilen(const Felder& buchung, std::int32_t nummer, Salde
 
 // What two bookings must share to match: their lines whatever their order.
 std::string schluessel(const std::vector<Buchungszeile>& zeilen) {
-    std::vector<std::string> texte;
-    for (const Buchungszeile& zeile : zeilen) {
-        texte.push_back(zeile.konto + '|' + zeile.soll + '|' + zeile.haben);
-    }
-    std::sort(texte.begin(), texte.end());
-    std::string bild;
-    for (const std::string& zeile : texte) {
-        bild += zeile;
-        bild += '\n';
-    }
-    return bild;
+    return zeilenbild(
+        zeilen, [](const Buchungszeile& z) { return z.konto + '|' + z.soll + '|' + z.haben; });
 }
 
 // The solution bookings waiting under their key until a booking takes one,

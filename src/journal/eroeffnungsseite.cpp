@@ -17,6 +17,8 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include <optional>
+
 namespace saldino::journal {
 
 namespace {
@@ -106,14 +108,18 @@ void EroeffnungsSeite::summen_zeigen() {
 
 void EroeffnungsSeite::SpeedButton7Click() {
     StringGrid2->offene_zelle_uebernehmen();
-    // An opening that does not balance would show its difference as a profit.
+    // The chart is read once, for the question below and for the booking.
+    std::optional<masterdata::Kontenplan> kontenplan;
     if (programm_.kontenplan_nr != 0) {
+        kontenplan.emplace(programm_.kontenplan_nr);
+    }
+    // An opening that does not balance would show its difference as a profit.
+    if (kontenplan) {
         std::vector<std::string> zellen;
-        const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
-        for (std::size_t k = 0; k < kontenplan.konten().size(); ++k) {
+        for (std::size_t k = 0; k < kontenplan->konten().size(); ++k) {
             zellen.push_back(gui::als_cp1252(StringGrid2->text(static_cast<int>(k), 1)));
         }
-        const Eroeffnungssummen summen = eroeffnungssummen(kontenplan.konten(), zellen);
+        const Eroeffnungssummen summen = eroeffnungssummen(kontenplan->konten(), zellen);
         if (!summen.ausgeglichen &&
             !programm_.dialoge().frage(gui::aus_utf8(
                 runtime::meldungen::nicht_ausgeglichen(summen.aktiva, summen.passiva)))) {
@@ -126,12 +132,11 @@ void EroeffnungsSeite::SpeedButton7Click() {
         return;
     }
     // Nothing is deleted before everything that is to be booked could be read.
-    if (programm_.kontenplan_nr == 0) {
+    if (!kontenplan) {
         programm_.dialoge().meldung(kein_kontenplan);
         return;
     }
-    const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
-    const auto& konten = kontenplan.konten();
+    const auto& konten = kontenplan->konten();
     // A typed amount the filter would throw away stops everything, so that
     // "80.000,00" is never booked as nothing.
     for (std::size_t k = 0; k < konten.size(); ++k) {

@@ -31,7 +31,8 @@ std::string_view ohne_nummer(std::string_view name) {
 }
 
 bool ist_null(double betrag) {
-    return journal::betragstext(betrag) == "0,00" || journal::betragstext(betrag) == "-0,00";
+    const std::string text = journal::betragstext(betrag);
+    return text == "0,00" || text == "-0,00";
 }
 
 std::string text(const char* utf8) {
@@ -196,15 +197,7 @@ private:
     }
 
     void guv_saldo() {
-        double soll = 0;
-        double haben = 0;
-        for (const auto& [_, betrag] : ergebnis_.guv_soll) {
-            soll += betrag;
-        }
-        for (const auto& [_, betrag] : ergebnis_.guv_haben) {
-            haben += betrag;
-        }
-        ergebnis_.ergebnis = haben - soll;
+        ergebnis_.ergebnis = summe(ergebnis_.guv_haben) - summe(ergebnis_.guv_soll);
         if (eigenkapital_ == nullptr) {
             entfallen("4. Saldo der GuV: entfällt, der Kontenplan hat kein Eigenkapitalkonto.");
             if (!ist_null(ergebnis_.ergebnis)) {
@@ -238,6 +231,14 @@ private:
 };
 
 } // namespace
+
+double summe(const Kontoseite& seite) {
+    double ergebnis = 0;
+    for (const auto& [_, betrag] : seite) {
+        ergebnis += betrag;
+    }
+    return ergebnis;
+}
 
 Abschluss abschluss(const masterdata::Kontenplan& kontenplan) {
     return Abschliessen(konten_mit_summen(kontenplan)).fertig();

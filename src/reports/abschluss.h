@@ -28,6 +28,9 @@ struct Abschlussbuchung {
 // One side of a T-account: the accounts and amounts in the order booked.
 using Kontoseite = std::vector<std::pair<std::string, double>>;
 
+// The total of one side.
+double summe(const Kontoseite& seite);
+
 struct Abschluss {
     std::vector<Abschlussbuchung> buchungen;
     // The steps left out and why (Windows-1252), in step order.

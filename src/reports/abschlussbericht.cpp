@@ -32,14 +32,6 @@ std::string betrag_spalte(double betrag, std::size_t breite = betragsbreite) {
     return std::string(breite > zahl.size() ? breite - zahl.size() : 0, ' ') + zahl;
 }
 
-double summe(const Kontoseite& seite) {
-    double ergebnis = 0;
-    for (const auto& [_, betrag] : seite) {
-        ergebnis += betrag;
-    }
-    return ergebnis;
-}
-
 void t_konto(const Zeilenziel& ziel, std::string_view titel, const Kontoseite& soll,
              const Kontoseite& haben) {
     const std::size_t breite = strich.size();
