@@ -7,7 +7,6 @@
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
 #include "runtime/dateien.h"
-#include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
 #include "runtime/sperre.h"
 
@@ -62,8 +61,9 @@ int starte(gui::Dialoge& dialoge, bool pruefstart) {
     // What a crash left half done is finished, and its leftovers removed,
     // before the window reads anything.
     try {
-        runtime::stelle_wieder_her();
-        backup::verlauf_wiederherstellen();
+        for (const std::string& hinweis : backup::unterbrochenes_beenden()) {
+            dialoge.meldung(gui::als_qstring(hinweis));
+        }
     } catch (const runtime::Laufzeitfehler& fehler) {
         dialoge.fehler(gui::als_qstring(fehler.meldung()));
     }

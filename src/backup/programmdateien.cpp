@@ -90,12 +90,12 @@ void arbeitsverzeichnis_vorbereiten(const std::filesystem::path& verzeichnis,
                                     const std::vector<std::filesystem::path>& weitere) {
     namespace fs = std::filesystem;
     std::error_code fehler;
-    fs::create_directories(verzeichnis, fehler);
-    if (fehler || !fs::is_directory(verzeichnis)) {
+    const int fehlernummer = runtime::lege_ordnerpfad_an(verzeichnis.string());
+    if (fehlernummer != 0) {
         throw runtime::Laufzeitfehler(runtime::utf8_nach_cp1252("Das Arbeitsverzeichnis " +
                                                                 verzeichnis.string() +
                                                                 " kann nicht angelegt werden: ") +
-                                      runtime::dateifehler_text(fehler ? fehler.value() : ENOTDIR));
+                                      runtime::dateifehler_text(fehlernummer));
     }
     std::vector<fs::path> dateien = weitere;
     for (fs::directory_iterator eintrag(vorrat, fehler), ende; !fehler && eintrag != ende;
@@ -112,7 +112,7 @@ void arbeitsverzeichnis_vorbereiten(const std::filesystem::path& verzeichnis,
         try {
             runtime::kopiere_datei(datei.string(), ziel.string());
         } catch (const runtime::Laufzeitfehler& f) {
-            fs::remove(ziel, fehler);
+            runtime::entferne_still(ziel.string());
             throw runtime::Laufzeitfehler(
                 runtime::utf8_nach_cp1252("Die Datei " + ziel.string() +
                                           " kann nicht angelegt werden: ") +

@@ -5,14 +5,15 @@
 #include "runtime/dateien.h"
 #include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
+#include "runtime/meldungen.h"
 #include "runtime/text.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace saldino::backup {
@@ -93,7 +94,9 @@ bool lies_gesicherten_betrag(std::string_view text, double& wert) {
     }
     std::replace_copy(text.begin(), text.end(), zahl.begin(), ',', '.');
     const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + text.size(), wert);
-    return fehler == std::errc() && ende == zahl.data() + text.size();
+    // An amount the booking page could never hold breaks every report.
+    return fehler == std::errc() && ende == zahl.data() + text.size() &&
+           std::abs(wert) < journal::betragsgrenze;
 }
 
 // Splits a line into `anzahl` fields each ended by "|"; false when the line
@@ -138,51 +141,6 @@ bool lies_buchung(std::string_view zeile, journal::Satzfelder& buchung) {
     }
     return true;
 }
-
-// Keeps the journal as it was until the new one has taken its place for good.
-class AlterStand {
-public:
-    AlterStand() {
-        vorhanden_ = runtime::existiert(journal::journaldatei);
-        if (!vorhanden_) {
-            return;
-        }
-        seite_ = std::string(journal::journaldatei) + ".saldino.alt";
-        ::unlink(seite_.c_str());
-        // A file system without hard links (a USB stick) gets a copy.
-        if (::link(journal::journaldatei, seite_.c_str()) != 0) {
-            try {
-                runtime::kopiere_datei(journal::journaldatei, seite_);
-            } catch (const runtime::Laufzeitfehler&) {
-                ::unlink(seite_.c_str());
-                throw;
-            }
-        }
-    }
-    ~AlterStand() {
-        if (!seite_.empty()) {
-            ::unlink(seite_.c_str());
-        }
-    }
-    AlterStand(const AlterStand&) = delete;
-    AlterStand& operator=(const AlterStand&) = delete;
-
-    void zurueck() {
-        if (vorhanden_) {
-            ::rename(seite_.c_str(), journal::journaldatei);
-            // When the journal was never replaced, the copy is another link
-            // to it and the rename does nothing.
-            ::unlink(seite_.c_str());
-            seite_.clear();
-        } else {
-            ::unlink(journal::journaldatei);
-        }
-    }
-
-private:
-    bool vorhanden_ = false;
-    std::string seite_;
-};
 
 } // namespace
 
@@ -321,12 +279,11 @@ static GeladeneSicherung lade_und_ersetze(const std::string& pfad,
 
     journal.abschliessen();
     einstellungsdatei.abschliessen();
-    AlterStand alt;
     try {
         runtime::ersetze_gemeinsam({&journal, &einstellungsdatei});
-    } catch (const runtime::Laufzeitfehler&) {
-        alt.zurueck();
-        throw;
+    } catch (const runtime::NichtAufPlatte& fehler) {
+        geladen.nicht_sicher = runtime::utf8_nach_cp1252(
+            runtime::meldungen::geladen_nicht_sicher(runtime::cp1252_nach_utf8(fehler.meldung())));
     }
     return geladen;
 }

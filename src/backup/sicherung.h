@@ -67,13 +67,18 @@ struct GeladeneSicherung {
     Firma firma;
     std::int32_t kontenplan_nr = 0;
     std::int32_t buchungen = 0;
+    // Set when the backup was loaded whole, only not yet safely on disk: the
+    // message "Die Sicherung wurde geladen, aber nicht sicher auf den
+    // Datenträger geschrieben: <grund>" (Windows-1252) to show afterwards.
+    std::string nicht_sicher;
 };
 
 // Loads a backup: reads and checks the whole file first, then replaces the journal
 // and the settings file together: `einstellungen` with the backup's company
 // fields and chart. Both are written completely before either is renamed
-// into place, and the old journal comes back if the settings file cannot be
-// replaced, so the two never disagree and nothing changes on any failure.
+// into place together (runtime::ersetze_gemeinsam), so the two never
+// disagree: an error before that changes nothing and is thrown, one after it
+// leaves both new and is told in `nicht_sicher`.
 GeladeneSicherung lade_sicherung(const std::string& pfad,
                                  const masterdata::Einstellungen& einstellungen,
                                  const runtime::Fortschrittsmeldung& fortschritt = {});

@@ -7,7 +7,6 @@
 #include "runtime/fehler.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <utility>
 
 namespace saldino::backup {
@@ -20,7 +19,83 @@ std::string datei_im_schritt(std::int64_t nummer, const char* wann, const std::s
     return ordner(nummer) + '/' + wann + '.' + name;
 }
 
-std::string lies_satz(std::int64_t position) {
+// Whether the files were changed as the step being made says: decided by
+// what the change itself does, so that a failed change that only touched a
+// file's time (an append cut back) counts as none.
+bool geschehen(const Schritt& schritt) {
+    switch (schritt.art) {
+    case Schrittart::angehaengt:
+        return stand_von(journal::journaldatei).groesse ==
+               schritt.laenge + static_cast<std::int64_t>(journal::satzlaenge);
+    case Schrittart::geaendert:
+        try {
+            return lies_satz(static_cast<std::int64_t>(schritt.satz - 1) * journal::satzlaenge) !=
+                   runtime::lies_ganz(ordner(schritt.nummer) + "/satz.alt");
+        } catch (const runtime::Laufzeitfehler&) {
+            return !ist_wie_vor(schritt);
+        }
+    case Schrittart::ersetzt:
+        break;
+    }
+    return !ist_wie_vor(schritt);
+}
+
+// The step being made becomes the newest step.
+void vollende(Verlaufsdaten& daten) {
+    Schritt schritt = std::move(*daten.anstehend);
+    daten.anstehend.reset();
+    if (schritt.art != Schrittart::ersetzt) {
+        const std::int64_t position =
+            schritt.art == Schrittart::angehaengt
+                ? schritt.laenge
+                : static_cast<std::int64_t>(schritt.satz - 1) * journal::satzlaenge;
+        runtime::ersetze_datei(ordner(schritt.nummer) + "/satz.neu", lies_satz(position));
+    }
+    stand_nach(schritt);
+
+    std::vector<std::int64_t> weg;
+    for (std::size_t i = daten.zeiger; i < daten.schritte.size(); ++i) {
+        weg.push_back(daten.schritte[i].nummer);
+    }
+    daten.schritte.resize(daten.zeiger);
+    if (!daten.schritte.empty()) {
+        daten.schritte.back().offen = false;
+    }
+    daten.schritte.push_back(std::move(schritt));
+    while (daten.schritte.size() > 1 &&
+           (daten.schritte.size() > hoechstens_schritte || belegt(daten) > hoechstens_bytes)) {
+        weg.push_back(daten.schritte.front().nummer);
+        daten.schritte.erase(daten.schritte.begin());
+    }
+    daten.zeiger = daten.schritte.size();
+    daten.laufend.clear();
+    schreibe(daten);
+    for (const std::int64_t nummer : weg) {
+        entferne_ordner(nummer);
+    }
+}
+
+void verwirf(Verlaufsdaten& daten) {
+    const std::int64_t nummer = daten.anstehend->nummer;
+    daten.anstehend.reset();
+    daten.laufend.clear();
+    schreibe(daten);
+    entferne_ordner(nummer);
+}
+
+// The settings saved into the newest step: it now ends where they are.
+void anschluss_vollenden(Verlaufsdaten& daten) {
+    if (!daten.schritte.empty() && daten.schritte.back().nummer == daten.laufend_nummer) {
+        stand_nach(daten.schritte.back());
+        daten.schritte.back().offen = false;
+    }
+    daten.laufend.clear();
+    schreibe(daten);
+}
+
+} // namespace
+
+std::string verlaufsdatei::lies_satz(std::int64_t position) {
     std::string satz(journal::satzlaenge, '\0');
     const runtime::Datei journal(journal::journaldatei, runtime::Datei::Zugriff::lesen);
     if (journal.lies(position, satz.data(), satz.size()) != satz.size()) {
@@ -29,50 +104,83 @@ std::string lies_satz(std::int64_t position) {
     return satz;
 }
 
-std::int64_t naechste_nummer(const Verlaufsdaten& daten) {
-    std::int64_t nummer = 0;
-    for (const Schritt& schritt : daten.schritte) {
-        nummer = std::max(nummer, schritt.nummer);
+void verlaufsdatei::aenderung_beenden(Verlaufsdaten& daten) {
+    if (daten.laufend == "anschluss") {
+        anschluss_vollenden(daten);
+    } else if (daten.anstehend) {
+        geschehen(*daten.anstehend) ? vollende(daten) : verwirf(daten);
     }
-    return nummer + 1;
 }
-
-} // namespace
 
 Aenderung::Aenderung(Aenderung&& andere) noexcept
     : noetig_(andere.noetig_), aktiv_(std::exchange(andere.aktiv_, false)),
-      anschluss_(andere.anschluss_), nummer_(andere.nummer_), art_(andere.art_),
-      beschreibung_(std::move(andere.beschreibung_)), journal_(andere.journal_),
-      einstellungen_(andere.einstellungen_), offen_(andere.offen_), laenge_(andere.laenge_),
-      satz_(andere.satz_), alt_(std::move(andere.alt_)) {}
+      nummer_(andere.nummer_) {}
 
 Aenderung::~Aenderung() {
-    if (aktiv_ && art_ == Schrittart::ersetzt && !anschluss_) {
-        entferne_ordner(nummer_);
+    festhalten();
+}
+
+// The step recorded before the change, as the files are now. When it cannot
+// be recorded, the change is made all the same, only not undoable.
+void Aenderung::vorbereiten(verlaufsdatei::Schritt schritt, const std::string* alter_satz) {
+    try {
+        Verlaufsdaten daten = lies();
+        aenderung_beenden(daten);
+        schritt.nummer = naechste_nummer(daten);
+        try {
+            lege_ordner_an(schritt.nummer);
+            if (alter_satz != nullptr) {
+                runtime::ersetze_datei(ordner(schritt.nummer) + "/satz.alt", *alter_satz);
+            }
+            if (schritt.art == Schrittart::ersetzt) {
+                for (const std::string& name : dateien(schritt)) {
+                    if (runtime::existiert(name)) {
+                        runtime::verknuepfe(name, datei_im_schritt(schritt.nummer, "vor", name));
+                    }
+                }
+            }
+            stand_vor(schritt);
+            daten.laufend = "aendern";
+            daten.laufend_nummer = schritt.nummer;
+            daten.anstehend = schritt;
+            schreibe(daten);
+        } catch (const runtime::Laufzeitfehler&) {
+            entferne_ordner(schritt.nummer);
+            throw;
+        }
+        aktiv_ = true;
+        nummer_ = schritt.nummer;
+    } catch (const runtime::Laufzeitfehler&) {
     }
 }
 
 Aenderung Aenderung::anhaengen(std::string beschreibung) {
     Aenderung aenderung;
-    aenderung.art_ = Schrittart::angehaengt;
-    aenderung.beschreibung_ = std::move(beschreibung);
-    aenderung.journal_ = true;
-    const auto stand = stand_von(journal::journaldatei);
-    aenderung.laenge_ = stand.groesse;
-    aenderung.aktiv_ =
-        stand.vorhanden && stand.groesse % static_cast<std::int64_t>(journal::satzlaenge) == 0;
+    Schritt schritt;
+    schritt.art = Schrittart::angehaengt;
+    schritt.beschreibung = std::move(beschreibung);
+    schritt.journal = true;
+    const auto stand = runtime::stand_von(journal::journaldatei);
+    schritt.laenge = stand.groesse;
+    if (stand.regulaer && stand.groesse % static_cast<std::int64_t>(journal::satzlaenge) == 0) {
+        aenderung.vorbereiten(std::move(schritt), nullptr);
+    }
     return aenderung;
 }
 
 Aenderung Aenderung::aendern(std::int32_t k, std::string beschreibung) {
     Aenderung aenderung;
-    aenderung.art_ = Schrittart::geaendert;
-    aenderung.beschreibung_ = std::move(beschreibung);
-    aenderung.journal_ = true;
-    aenderung.satz_ = k;
+    Schritt schritt;
+    schritt.art = Schrittart::geaendert;
+    schritt.beschreibung = std::move(beschreibung);
+    schritt.journal = true;
+    schritt.satz = k;
     try {
-        aenderung.alt_ = lies_satz(static_cast<std::int64_t>(k - 1) * journal::satzlaenge);
-        aenderung.aktiv_ = k >= 1;
+        if (k >= 1) {
+            const std::string alt =
+                lies_satz(static_cast<std::int64_t>(k - 1) * journal::satzlaenge);
+            aenderung.vorbereiten(std::move(schritt), &alt);
+        }
     } catch (const runtime::Laufzeitfehler&) {
     }
     return aenderung;
@@ -81,27 +189,12 @@ Aenderung Aenderung::aendern(std::int32_t k, std::string beschreibung) {
 Aenderung Aenderung::ersetzen(bool journal, bool einstellungen, std::string beschreibung,
                               bool offen) {
     Aenderung aenderung;
-    aenderung.beschreibung_ = std::move(beschreibung);
-    aenderung.journal_ = journal;
-    aenderung.einstellungen_ = einstellungen;
-    aenderung.offen_ = offen;
-    try {
-        aenderung.nummer_ = naechste_nummer(lies());
-        entferne_ordner(aenderung.nummer_);
-        std::filesystem::create_directories(ordner(aenderung.nummer_));
-        Schritt schritt;
-        schritt.journal = journal;
-        schritt.einstellungen = einstellungen;
-        aenderung.aktiv_ = true;
-        for (const std::string& name : dateien(schritt)) {
-            verknuepfe(name, datei_im_schritt(aenderung.nummer_, "vor", name));
-        }
-    } catch (const std::exception&) {
-        if (aenderung.aktiv_) {
-            entferne_ordner(aenderung.nummer_);
-        }
-        aenderung.aktiv_ = false;
-    }
+    Schritt schritt;
+    schritt.beschreibung = std::move(beschreibung);
+    schritt.journal = journal;
+    schritt.einstellungen = einstellungen;
+    schritt.offen = offen;
+    aenderung.vorbereiten(std::move(schritt), nullptr);
     return aenderung;
 }
 
@@ -114,79 +207,39 @@ Aenderung Aenderung::einstellungen(const std::string& neuer_text, std::string be
         }
     } catch (const runtime::Laufzeitfehler&) {
     }
-    const Verlaufsdaten daten = lies();
-    if (daten.zeiger > 0 && daten.zeiger == daten.schritte.size()) {
-        const Schritt& neuester = daten.schritte.back();
-        if (neuester.offen && neuester.einstellungen && ist_wie_nach(neuester)) {
-            Aenderung anschluss;
-            anschluss.anschluss_ = true;
-            anschluss.aktiv_ = true;
-            return anschluss;
+    try {
+        Verlaufsdaten daten = lies();
+        aenderung_beenden(daten);
+        if (daten.zeiger > 0 && daten.zeiger == daten.schritte.size()) {
+            const Schritt& neuester = daten.schritte.back();
+            if (neuester.offen && neuester.einstellungen && ist_wie_nach(neuester)) {
+                daten.laufend = "anschluss";
+                daten.laufend_nummer = neuester.nummer;
+                schreibe(daten);
+                Aenderung anschluss;
+                anschluss.aktiv_ = true;
+                anschluss.nummer_ = neuester.nummer;
+                return anschluss;
+            }
         }
+    } catch (const runtime::Laufzeitfehler&) {
     }
     return ersetzen(false, true, std::move(beschreibung));
 }
 
-// A step that cannot be kept leaves the change made, only not undoable.
 void Aenderung::festhalten() {
     if (!aktiv_) {
         return;
     }
+    aktiv_ = false;
     try {
         Verlaufsdaten daten = lies();
-        if (anschluss_) {
-            Schritt& neuester = daten.schritte.back();
-            stand_nach(neuester);
-            neuester.offen = false;
-            schreibe(daten);
-            aktiv_ = false;
-            return;
-        }
-        Schritt schritt;
-        schritt.nummer = art_ == Schrittart::ersetzt ? nummer_ : naechste_nummer(daten);
-        schritt.art = art_;
-        schritt.journal = journal_;
-        schritt.einstellungen = einstellungen_;
-        schritt.offen = offen_;
-        schritt.laenge = laenge_;
-        schritt.satz = satz_;
-        schritt.beschreibung = beschreibung_;
-        if (art_ != Schrittart::ersetzt) {
-            entferne_ordner(schritt.nummer);
-            std::filesystem::create_directories(ordner(schritt.nummer));
-            const std::int64_t position =
-                art_ == Schrittart::angehaengt
-                    ? laenge_
-                    : static_cast<std::int64_t>(satz_ - 1) * journal::satzlaenge;
-            runtime::ersetze_datei(ordner(schritt.nummer) + "/satz.neu", lies_satz(position));
-            if (art_ == Schrittart::geaendert) {
-                runtime::ersetze_datei(ordner(schritt.nummer) + "/satz.alt", alt_);
-            }
-        }
-        stand_nach(schritt);
-
-        std::vector<std::int64_t> weg;
-        for (std::size_t i = daten.zeiger; i < daten.schritte.size(); ++i) {
-            weg.push_back(daten.schritte[i].nummer);
-        }
-        daten.schritte.resize(daten.zeiger);
-        if (!daten.schritte.empty()) {
-            daten.schritte.back().offen = false;
-        }
-        daten.schritte.push_back(std::move(schritt));
-        while (daten.schritte.size() > 1 &&
-               (daten.schritte.size() > hoechstens_schritte || belegt(daten) > hoechstens_bytes)) {
-            weg.push_back(daten.schritte.front().nummer);
-            daten.schritte.erase(daten.schritte.begin());
-        }
-        daten.zeiger = daten.schritte.size();
-        daten.laufend.clear();
-        schreibe(daten);
-        aktiv_ = false;
-        for (const std::int64_t nummer : weg) {
-            entferne_ordner(nummer);
+        if ((daten.anstehend && daten.anstehend->nummer == nummer_) ||
+            (daten.laufend == "anschluss" && daten.laufend_nummer == nummer_)) {
+            aenderung_beenden(daten);
         }
     } catch (const std::exception&) {
+        // The next start finishes it.
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,9 +20,21 @@ inline constexpr std::int64_t hoechstens_bytes = 200LL * 1024 * 1024;
 
 enum class Schrittart { angehaengt, geaendert, ersetzt };
 
-// One change, prepared before it is made and recorded once it was made. A
-// change whose step cannot be kept is made all the same, only it cannot be
-// taken back; so nothing here ever stops a command.
+namespace verlaufsdatei {
+struct Schritt;
+struct Verlaufsdaten;
+// Finishes a change or a save of the settings that was being made when a
+// command ended: completed when the files changed, dropped when not.
+void aenderung_beenden(Verlaufsdaten& daten);
+// The record at `position` of the journal.
+std::string lies_satz(std::int64_t position);
+} // namespace verlaufsdatei
+
+// One change, recorded before it is made and completed once it was made
+// (write-ahead): after a kill at any point the next start finds either no
+// change or an undoable one. A change whose step cannot be recorded is made
+// all the same, only it cannot be taken back; so nothing here ever stops a
+// command.
 class Aenderung {
 public:
     // "&Buchen": the journal grows by one record.
@@ -41,7 +54,9 @@ public:
     Aenderung& operator=(Aenderung&&) = delete;
     Aenderung(const Aenderung&) = delete;
     Aenderung& operator=(const Aenderung&) = delete;
-    // Without festhalten() what was prepared is removed.
+    // Without festhalten() the step is completed when the files changed all
+    // the same (a change made, only reported as not safely on disk), and
+    // dropped when they did not.
     ~Aenderung();
 
     // After the change was made: it becomes the newest step; steps taken back
@@ -54,19 +69,11 @@ public:
 
 private:
     Aenderung() = default;
+    void vorbereiten(verlaufsdatei::Schritt schritt, const std::string* alter_satz);
 
     bool noetig_ = true;
     bool aktiv_ = false;
-    bool anschluss_ = false; // joins the newest step instead of making one
     std::int64_t nummer_ = 0;
-    Schrittart art_ = Schrittart::ersetzt;
-    std::string beschreibung_;
-    bool journal_ = false;
-    bool einstellungen_ = false;
-    bool offen_ = false;
-    std::int64_t laenge_ = 0;
-    std::int32_t satz_ = 0;
-    std::string alt_; // the record before a change
 };
 
 // A step as the history lists it: what it was, and whether it was taken back.
@@ -96,7 +103,13 @@ std::optional<Verlaufsschritt> rueckgaengig();
 std::optional<Verlaufsschritt> wiederholen();
 
 // Run at every start with the lock held, after stelle_wieder_her: finishes a
-// step a crash interrupted and removes what no step holds.
-void verlauf_wiederherstellen();
+// step or a change a crash interrupted and removes what no step holds. A
+// history that no longer fits the journal is laid aside, so that nothing
+// stays blocked; the returned notices (Windows-1252) say so.
+std::vector<std::string> verlauf_wiederherstellen();
+
+// What every command that takes the lock does first: completes a replacement
+// of the journal and the settings that was interrupted, then the history.
+std::vector<std::string> unterbrochenes_beenden();
 
 } // namespace saldino::backup

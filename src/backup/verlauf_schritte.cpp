@@ -6,13 +6,14 @@
 
 #include "backup/verlaufsdatei.h"
 #include "journal/buchung.h"
+#include "masterdata/einstellungen.h"
 #include "runtime/dateien.h"
+#include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
+#include "runtime/meldungen.h"
 #include "runtime/text.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <unistd.h>
 
 namespace saldino::backup {
 
@@ -22,9 +23,14 @@ using namespace verlaufsdatei;
 
 enum class Richtung { zurueck, vor };
 
-bool existiert(const std::string& name) {
-    return ::access(name.c_str(), F_OK) == 0;
-}
+using runtime::existiert;
+
+// A history that cannot fit the files: a step's own file is missing or
+// damaged, or the journal is too short for the step.
+class PasstNicht : public runtime::Laufzeitfehler {
+public:
+    using Laufzeitfehler::Laufzeitfehler;
+};
 
 std::string im_schritt(const Schritt& schritt, const char* wann, const std::string& name) {
     return ordner(schritt.nummer) + '/' + wann + '.' + name;
@@ -42,9 +48,13 @@ void schreibe_satz(std::int64_t position, const std::string& satz, std::int64_t 
 
 // A record of the step's own: exactly one record long.
 std::string lies_satzdatei(const std::string& name) {
-    std::string satz = runtime::lies_ganz(name);
+    std::string satz;
+    try {
+        satz = runtime::lies_ganz(name);
+    } catch (const runtime::Laufzeitfehler&) {
+    }
     if (satz.size() != journal::satzlaenge) {
-        throw runtime::Laufzeitfehler(runtime::utf8_nach_cp1252(
+        throw PasstNicht(runtime::utf8_nach_cp1252(
             "Der Verlauf der Änderungen ist beschädigt; die Änderung wurde nicht ausgeführt."));
     }
     return satz;
@@ -61,7 +71,7 @@ void pruefe_journal(const Schritt& schritt) {
                   groesse <= schritt.laenge + satz // a write may have stopped half-way
             : schritt.satz >= 1 && groesse >= schritt.satz * satz;
     if (!passt) {
-        throw runtime::Laufzeitfehler(runtime::utf8_nach_cp1252(
+        throw PasstNicht(runtime::utf8_nach_cp1252(
             "Der Verlauf der Änderungen passt nicht zum Journal; die Änderung wurde nicht "
             "ausgeführt."));
     }
@@ -101,12 +111,27 @@ void bewege(const Schritt& schritt, Richtung richtung) {
     for (const std::string& name : dateien(schritt)) {
         if (existiert(im_schritt(schritt, her, name)) &&
             !existiert(im_schritt(schritt, weg, name))) {
-            verknuepfe(name, im_schritt(schritt, weg, name));
+            runtime::verknuepfe(name, im_schritt(schritt, weg, name));
         }
     }
     for (const std::string& name : dateien(schritt)) {
         if (existiert(im_schritt(schritt, her, name))) {
+            // The file in place keeps its permissions.
+            const runtime::Dateistand alt = runtime::stand_von(name);
             runtime::benenne_um(im_schritt(schritt, her, name), name);
+            if (alt.vorhanden) {
+                runtime::setze_modus(name, alt.modus);
+            }
+        }
+    }
+}
+
+// A write-protected file is not replaced by taking back or making again, as
+// loading a backup does not replace it.
+void pruefe_beschreibbar(const Schritt& schritt) {
+    for (const std::string& name : dateien(schritt)) {
+        if (existiert(name) && !runtime::beschreibbar(name)) {
+            runtime::wirf_dateifehler(EACCES);
         }
     }
 }
@@ -118,7 +143,11 @@ void aufraeumen(const Schritt& schritt, bool gemacht) {
         return;
     }
     for (const std::string& name : dateien(schritt)) {
-        ::unlink(im_schritt(schritt, gemacht ? "nach" : "vor", name).c_str());
+        try {
+            runtime::entferne(im_schritt(schritt, gemacht ? "nach" : "vor", name));
+        } catch (const runtime::Laufzeitfehler&) {
+            // What is left is removed by the next start.
+        }
     }
 }
 
@@ -150,6 +179,7 @@ Richtung gegenteil(Richtung richtung) {
 // are as before.
 Verlaufsschritt fuehre_aus(Verlaufsdaten daten, std::size_t index, Richtung richtung) {
     Schritt& schritt = daten.schritte[index];
+    pruefe_beschreibbar(schritt);
     const Verlaufsdaten vorher = daten;
     daten.laufend = richtung == Richtung::zurueck ? "rueckgaengig" : "wiederholen";
     daten.laufend_nummer = schritt.nummer;
@@ -207,39 +237,88 @@ std::optional<Verlaufsschritt> wiederholen() {
     return fuehre_aus(std::move(daten), index, Richtung::vor);
 }
 
-void verlauf_wiederherstellen() {
-    Verlaufsdaten daten = lies();
-    if (!daten.laufend.empty()) {
-        for (std::size_t i = 0; i < daten.schritte.size(); ++i) {
-            Schritt& schritt = daten.schritte[i];
-            if (schritt.nummer != daten.laufend_nummer) {
-                continue;
-            }
+namespace {
+
+// Finishes a taking back or a making again that was begun.
+void bewegung_beenden(Verlaufsdaten& daten) {
+    for (std::size_t i = 0; i < daten.schritte.size(); ++i) {
+        Schritt& schritt = daten.schritte[i];
+        if (schritt.nummer == daten.laufend_nummer) {
             const Richtung richtung =
                 daten.laufend == "rueckgaengig" ? Richtung::zurueck : Richtung::vor;
             bewege(schritt, richtung);
             bewegt(daten, i, richtung);
         }
-        daten.laufend.clear();
-        schreibe(daten);
     }
-    // What no step holds: folders of steps dropped or never recorded.
-    std::error_code fehler;
-    for (std::filesystem::directory_iterator eintrag(verlaufsordner, fehler), ende;
-         !fehler && eintrag != ende; eintrag.increment(fehler)) {
-        const std::string name = eintrag->path().filename().string();
+    daten.laufend.clear();
+    schreibe(daten);
+}
+
+bool ist_nummer(const std::string& name) {
+    return !name.empty() && name.size() <= 9 && name.front() != '0' &&
+           std::all_of(name.begin(), name.end(), [](char z) { return runtime::ist_ziffer(z); });
+}
+
+// Removes what no step holds: the folders of steps dropped or never
+// recorded, and a half-written history file a crash left. A numbered name
+// that is no folder of the program's is laid aside; nothing else is touched.
+void reste_entfernen(const Verlaufsdaten& daten) {
+    for (const std::string& name : runtime::eintraege(verlaufsordner)) {
+        const std::string pfad = std::string(verlaufsordner) + '/' + name;
+        if (!ist_nummer(name)) {
+            continue;
+        }
+        if (runtime::pruefe_ordner(pfad)) {
+            continue;
+        }
         const bool gehalten =
             std::any_of(daten.schritte.begin(), daten.schritte.end(),
                         [&name](const Schritt& s) { return std::to_string(s.nummer) == name; });
-        // And a half-written history file a crash left.
-        if ((!gehalten && eintrag->is_directory(fehler)) ||
-            name.starts_with("schritte" + std::string(runtime::temporaer_kennung))) {
-            std::filesystem::remove_all(eintrag->path(), fehler);
+        if (!gehalten) {
+            entferne_ordner(std::stoll(name));
         }
     }
+    runtime::entferne_reste_von(std::string(verlaufsordner) + "/schritte");
+}
+
+} // namespace
+
+std::vector<std::string> verlauf_wiederherstellen() {
+    std::vector<std::string> hinweise;
+    runtime::pruefe_ordner(runtime::programmordner);
+    runtime::pruefe_ordner(verlaufsordner);
+    const std::string schrittdatei = std::string(verlaufsordner) + "/schritte";
+    const runtime::Dateistand datei = runtime::stand_von(schrittdatei);
+    if (datei.vorhanden && !datei.regulaer) {
+        runtime::lege_beiseite(schrittdatei);
+    }
+    Verlaufsdaten daten = lies();
+    try {
+        if (daten.laufend == "rueckgaengig" || daten.laufend == "wiederholen") {
+            bewegung_beenden(daten);
+        } else {
+            aenderung_beenden(daten);
+        }
+    } catch (const PasstNicht&) {
+        // Nothing can move it any more: the history starts anew.
+        runtime::lege_beiseite(verlaufsordner);
+        hinweise.push_back(runtime::utf8_nach_cp1252(runtime::meldungen::verlauf_beiseite));
+        return hinweise;
+    }
+    reste_entfernen(daten);
     for (std::size_t i = 0; i < daten.schritte.size(); ++i) {
         aufraeumen(daten.schritte[i], i < daten.zeiger);
     }
+    return hinweise;
+}
+
+std::vector<std::string> unterbrochenes_beenden() {
+    std::vector<std::string> hinweise =
+        runtime::stelle_wieder_her({journal::journaldatei, masterdata::einstellungsdatei});
+    for (std::string& hinweis : verlauf_wiederherstellen()) {
+        hinweise.push_back(std::move(hinweis));
+    }
+    return hinweise;
 }
 
 } // namespace saldino::backup

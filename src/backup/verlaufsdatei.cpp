@@ -6,17 +6,13 @@
 #include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <set>
 
 namespace saldino::backup::verlaufsdatei {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::string schrittdatei = std::string(verlaufsordner) + "/schritte";
 
@@ -37,7 +33,7 @@ std::string stand_text(const Dateistand& stand) {
         return "-";
     }
     return std::to_string(stand.groesse) + ':' + std::to_string(stand.zeit) + ':' +
-           std::to_string(stand.inode);
+           std::to_string(stand.pruefwert);
 }
 
 template <typename Zahl> bool zahl(std::string_view text, Zahl& wert) {
@@ -55,7 +51,8 @@ bool stand_lesen(std::string_view text, Dateistand& stand) {
     stand.vorhanden = true;
     return a != std::string_view::npos && b != std::string_view::npos &&
            zahl(text.substr(0, a), stand.groesse) &&
-           zahl(text.substr(a + 1, b - a - 1), stand.zeit) && zahl(text.substr(b + 1), stand.inode);
+           zahl(text.substr(a + 1, b - a - 1), stand.zeit) &&
+           zahl(text.substr(b + 1), stand.pruefwert);
 }
 
 std::vector<std::string_view> felder(std::string_view zeile) {
@@ -68,6 +65,51 @@ std::vector<std::string_view> felder(std::string_view zeile) {
         }
         anfang = tab + 1;
     }
+}
+
+// A description holds any byte; the file's tabs and line ends are escaped.
+std::string maskiert(std::string_view text) {
+    std::string ergebnis;
+    for (const char zeichen : text) {
+        switch (zeichen) {
+        case '\\':
+            ergebnis += "\\\\";
+            break;
+        case '\t':
+            ergebnis += "\\t";
+            break;
+        case '\n':
+            ergebnis += "\\n";
+            break;
+        case '\r':
+            ergebnis += "\\r";
+            break;
+        default:
+            ergebnis += zeichen;
+        }
+    }
+    return ergebnis;
+}
+
+std::string demaskiert(std::string_view text) {
+    std::string ergebnis;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char folgt = text[i + 1];
+            const char zeichen = folgt == 't'    ? '\t'
+                                 : folgt == 'n'  ? '\n'
+                                 : folgt == 'r'  ? '\r'
+                                 : folgt == '\\' ? '\\'
+                                                 : '\0';
+            if (zeichen != '\0') {
+                ergebnis += zeichen;
+                ++i;
+                continue;
+            }
+        }
+        ergebnis += text[i];
+    }
+    return ergebnis;
 }
 
 bool schritt_lesen(std::string_view zeile, Schritt& schritt) {
@@ -85,23 +127,65 @@ bool schritt_lesen(std::string_view zeile, Schritt& schritt) {
     schritt.journal = f[2] == "1";
     schritt.einstellungen = f[3] == "1";
     schritt.offen = f[4] == "1";
-    schritt.beschreibung = std::string(f[11]);
-    return zahl(f[0], schritt.nummer) && schritt.nummer > 0 && zahl(f[5], schritt.laenge) &&
-           zahl(f[6], schritt.satz) && stand_lesen(f[7], schritt.nach_journal) &&
+    schritt.beschreibung = demaskiert(f[11]);
+    return zahl(f[0], schritt.nummer) && schritt.nummer > 0 &&
+           schritt.nummer <= hoechste_nummer && zahl(f[5], schritt.laenge) &&
+           schritt.laenge >= 0 && zahl(f[6], schritt.satz) &&
+           stand_lesen(f[7], schritt.nach_journal) &&
            stand_lesen(f[8], schritt.nach_einstellungen) &&
            stand_lesen(f[9], schritt.vor_journal) && stand_lesen(f[10], schritt.vor_einstellungen);
+}
+
+std::string schritt_text(const Schritt& s) {
+    return std::to_string(s.nummer) + '\t' + art_text(s.art) + '\t' + (s.journal ? "1" : "0") +
+           '\t' + (s.einstellungen ? "1" : "0") + '\t' + (s.offen ? "1" : "0") + '\t' +
+           std::to_string(s.laenge) + '\t' + std::to_string(s.satz) + '\t' +
+           stand_text(s.nach_journal) + '\t' + stand_text(s.nach_einstellungen) + '\t' +
+           stand_text(s.vor_journal) + '\t' + stand_text(s.vor_einstellungen) + '\t' +
+           maskiert(s.beschreibung) + '\n';
+}
+
+bool laufend_lesen(std::string_view zeile, Verlaufsdaten& daten) {
+    const auto laufend = felder(zeile);
+    if (laufend.size() != 3 || laufend[0] != "laufend" || !zahl(laufend[2], daten.laufend_nummer)) {
+        return false;
+    }
+    for (const char* art : {"rueckgaengig", "wiederholen", "aendern", "anschluss"}) {
+        if (laufend[1] == art) {
+            daten.laufend = art;
+        }
+    }
+    return !daten.laufend.empty() || laufend[1] == "-";
+}
+
+// The FNV-1a hash of a stretch of a file.
+void pruefe_stueck(const runtime::Datei& datei, std::int64_t position, std::uint64_t& wert) {
+    std::string puffer(64 * 1024, '\0');
+    const std::size_t n = datei.lies(position, puffer.data(), puffer.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        wert = (wert ^ static_cast<unsigned char>(puffer[i])) * 1099511628211ULL;
+    }
 }
 
 } // namespace
 
 Dateistand stand_von(const std::string& name) {
-    struct stat info {};
-    if (::stat(name.c_str(), &info) != 0) {
+    const runtime::Dateistand stand = runtime::stand_von(name);
+    if (!stand.vorhanden) {
         return {};
     }
-    return {true, static_cast<std::int64_t>(info.st_size),
-            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-            static_cast<std::uint64_t>(info.st_ino)};
+    Dateistand ergebnis{true, stand.groesse, stand.zeit, 14695981039346656037ULL};
+    try {
+        const runtime::Datei datei(name, runtime::Datei::Zugriff::lesen);
+        pruefe_stueck(datei, 0, ergebnis.pruefwert);
+        if (stand.groesse > 64 * 1024) {
+            pruefe_stueck(datei, std::max<std::int64_t>(64 * 1024, stand.groesse - 64 * 1024),
+                          ergebnis.pruefwert);
+        }
+    } catch (const runtime::Laufzeitfehler&) {
+        ergebnis.pruefwert = 0;
+    }
+    return ergebnis;
 }
 
 Verlaufsdaten lies() {
@@ -112,52 +196,68 @@ Verlaufsdaten lies() {
     } catch (const runtime::Laufzeitfehler&) {
         return daten;
     }
-    if (zeilen.size() < 2) {
-        return daten;
+    if (zeilen.size() < 2 || !laufend_lesen(zeilen[0], daten)) {
+        return {};
     }
-    const auto laufend = felder(zeilen[0]);
     const auto zeiger = felder(zeilen[1]);
-    if (laufend.size() != 3 || laufend[0] != "laufend" || zeiger.size() != 2 ||
-        zeiger[0] != "zeiger" || !zahl(laufend[2], daten.laufend_nummer) ||
-        !zahl(zeiger[1], daten.zeiger)) {
+    if (zeiger.size() != 2 || zeiger[0] != "zeiger" || !zahl(zeiger[1], daten.zeiger)) {
         return {};
     }
-    if (laufend[1] == "rueckgaengig" || laufend[1] == "wiederholen") {
-        daten.laufend = std::string(laufend[1]);
-    } else if (laufend[1] != "-") {
-        return {};
-    }
+    std::set<std::int64_t> nummern;
     for (std::size_t i = 2; i < zeilen.size(); ++i) {
         Schritt schritt;
-        if (!schritt_lesen(zeilen[i], schritt)) {
-            return {};
+        if (!schritt_lesen(zeilen[i], schritt) || !nummern.insert(schritt.nummer).second) {
+            break; // the steps above stay
         }
         daten.schritte.push_back(std::move(schritt));
     }
-    if (daten.zeiger > daten.schritte.size()) {
-        return {};
+    // A change being made has its step last.
+    if (daten.laufend == "aendern") {
+        if (!daten.schritte.empty() && daten.schritte.back().nummer == daten.laufend_nummer) {
+            daten.anstehend = std::move(daten.schritte.back());
+            daten.schritte.pop_back();
+        } else {
+            daten.laufend.clear();
+        }
     }
+    daten.zeiger = std::min(daten.zeiger, daten.schritte.size());
     return daten;
 }
 
 void schreibe(const Verlaufsdaten& daten) {
-    for (const char* name : {runtime::programmordner, verlaufsordner}) {
-        if (::mkdir(name, 0777) != 0 && errno != EEXIST) {
-            runtime::wirf_dateifehler(errno);
-        }
-    }
+    runtime::pruefe_ordner(runtime::programmordner);
+    runtime::lege_ordner_an(runtime::programmordner);
+    runtime::pruefe_ordner(verlaufsordner);
+    runtime::lege_ordner_an(verlaufsordner);
     std::string text = "laufend\t" + (daten.laufend.empty() ? "-" : daten.laufend) + '\t' +
                        std::to_string(daten.laufend_nummer) + "\nzeiger\t" +
                        std::to_string(daten.zeiger) + '\n';
     for (const Schritt& s : daten.schritte) {
-        text += std::to_string(s.nummer) + '\t' + art_text(s.art) + '\t' + (s.journal ? "1" : "0") +
-                '\t' + (s.einstellungen ? "1" : "0") + '\t' + (s.offen ? "1" : "0") + '\t' +
-                std::to_string(s.laenge) + '\t' + std::to_string(s.satz) + '\t' +
-                stand_text(s.nach_journal) + '\t' + stand_text(s.nach_einstellungen) + '\t' +
-                stand_text(s.vor_journal) + '\t' + stand_text(s.vor_einstellungen) + '\t' +
-                s.beschreibung + '\n';
+        text += schritt_text(s);
+    }
+    if (daten.anstehend) {
+        text += schritt_text(*daten.anstehend);
     }
     runtime::ersetze_datei(schrittdatei, text);
+}
+
+std::int64_t naechste_nummer(const Verlaufsdaten& daten) {
+    std::set<std::int64_t> belegt;
+    for (const Schritt& schritt : daten.schritte) {
+        belegt.insert(schritt.nummer);
+    }
+    if (daten.anstehend) {
+        belegt.insert(daten.anstehend->nummer);
+    }
+    const std::int64_t hoechste = belegt.empty() ? 0 : *belegt.rbegin();
+    if (hoechste < hoechste_nummer) {
+        return hoechste + 1;
+    }
+    std::int64_t nummer = 1;
+    while (belegt.count(nummer) != 0) {
+        ++nummer;
+    }
+    return nummer;
 }
 
 std::string ordner(std::int64_t nummer) {
@@ -198,25 +298,38 @@ bool ist_wie_vor(const Schritt& schritt) {
 std::int64_t belegt(const Verlaufsdaten& daten) {
     std::int64_t summe = 0;
     for (const Schritt& schritt : daten.schritte) {
-        std::error_code fehler;
-        for (fs::directory_iterator eintrag(ordner(schritt.nummer), fehler), ende;
-             !fehler && eintrag != ende; eintrag.increment(fehler)) {
-            summe += static_cast<std::int64_t>(eintrag->file_size(fehler));
+        for (const std::string& name : runtime::eintraege(ordner(schritt.nummer))) {
+            summe += runtime::stand_von(ordner(schritt.nummer) + '/' + name).groesse;
         }
     }
     return summe;
 }
 
-void entferne_ordner(std::int64_t nummer) {
-    std::error_code fehler;
-    fs::remove_all(ordner(nummer), fehler);
+void lege_ordner_an(std::int64_t nummer) {
+    runtime::pruefe_ordner(runtime::programmordner);
+    runtime::lege_ordner_an(runtime::programmordner);
+    runtime::pruefe_ordner(verlaufsordner);
+    runtime::lege_ordner_an(verlaufsordner);
+    entferne_ordner(nummer);
+    runtime::pruefe_ordner(ordner(nummer));
+    runtime::lege_ordner_an(ordner(nummer));
 }
 
-void verknuepfe(const std::string& quelle, const std::string& ziel) {
-    ::unlink(ziel.c_str());
-    if (::link(quelle.c_str(), ziel.c_str()) != 0) {
-        runtime::kopiere_datei(quelle, ziel);
+void entferne_ordner(std::int64_t nummer) {
+    const std::string pfad = ordner(nummer);
+    if (!runtime::stand_von(pfad).ordner) {
+        return;
     }
+    for (const std::string wann : {"vor.", "nach."}) {
+        for (const char* datei : {journal::journaldatei, masterdata::einstellungsdatei}) {
+            runtime::entferne(pfad + '/' + wann + datei);
+        }
+    }
+    for (const char* satz : {"/satz.neu", "/satz.alt"}) {
+        runtime::entferne_reste_von(pfad + satz);
+        runtime::entferne(pfad + satz);
+    }
+    runtime::entferne_leeren_ordner(pfad);
 }
 
 } // namespace saldino::backup::verlaufsdatei

@@ -3,6 +3,7 @@
 #include "backup/verlauf.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,13 @@
 namespace saldino::backup::verlaufsdatei {
 
 // What a file looked like when a step left it: a file changed since, by
-// whatever means, differs in size, modification time or identity.
+// whatever means, differs in size, modification time or content. A copy of
+// the working directory that keeps the times (cp -a) keeps its history.
 struct Dateistand {
     bool vorhanden = false;
     std::int64_t groesse = 0;
-    std::int64_t zeit = 0; // nanoseconds
-    std::uint64_t inode = 0;
+    std::int64_t zeit = 0;       // nanoseconds
+    std::uint64_t pruefwert = 0; // of the first and the last 64 KiB
 
     bool operator==(const Dateistand&) const = default;
 };
@@ -38,19 +40,30 @@ struct Schritt {
     std::string beschreibung;
 };
 
+// The largest step number; counting never goes beyond it.
+inline constexpr std::int64_t hoechste_nummer = 999'999'999;
+
 // The steps oldest first; the first `zeiger` are made, the others taken back.
-// `laufend` names a taking back or a making again that was begun and not
-// finished ("rueckgaengig" or "wiederholen"), with the step's number.
+// `laufend` names a move that was begun and not finished, with the step's
+// number: "rueckgaengig" or "wiederholen" of a step, "aendern" for a change
+// being made (its step is `anstehend`, recorded before the change), or
+// "anschluss" for a save of the settings that joins the newest step.
 struct Verlaufsdaten {
     std::string laufend;
     std::int64_t laufend_nummer = 0;
     std::size_t zeiger = 0;
     std::vector<Schritt> schritte;
+    std::optional<Schritt> anstehend;
 };
 
-// An unreadable or missing file is an empty history.
+// An unreadable or missing file is an empty history; an unreadable line ends
+// the history before it, the steps above it stay.
 Verlaufsdaten lies();
 void schreibe(const Verlaufsdaten& daten);
+
+// The number for a new step: one above the highest, or the lowest free one
+// when that would pass hoechste_nummer.
+std::int64_t naechste_nummer(const Verlaufsdaten& daten);
 
 std::string ordner(std::int64_t nummer);
 // The names of the files a step replaces.
@@ -64,8 +77,10 @@ bool ist_wie_vor(const Schritt& schritt);
 // Bytes held by the folders of the steps.
 std::int64_t belegt(const Verlaufsdaten& daten);
 
+// Makes the folder of a step (and the history's folders) anew.
+void lege_ordner_an(std::int64_t nummer);
+// Removes a step's folder: only the names a step writes, one by one, then
+// the folder when it is empty. What else lies in it stays.
 void entferne_ordner(std::int64_t nummer);
-// Links `quelle` as `ziel`; where links are impossible, copies it.
-void verknuepfe(const std::string& quelle, const std::string& ziel);
 
 } // namespace saldino::backup::verlaufsdatei

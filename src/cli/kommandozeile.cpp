@@ -15,7 +15,6 @@
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
 #include "reports/kontenblatt.h"
-#include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
 #include "runtime/sperre.h"
@@ -28,7 +27,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace saldino::cli {
@@ -48,11 +46,14 @@ void zeile(std::FILE* ziel, std::string_view cp1252) {
 
 // The settings as start-up reads them: a failure is reported, what was read
 // before it stays, and the chart is chosen only by a line 17 that could be read.
-reports::Berichtsdaten berichtsdaten(std::FILE* fehler, masterdata::Einstellungen& werte) {
+reports::Berichtsdaten berichtsdaten(std::FILE* fehler, masterdata::Einstellungen& werte,
+                                     bool& gelesen) {
     std::int32_t kontenplan_nr = 0;
+    gelesen = false;
     try {
         masterdata::lies_einstellungen(werte);
         kontenplan_nr = werte.kontenplan_index + 1;
+        gelesen = true;
     } catch (const runtime::Laufzeitfehler& f) {
         schreibe(fehler, "saldino-cli: einstellungen.txt: ");
         zeile(fehler, f.meldung());
@@ -70,6 +71,7 @@ struct Kontext {
     const std::string& datei;
     const reports::Zeilenziel& ziel;
     std::FILE* aus;
+    bool einstellungen_gelesen;
 };
 
 // A command's outcome: a program message (Windows-1252) for standard error, or an exit status.
@@ -127,6 +129,10 @@ std::string keine_sicherung(const std::string& name, std::int32_t zeile) {
 }
 
 Ausgang laden(const Kontext& k) {
+    // Lines the backup does not hold would be written empty: nothing changes.
+    if (!k.einstellungen_gelesen) {
+        return {std::nullopt, laufzeitfehler};
+    }
     auto aenderung =
         backup::Aenderung::ersetzen(true, true,
                                     runtime::utf8_nach_cp1252("Sicherung „") +
@@ -137,6 +143,9 @@ Ausgang laden(const Kontext& k) {
         return bericht(keine_sicherung(k.argument, geladen.ungueltige_zeile));
     }
     aenderung.festhalten();
+    if (!geladen.nicht_sicher.empty()) {
+        return bericht(geladen.nicht_sicher);
+    }
     return {};
 }
 
@@ -242,7 +251,7 @@ int klasse_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
         return cli::klassenpruefung(loesung, aufruf.argumente, pfade, aufruf.csv, aus, fehler);
     } catch (const runtime::Laufzeitfehler& f) {
         zeile(fehler, f.meldung());
-        schreibe(fehler, "saldino-cli: " + loesung + "\n");
+        schreibe(fehler, "saldino-cli: " + runtime::name_nach_anzeige(loesung) + "\n");
         return laufzeitfehler;
     }
 }
@@ -257,7 +266,9 @@ void fehlende_datei_nennen(std::FILE* fehler, const std::string& datei) {
     }
     for (const std::string& name : kandidaten) {
         if (!name.empty() && !runtime::existiert(name)) {
-            schreibe(fehler, "saldino-cli: " + std::filesystem::absolute(name).string() + "\n");
+            schreibe(fehler, "saldino-cli: " +
+                                 runtime::name_nach_anzeige(std::filesystem::absolute(name).string()) +
+                                 "\n");
             return;
         }
     }
@@ -287,26 +298,37 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
     }
     const std::string argument = aufruf->argumente.empty() ? std::string() : aufruf->argumente[0];
     const std::string datei = datei_von(*befehl, argument);
-    if (!aufruf->verzeichnis.empty() && ::chdir(aufruf->verzeichnis.c_str()) != 0) {
-        schreibe(fehler, "saldino-cli: " + aufruf->verzeichnis + ": ");
-        zeile(fehler, runtime::dateifehler_text(errno));
-        return laufzeitfehler;
-    }
-    std::optional<runtime::Sperre> sperre;
-    if (befehl->schreibt) {
+    if (!aufruf->verzeichnis.empty()) {
         try {
-            sperre = runtime::Sperre::versuche();
+            runtime::wechsle_verzeichnis(aufruf->verzeichnis);
         } catch (const runtime::Laufzeitfehler& f) {
+            schreibe(fehler, "saldino-cli: " + runtime::name_nach_anzeige(aufruf->verzeichnis) +
+                                 ": ");
             zeile(fehler, f.meldung());
             return laufzeitfehler;
         }
-        if (!sperre) {
-            zeile(fehler, runtime::laeuft_bereits());
-            return programmmeldung;
+    }
+    // A writing command needs the lock; every command that gets it first
+    // finishes what a crash or an error left half done, so that even a
+    // report never reads a mixed state.
+    std::optional<runtime::Sperre> sperre;
+    try {
+        sperre = runtime::Sperre::versuche();
+    } catch (const runtime::Laufzeitfehler& f) {
+        if (befehl->schreibt) {
+            zeile(fehler, f.meldung());
+            return laufzeitfehler;
         }
+    }
+    if (!sperre && befehl->schreibt) {
+        zeile(fehler, runtime::laeuft_bereits());
+        return programmmeldung;
+    }
+    if (sperre) {
         try {
-            runtime::stelle_wieder_her();
-            backup::verlauf_wiederherstellen();
+            for (const std::string& hinweis : backup::unterbrochenes_beenden()) {
+                zeile(fehler, hinweis);
+            }
         } catch (const runtime::Laufzeitfehler& f) {
             zeile(fehler, f.meldung());
             return laufzeitfehler;
@@ -315,8 +337,10 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
     const reports::Zeilenziel ziel = [aus](std::string_view z) { zeile(aus, z); };
     try {
         masterdata::Einstellungen werte;
-        const reports::Berichtsdaten daten = berichtsdaten(fehler, werte);
-        const Ausgang ausgang = befehl->aktion({werte, daten, argument, datei, ziel, aus});
+        bool gelesen = false;
+        const reports::Berichtsdaten daten = berichtsdaten(fehler, werte, gelesen);
+        const Ausgang ausgang =
+            befehl->aktion({werte, daten, argument, datei, ziel, aus, gelesen});
         if (ausgang.meldung) {
             zeile(fehler, *ausgang.meldung);
             return programmmeldung;

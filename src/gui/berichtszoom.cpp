@@ -1,5 +1,8 @@
 #include "gui/berichtszoom.h"
 
+#include "runtime/dateien.h"
+#include "runtime/fehler.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -42,11 +45,18 @@ void Berichtszoom::kleiner() {
 
 void Berichtszoom::datei_setzen(const QString& pfad) {
     datei_ = pfad;
-    QFile datei(pfad);
-    if (pfad.isEmpty() || !datei.open(QIODevice::ReadOnly)) {
+    if (pfad.isEmpty()) {
         return;
     }
-    const QByteArray zeile = datei.readLine(64).trimmed();
+    // Through the program's reader: a FIFO or a device in its place is refused, never waited for.
+    std::string inhalt;
+    try {
+        inhalt = runtime::lies_ganz(QFile::encodeName(pfad).toStdString());
+    } catch (const runtime::Laufzeitfehler&) {
+        return;
+    }
+    const QByteArray zeile =
+        QByteArray::fromStdString(inhalt.substr(0, inhalt.find('\n')).substr(0, 64)).trimmed();
     bool gelesen = false;
     const int wert =
         zeile.startsWith(schluessel) ? zeile.mid(schluessel.size()).toInt(&gelesen) : 0;

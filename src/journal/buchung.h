@@ -18,6 +18,10 @@ namespace saldino::journal {
 inline constexpr const char* journaldatei = "buchungen.dat";
 inline constexpr std::size_t satzlaenge = 528;
 
+// The booking page's limit of an amount: ten fields below it add up to a
+// sum that is still exact to the cent.
+inline constexpr double betragsgrenze = 1e15;
+
 inline constexpr std::size_t datum_kapazitaet = 10;
 inline constexpr std::size_t person_kapazitaet = 50;
 inline constexpr std::size_t grund_kapazitaet = 50;

@@ -1,5 +1,6 @@
 #include "journal/buchungspruefung.h"
 
+#include "journal/buchung.h"
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
 #include "runtime/fehler.h"
@@ -61,13 +62,10 @@ std::int64_t cent(double wert) {
     return betrag.negativ ? -gesamt : gesamt;
 }
 
-// Ten fields below 10^15 add up to a sum that is still exact to the cent.
-constexpr double zu_gross = 1e15;
-
 double feldbetrag(const std::string& text, bool& unlesbar) {
     try {
         const double wert = lies_betrag(checkmoney(text));
-        if (std::abs(wert) < zu_gross) {
+        if (std::abs(wert) < betragsgrenze) {
             return wert;
         }
     } catch (const runtime::Laufzeitfehler&) {

@@ -2,6 +2,7 @@
 
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
+#include "runtime/ort.h"
 #include "runtime/text.h"
 
 #include <algorithm>
@@ -21,6 +22,8 @@ int fehler_nummer = 0;
 int fehler_nach_umbenennungen = 0;
 int umbenennungsfehler_nummer = 0;
 int abbruch_nach_schritten = 0;
+int fehler_nach_schritten = 0;
+int schrittfehler_nummer = 0;
 
 // Every write to disk passes here, so the test seam reaches all of them.
 ssize_t schreibe_einmal(int deskriptor, const char* daten, std::size_t anzahl,
@@ -42,6 +45,45 @@ ssize_t schreibe_einmal(int deskriptor, const char* daten, std::size_t anzahl,
                         : ::pwrite(deskriptor, daten, anzahl, position);
 }
 
+[[noreturn]] void wirf_verweis(const std::string& name) {
+    throw Laufzeitfehler(utf8_nach_cp1252(meldungen::verweis(cp1252_nach_utf8(name))));
+}
+
+// Opens a regular file, and only a regular file. Nothing blocks: a FIFO or a
+// device in a data file's place is refused as an invalid file name instead
+// of hanging the program. A file opened for writing, and any file of the
+// hidden folder, is never reached through a symlink, so nothing outside the
+// directory is written.
+int oeffne(const std::string& name, int flags, mode_t modus = 0666) {
+    const Ort ort(name);
+    const bool schreibend = (flags & O_ACCMODE) != O_RDONLY;
+    const bool nie_folgen = schreibend || ort.geschuetzt();
+    int deskriptor;
+    do {
+        deskriptor = ::openat(ort.ordner(), ort.blatt(),
+                              flags | O_CLOEXEC | O_NONBLOCK | (nie_folgen ? O_NOFOLLOW : 0),
+                              modus);
+    } while (deskriptor < 0 && errno == EINTR);
+    if (deskriptor < 0) {
+        const int fehler = errno;
+        if (fehler == ELOOP && nie_folgen) {
+            wirf_verweis(name);
+        }
+        // A FIFO without a reader refuses a writer with ENXIO.
+        wirf_dateifehler(fehler == ENXIO ? EINVAL : fehler);
+    }
+    struct stat info {};
+    if (::fstat(deskriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(deskriptor);
+        wirf_dateifehler(EISDIR);
+    }
+    ::fcntl(deskriptor, F_SETFL, ::fcntl(deskriptor, F_GETFL) & ~O_NONBLOCK);
+    return deskriptor;
+}
+
+} // namespace
+
+namespace intern {
 // Writes all bytes; position < 0 writes at the file's current offset.
 void schreibe_alles(int deskriptor, const void* daten, std::size_t anzahl, std::int64_t position) {
     const auto* zeiger = static_cast<const char*>(daten);
@@ -63,75 +105,7 @@ void schreibe_alles(int deskriptor, const void* daten, std::size_t anzahl, std::
         }
     }
 }
-
-[[noreturn]] void wirf_verweis(const std::string& name) {
-    throw Laufzeitfehler(utf8_nach_cp1252(meldungen::verweis(cp1252_nach_utf8(name))));
-}
-
-// Opens a regular file, and only a regular file. Nothing blocks: a FIFO or a
-// device in a data file's place is refused as an invalid file name instead
-// of hanging the program. A file opened for writing is never reached
-// through a symlink, so nothing outside the directory is written.
-int oeffne(const std::string& name, int flags, mode_t modus = 0666) {
-    const bool schreibend = (flags & O_ACCMODE) != O_RDONLY;
-    int deskriptor;
-    do {
-        deskriptor = ::open(name.c_str(),
-                            flags | O_CLOEXEC | O_NONBLOCK | (schreibend ? O_NOFOLLOW : 0), modus);
-    } while (deskriptor < 0 && errno == EINTR);
-    if (deskriptor < 0) {
-        const int fehler = errno;
-        if (fehler == ELOOP && schreibend) {
-            wirf_verweis(name);
-        }
-        // A FIFO without a reader refuses a writer with ENXIO.
-        wirf_dateifehler(fehler == ENXIO ? EINVAL : fehler);
-    }
-    struct stat info {};
-    if (::fstat(deskriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(deskriptor);
-        wirf_dateifehler(EISDIR);
-    }
-    ::fcntl(deskriptor, F_SETFL, ::fcntl(deskriptor, F_GETFL) & ~O_NONBLOCK);
-    return deskriptor;
-}
-
-// A rename lasts through a power cut only once its directory is flushed.
-// Where the file system cannot flush a directory, the rename stands as it is.
-void ordner_auf_platte(const std::string& datei) {
-    const std::filesystem::path ordner = std::filesystem::path(datei).parent_path();
-    const int deskriptor =
-        ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (deskriptor < 0) {
-        return;
-    }
-    const int ergebnis = ::fsync(deskriptor);
-    const int fehler = errno;
-    ::close(deskriptor);
-    if (ergebnis != 0 && fehler != EINVAL && fehler != EROFS) {
-        wirf_dateifehler(fehler);
-    }
-}
-
-// Removes what a crash left of earlier replacements of `ziel`: its
-// temporary files "<ziel>.saldino.tmpXXXXXX" beside it.
-void entferne_reste_von(const std::string& ziel) {
-    namespace fs = std::filesystem;
-    const fs::path pfad(ziel);
-    const std::string anfang = pfad.filename().string() + std::string(temporaer_kennung);
-    std::error_code fehler;
-    const fs::path ordner = pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path();
-    for (fs::directory_iterator eintrag(ordner, fehler), ende; !fehler && eintrag != ende;
-         eintrag.increment(fehler)) {
-        const std::string name = eintrag->path().filename().string();
-        if (name.size() == anfang.size() + 6 && name.starts_with(anfang) &&
-            eintrag->is_regular_file(fehler)) {
-            ::unlink(eintrag->path().c_str());
-        }
-    }
-}
-
-} // namespace
+} // namespace intern
 
 namespace testnaht {
 void schreibfehler_bei(int n, int fehlernummer) {
@@ -145,10 +119,24 @@ void umbenennungsfehler_bei(int n, int fehlernummer) {
 void abbruch_bei(int n) {
     abbruch_nach_schritten = n;
 }
+void fehler_bei(int n, int fehlernummer) {
+    fehler_nach_schritten = n;
+    schrittfehler_nummer = fehlernummer;
+}
 void schritt() {
     if (abbruch_nach_schritten > 0 && --abbruch_nach_schritten == 0) {
         ::_exit(77);
     }
+    if (fehler_nach_schritten > 0 && --fehler_nach_schritten == 0) {
+        wirf_dateifehler(schrittfehler_nummer);
+    }
+}
+bool umbenennung_scheitert(int& fehlernummer) {
+    if (fehler_nach_umbenennungen > 0 && --fehler_nach_umbenennungen == 0) {
+        fehlernummer = umbenennungsfehler_nummer;
+        return true;
+    }
+    return false;
 }
 } // namespace testnaht
 
@@ -197,16 +185,18 @@ std::size_t Datei::lies(std::int64_t position, void* ziel, std::size_t anzahl) c
 }
 
 void Datei::schreibe(std::int64_t position, const void* daten, std::size_t anzahl) {
-    schreibe_alles(deskriptor_, daten, anzahl, position);
+    intern::schreibe_alles(deskriptor_, daten, anzahl, position);
 }
 
 void Datei::kuerze(std::int64_t laenge) {
+    testnaht::schritt();
     if (::ftruncate(deskriptor_, laenge) != 0) {
         wirf_dateifehler(errno);
     }
 }
 
 void Datei::auf_platte() {
+    testnaht::schritt();
     if (::fsync(deskriptor_) != 0) {
         wirf_dateifehler(errno);
     }
@@ -220,7 +210,16 @@ void Datei::schliessen() {
     }
 }
 
+void Datei::setze_modus(unsigned modus) const {
+    if (::fchmod(deskriptor_, static_cast<mode_t>(modus)) != 0) {
+        wirf_dateifehler(errno);
+    }
+}
+
 bool existiert(const std::string& name) {
+    if (im_programmordner(name)) {
+        return stand_von(name).vorhanden;
+    }
     struct stat info {};
     return ::stat(name.c_str(), &info) == 0;
 }
@@ -293,96 +292,6 @@ std::string voller_pfad(const std::string& name) {
     std::error_code fehler;
     const auto pfad = std::filesystem::absolute(name, fehler);
     return utf8_nach_cp1252(fehler ? name : pfad.string());
-}
-
-Ersatzdatei::Ersatzdatei(std::string ziel) : ziel_(std::move(ziel)) {
-    struct stat info {};
-    if (::lstat(ziel_.c_str(), &info) == 0) {
-        // The rename would replace a symlink instead of writing through it,
-        // and anything but a regular file is no file of ours.
-        if (S_ISLNK(info.st_mode)) {
-            wirf_verweis(ziel_);
-        }
-        // rename() would ignore the target's own write protection.
-        ::close(oeffne(ziel_, O_WRONLY));
-        modus_ = info.st_mode & 07777;
-    } else {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        modus_ = 0666 & ~maske;
-    }
-    entferne_reste_von(ziel_);
-    temporaer_ = ziel_ + std::string(temporaer_kennung) + "XXXXXX";
-    deskriptor_ = ::mkstemp(temporaer_.data());
-    if (deskriptor_ < 0) {
-        wirf_dateifehler(errno);
-    }
-    ::fcntl(deskriptor_, F_SETFD, FD_CLOEXEC);
-}
-
-Ersatzdatei::~Ersatzdatei() {
-    if (deskriptor_ >= 0) {
-        ::close(deskriptor_);
-    }
-    if (!temporaer_.empty()) {
-        ::unlink(temporaer_.c_str());
-    }
-}
-
-void Ersatzdatei::schreibe(std::string_view daten) {
-    constexpr std::size_t puffergroesse = 64 * 1024;
-    if (puffer_.size() + daten.size() > puffergroesse) {
-        puffer_leeren();
-    }
-    if (daten.size() >= puffergroesse) {
-        schreibe_alles(deskriptor_, daten.data(), daten.size(), -1);
-    } else {
-        puffer_.append(daten);
-    }
-}
-
-void Ersatzdatei::puffer_leeren() {
-    schreibe_alles(deskriptor_, puffer_.data(), puffer_.size(), -1);
-    puffer_.clear();
-}
-
-void Ersatzdatei::fertigstellen() {
-    abschliessen();
-    umbenennen();
-}
-
-void Ersatzdatei::abschliessen() {
-    puffer_leeren();
-    if (::fchmod(deskriptor_, modus_) != 0 || ::fsync(deskriptor_) != 0) {
-        wirf_dateifehler(errno);
-    }
-    const int deskriptor = deskriptor_;
-    deskriptor_ = -1;
-    if (::close(deskriptor) != 0 && errno != EINTR) {
-        wirf_dateifehler(errno);
-    }
-}
-
-void Ersatzdatei::umbenennen() {
-    benenne_um(temporaer_, ziel_);
-    temporaer_.clear();
-}
-
-void benenne_um(const std::string& von, const std::string& nach) {
-    if (fehler_nach_umbenennungen > 0 && --fehler_nach_umbenennungen == 0) {
-        wirf_dateifehler(umbenennungsfehler_nummer);
-    }
-    testnaht::schritt();
-    if (::rename(von.c_str(), nach.c_str()) != 0) {
-        wirf_dateifehler(errno);
-    }
-    ordner_auf_platte(nach);
-}
-
-void ersetze_datei(const std::string& name, std::string_view inhalt) {
-    Ersatzdatei datei(name);
-    datei.schreibe(inhalt);
-    datei.fertigstellen();
 }
 
 } // namespace saldino::runtime

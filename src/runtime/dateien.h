@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/ort.h"
+
 // Files of the working directory. Every failure throws Laufzeitfehler with the
 // runtime's German message; a file is closed before the command that opened it
 // returns.
@@ -36,6 +38,9 @@ public:
     void schreibe(std::int64_t position, const void* daten, std::size_t anzahl);
 
     void kuerze(std::int64_t laenge);
+
+    // Sets the file's permission bits.
+    void setze_modus(unsigned modus) const;
 
     // Waits until what was written is on the disk, so that a change reported
     // as done survives a power cut.
@@ -132,6 +137,10 @@ public:
     void abschliessen();
     void umbenennen();
 
+    // The finished file stays where it is when this object ends: a plan names
+    // it, and the next start renames it into place.
+    void behalten() { temporaer_.clear(); }
+
     const std::string& ziel() const { return ziel_; }
     const std::string& temporaer() const { return temporaer_; }
 
@@ -139,6 +148,7 @@ private:
     void puffer_leeren();
 
     std::string ziel_;
+    Ort ort_;
     std::string temporaer_;
     int deskriptor_ = -1;
     unsigned modus_ = 0;
@@ -147,22 +157,35 @@ private:
 
 void ersetze_datei(const std::string& name, std::string_view inhalt);
 
-// A seam for tests: the n-th write from now on (counting every write that goes
-// to disk, 1 = the next) writes only half its bytes and fails with the given
-// system error number. 0 switches it off.
-// Renames `von` over `nach` and flushes the directory; the rename seam below
-// counts it as it counts the renames of replacement files.
+// Renames `von` over `nach` and flushes the folder. The rename seam below
+// counts it as it counts the renames of replacement files. A failure of the
+// flush after the rename happened throws NichtAufPlatte.
 void benenne_um(const std::string& von, const std::string& nach);
 
+// Removes the temporary files "<ziel>.saldino.tmpXXXXXX" a crash left beside `ziel`.
+void entferne_reste_von(const std::string& ziel);
+
+namespace intern {
+// Writes all bytes to an open descriptor; position < 0 writes at its offset.
+void schreibe_alles(int deskriptor, const void* daten, std::size_t anzahl, std::int64_t position);
+} // namespace intern
+
+// Test seams. Each counts from now on, 1 = the next; 0 switches it off.
 namespace testnaht {
+// The n-th write that goes to disk writes only half its bytes and fails
+// with the given system error number.
 void schreibfehler_bei(int n, int fehlernummer);
-// The same for the n-th rename of a finished replacement file.
+// The n-th rename of a finished replacement file fails.
 void umbenennungsfehler_bei(int n, int fehlernummer);
 // Ends the process at once, as a kill would, at the n-th step that changes
-// a file (a write, a rename or a removal); 0 switches it off.
+// a file (a write, a flush, a cut, a rename, a link or a removal).
 void abbruch_bei(int n);
-// Counts one such step.
+// The n-th such step fails with the given system error number instead.
+void fehler_bei(int n, int fehlernummer);
+// Counts one such step; throws the error of fehler_bei when it is due.
 void schritt();
+// Whether the rename seam makes this rename fail, and with what.
+bool umbenennung_scheitert(int& fehlernummer);
 } // namespace testnaht
 
 } // namespace saldino::runtime

@@ -1,12 +1,12 @@
 #include "runtime/ersetzung.h"
 
 #include "runtime/fehler.h"
+#include "runtime/meldungen.h"
+#include "runtime/text.h"
 
 #include <cerrno>
-#include <filesystem>
+#include <optional>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -14,28 +14,28 @@ namespace saldino::runtime {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr std::string_view planende = "ende";
 
-void ordner_anlegen() {
-    if (::mkdir(programmordner, 0777) != 0 && errno != EEXIST) {
-        wirf_dateifehler(errno);
-    }
-}
+using Plan = std::vector<std::pair<std::string, std::string>>;
 
-// The pairs of a complete plan; a plan without its last line was never
-// acted on (it is renamed into place whole, so this is only a foreign file).
-std::vector<std::pair<std::string, std::string>> lies_plan() {
-    std::vector<std::pair<std::string, std::string>> paare;
-    const std::vector<std::string> zeilen = teile_zeilen(lies_ganz(ersetzungsplan));
+// The pairs of a complete plan. A plan without its last line was never
+// acted on (it is renamed into place whole, so this is only a foreign file):
+// it is empty. A plan that cannot be carried out is none at all.
+std::optional<Plan> lies_plan() {
+    Plan paare;
+    std::vector<std::string> zeilen;
+    try {
+        zeilen = teile_zeilen(lies_ganz(ersetzungsplan));
+    } catch (const Laufzeitfehler&) {
+        return std::nullopt;
+    }
     if (zeilen.empty() || zeilen.back() != planende) {
-        return {};
+        return paare;
     }
     for (std::size_t i = 0; i + 1 < zeilen.size(); ++i) {
         const std::size_t tab = zeilen[i].find('\t');
         if (tab == std::string::npos) {
-            return {};
+            return paare;
         }
         std::string temporaer = zeilen[i].substr(0, tab);
         std::string ziel = zeilen[i].substr(tab + 1);
@@ -45,7 +45,14 @@ std::vector<std::pair<std::string, std::string>> lies_plan() {
             !temporaer.starts_with(ziel + std::string(temporaer_kennung)) ||
             temporaer.size() != ziel.size() + temporaer_kennung.size() + 6 ||
             temporaer.find('/') != std::string::npos) {
-            return {};
+            return Plan{};
+        }
+        // A folder (or anything but a file) where a file belongs stops the plan for good.
+        for (const std::string* name : {&temporaer, &ziel}) {
+            const Dateistand stand = stand_von(*name);
+            if (stand.vorhanden && !stand.regulaer) {
+                return std::nullopt;
+            }
         }
         paare.emplace_back(std::move(temporaer), std::move(ziel));
     }
@@ -53,29 +60,61 @@ std::vector<std::pair<std::string, std::string>> lies_plan() {
 }
 
 void plan_entfernen() {
-    testnaht::schritt();
-    ::unlink(ersetzungsplan);
+    entferne(ersetzungsplan);
+    Ort(ersetzungsplan).auf_platte();
 }
 
-bool ist_rest(const std::string& name) {
+// Whether `name` is a temporary file or an old copy a crash left.
+bool ist_rest(const std::string& name, std::initializer_list<std::string> dateien) {
     const std::size_t stelle = name.rfind(temporaer_kennung);
     if (stelle != std::string::npos && name.size() == stelle + temporaer_kennung.size() + 6) {
         return true;
     }
-    // The old copy of the journal while a backup is loaded, and the names
-    // earlier versions gave their temporary files.
-    return name.ends_with(".saldino.alt") || name == "buchungen.dat.alt" ||
-           ((name.starts_with("buchungen.dat.tmp") || name.starts_with("einstellungen.txt.tmp")) &&
-            name.size() == name.find(".tmp") + 10);
+    if (name.ends_with(".saldino.alt")) {
+        return true;
+    }
+    // The names earlier versions gave their old copy and their temporary files.
+    for (const std::string& datei : dateien) {
+        if (name == datei + ".alt" ||
+            (name.starts_with(datei + ".tmp") && name.size() == datei.size() + 10)) {
+            return true;
+        }
+    }
+    return false;
 }
 
-void reste_entfernen(const fs::path& ordner) {
-    std::error_code fehler;
-    for (fs::directory_iterator eintrag(ordner, fehler), ende; !fehler && eintrag != ende;
-         eintrag.increment(fehler)) {
-        if (ist_rest(eintrag->path().filename().string()) && eintrag->is_regular_file(fehler) &&
-            !eintrag->is_symlink(fehler)) {
-            ::unlink(eintrag->path().c_str());
+void reste_entfernen(const std::string& ordner, std::initializer_list<std::string> dateien) {
+    const std::string vorne = ordner == "." ? "" : ordner + '/';
+    for (const std::string& name : eintraege(ordner)) {
+        if (ist_rest(name, dateien) && stand_von(vorne + name).regulaer) {
+            try {
+                entferne(vorne + name);
+            } catch (const Laufzeitfehler&) {
+            }
+        }
+    }
+}
+
+// Renames each file of the plan that is still waiting; one failure is tried
+// once more before it is given up.
+void fuehre_aus(const std::vector<Ersatzdatei*>& dateien, std::optional<std::string>& unsicher) {
+    for (std::size_t i = 0; i < dateien.size(); ++i) {
+        for (int versuch = 1;; ++versuch) {
+            try {
+                dateien[i]->umbenennen();
+                break;
+            } catch (const NichtAufPlatte& fehler) {
+                unsicher = unsicher.value_or(fehler.meldung());
+                break;
+            } catch (const Laufzeitfehler& fehler) {
+                if (versuch == 2) {
+                    // The plan stays, and so do the files it names.
+                    for (std::size_t k = i; k < dateien.size(); ++k) {
+                        dateien[k]->behalten();
+                    }
+                    throw NichtAufPlatte(fehler.meldung());
+                }
+            }
         }
     }
 }
@@ -83,39 +122,51 @@ void reste_entfernen(const fs::path& ordner) {
 } // namespace
 
 void ersetze_gemeinsam(std::initializer_list<Ersatzdatei*> dateien) {
-    ordner_anlegen();
+    pruefe_ordner(programmordner);
+    lege_ordner_an(programmordner);
     std::string plan;
     for (const Ersatzdatei* datei : dateien) {
         plan += datei->temporaer() + '\t' + datei->ziel() + "\r\n";
     }
     plan += std::string(planende) + "\r\n";
-    ersetze_datei(ersetzungsplan, plan);
+    std::optional<std::string> unsicher;
     try {
-        for (Ersatzdatei* datei : dateien) {
-            datei->umbenennen();
-        }
-    } catch (...) {
-        plan_entfernen();
-        throw;
+        ersetze_datei(ersetzungsplan, plan);
+    } catch (const NichtAufPlatte& fehler) {
+        unsicher = fehler.meldung(); // the plan is in place: from here on, only forward
     }
-    plan_entfernen();
+    fuehre_aus(std::vector<Ersatzdatei*>(dateien), unsicher);
+    try {
+        plan_entfernen();
+    } catch (const Laufzeitfehler& fehler) {
+        unsicher = unsicher.value_or(fehler.meldung());
+    }
+    if (unsicher) {
+        throw NichtAufPlatte(*unsicher);
+    }
 }
 
-void stelle_wieder_her() {
-    struct stat info {};
-    if (::lstat(ersetzungsplan, &info) == 0) {
-        if (S_ISREG(info.st_mode)) {
-            for (const auto& [temporaer, ziel] : lies_plan()) {
-                if (::access(temporaer.c_str(), F_OK) == 0 &&
-                    ::rename(temporaer.c_str(), ziel.c_str()) != 0) {
-                    wirf_dateifehler(errno);
+std::vector<std::string> stelle_wieder_her(std::initializer_list<std::string> dateien) {
+    std::vector<std::string> hinweise;
+    pruefe_ordner(programmordner);
+    const Dateistand plan = stand_von(ersetzungsplan);
+    if (plan.vorhanden) {
+        const std::optional<Plan> paare = plan.regulaer ? lies_plan() : std::nullopt;
+        if (!paare) {
+            lege_beiseite(ersetzungsplan);
+            hinweise.push_back(utf8_nach_cp1252(meldungen::plan_beiseite));
+        } else {
+            for (const auto& [temporaer, ziel] : *paare) {
+                if (stand_von(temporaer).vorhanden) {
+                    benenne_um(temporaer, ziel);
                 }
             }
+            plan_entfernen();
         }
-        ::unlink(ersetzungsplan);
     }
-    reste_entfernen(".");
-    reste_entfernen(programmordner);
+    reste_entfernen(".", dateien);
+    reste_entfernen(programmordner, dateien);
+    return hinweise;
 }
 
 } // namespace saldino::runtime

@@ -17,6 +17,20 @@ public:
     const char* meldung() const noexcept { return what(); }
 };
 
+// A change that was made, only not yet safely on the disk: a rename
+// happened, but flushing its folder failed. A caller that replaces several
+// files goes on with the others instead of putting anything back.
+class NichtAufPlatte : public Laufzeitfehler {
+public:
+    using Laufzeitfehler::Laufzeitfehler;
+};
+
+// A folder on the way to a name of the hidden folder does not exist.
+class OrdnerFehlt : public Laufzeitfehler {
+public:
+    using Laufzeitfehler::Laufzeitfehler;
+};
+
 // The German message of a system error number (errno): "Datei nicht gefunden",
 // "Dateizugriff verweigert", ..., otherwise "E/A-Fehler <n>".
 std::string dateifehler_text(int fehlernummer);

@@ -31,6 +31,23 @@ std::string verweis(std::string_view datei) {
                      " ist ein Verweis auf eine andere Datei und wird nicht beschrieben."});
 }
 
+std::string kein_gewoehnlicher_ordner(std::string_view pfad) {
+    return zusammen(
+        {"Der Ordner ", pfad, " ist kein gewöhnlicher Ordner und wird nicht benutzt."});
+}
+
+std::string geladen_nicht_sicher(std::string_view grund) {
+    return zusammen(
+        {"Die Sicherung wurde geladen, aber nicht sicher auf den Datenträger geschrieben: ",
+         grund});
+}
+
+std::string nicht_sicher(std::string_view grund) {
+    return zusammen(
+        {"Die Änderung wurde ausgeführt, aber nicht sicher auf den Datenträger geschrieben: ",
+         grund});
+}
+
 std::string gehoert_zum_programm(std::string_view datei) {
     return zusammen(
         {"Die Datei ", datei, " gehört zum Programm und kann nicht überschrieben werden."});

@@ -25,6 +25,13 @@ inline constexpr std::string_view nichts_rueckgaengig =
 inline constexpr std::string_view nichts_zu_wiederholen =
     "Es gibt keine rückgängig gemachte Änderung, die wiederholt werden kann.";
 
+inline constexpr std::string_view verlauf_beiseite =
+    "Der Verlauf der Änderungen passte nicht mehr zum Journal und wurde beiseitegelegt; "
+    "Rückgängig beginnt neu.";
+inline constexpr std::string_view plan_beiseite =
+    "Eine unterbrochene Änderung konnte nicht abgeschlossen werden und wurde beiseitegelegt; "
+    "die Dateien sind wie vor dieser Änderung.";
+
 // Followed by the system's reason.
 inline constexpr std::string_view nicht_sperrbar =
     "Das Arbeitsverzeichnis kann nicht gesperrt werden: ";
@@ -38,6 +45,17 @@ std::string unlesbarer_betrag(std::string_view betrag, std::string_view konto);
 
 // "Die Datei <datei> ist ein Verweis auf eine andere Datei und wird nicht beschrieben."
 std::string verweis(std::string_view datei);
+
+// "Der Ordner <pfad> ist kein gewöhnlicher Ordner und wird nicht benutzt."
+std::string kein_gewoehnlicher_ordner(std::string_view pfad);
+
+// "Die Sicherung wurde geladen, aber nicht sicher auf den Datenträger
+// geschrieben: <grund>"
+std::string geladen_nicht_sicher(std::string_view grund);
+
+// "Die Änderung wurde ausgeführt, aber nicht sicher auf den Datenträger
+// geschrieben: <grund>"
+std::string nicht_sicher(std::string_view grund);
 
 // "Die Datei <datei> gehört zum Programm und kann nicht überschrieben werden."
 std::string gehoert_zum_programm(std::string_view datei);

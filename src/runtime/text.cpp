@@ -161,3 +161,23 @@ std::string cp1252_nach_anzeige(std::string_view cp1252) {
 }
 
 } // namespace saldino::runtime
+
+namespace saldino::runtime {
+
+std::string name_nach_anzeige(std::string_view name) {
+    std::string utf8;
+    utf8.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        char32_t zeichen = 0;
+        const std::size_t laenge = dekodiere(name, i, zeichen, true);
+        if (laenge == 0 || zeichen < 0x20 || (zeichen >= 0x7F && zeichen <= 0x9F)) {
+            utf8 += "\xEF\xBF\xBD";
+        } else {
+            utf8_anhaengen(utf8, zeichen);
+        }
+        i += laenge == 0 ? 1 : laenge;
+    }
+    return utf8;
+}
+
+} // namespace saldino::runtime

@@ -40,6 +40,10 @@ Utf8 pruefe_utf8(std::string_view text);
 // nor add a column to tab-separated output.
 std::string cp1252_nach_anzeige(std::string_view cp1252);
 
+// A name of the file system or the command line (UTF-8, as given) for a
+// terminal: a control character or a byte that is no valid UTF-8 becomes U+FFFD.
+std::string name_nach_anzeige(std::string_view name);
+
 // Appends the UTF-8 form of one character.
 void utf8_anhaengen(std::string& ziel, char32_t zeichen);
 

@@ -143,8 +143,15 @@ TEST_F(KommandozeileTest, SavesAndLoadsBackups) {
                                   "e 1|Musterstadt||||Buchhalter|Inhaber|2\r\n|0|"));
     EXPECT_EQ(std::count(stand.begin(), stand.end(), '\n'), 5);
 
+    const std::string einstellungen = verzeichnis.lies("einstellungen.txt");
     verzeichnis.entferne("buchungen.dat");
+    // Settings that cannot be read would lose their lines the backup does not hold.
     verzeichnis.schreibe("einstellungen.txt", "");
+    const Lauf unlesbar = starte({"laden", "stand.sdn"});
+    EXPECT_EQ(unlesbar.status, laufzeitfehler);
+    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), "");
+    EXPECT_FALSE(verzeichnis.gibt_es("buchungen.dat"));
+    verzeichnis.schreibe("einstellungen.txt", einstellungen);
     const Lauf laden = starte({"laden", "stand.sdn"});
     EXPECT_EQ(laden.status, erfolg);
     EXPECT_EQ(starte({"sichern", "wieder.sdn"}).status, erfolg);

@@ -100,7 +100,7 @@ TEST_F(Absturz, TheNextStartRemovesWhatACrashLeftAndNothingElse) {
     verzeichnis.schreibe(".saldino/ersetzung.saldino.tmp123456", "halb");
     // A plan without its last line was never acted on.
     verzeichnis.schreibe(ersetzungsplan, "buchungen.dat.saldino.tmpAb12Cd\tbuchungen.dat\r\n");
-    stelle_wieder_her();
+    stelle_wieder_her({"buchungen.dat", "einstellungen.txt"});
     EXPECT_EQ(verzeichnis.dateien(),
               ".saldino buchungen.dat einstellungen.txt neu.sdn notizen.saldino.tmp");
     EXPECT_EQ(stand(), alter_stand);
