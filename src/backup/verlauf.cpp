@@ -151,6 +151,12 @@ void Aenderung::vorbereiten(verlaufsdatei::Schritt schritt, const std::string* a
         aktiv_ = true;
         nummer_ = schritt.nummer;
     } catch (const runtime::Laufzeitfehler&) {
+        // Without its step the change cannot be taken back, and the steps
+        // before it no longer lead to the files: the history starts anew.
+        try {
+            schreibe(Verlaufsdaten{});
+        } catch (const runtime::Laufzeitfehler&) {
+        }
     }
 }
 

@@ -123,6 +123,9 @@ void fehler_bei(int n, int fehlernummer) {
     fehler_nach_schritten = n;
     schrittfehler_nummer = fehlernummer;
 }
+bool fehler_ausstehend() {
+    return fehler_nach_schritten > 0;
+}
 void schritt() {
     if (abbruch_nach_schritten > 0 && --abbruch_nach_schritten == 0) {
         ::_exit(77);

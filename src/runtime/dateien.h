@@ -182,6 +182,8 @@ void umbenennungsfehler_bei(int n, int fehlernummer);
 void abbruch_bei(int n);
 // The n-th such step fails with the given system error number instead.
 void fehler_bei(int n, int fehlernummer);
+// Whether the error of fehler_bei is still to come.
+bool fehler_ausstehend();
 // Counts one such step; throws the error of fehler_bei when it is due.
 void schritt();
 // Whether the rename seam makes this rename fail, and with what.
