@@ -1,7 +1,9 @@
-// A damaged history of changes: the next start and taking back and making
-// again read it, and never touch anything outside the working directory.
+// A damaged history of changes: the next start, taking back, making again
+// and new changes (whose numbers follow the damaged ones) read it, and never
+// touch anything outside the working directory.
 #include "backup/verlauf.h"
 #include "arbeitsordner.h"
+#include "journal/buchung.h"
 #include "runtime/ersetzung.h"
 #include "runtime/fehler.h"
 
@@ -24,7 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t anz
     for (const auto schritt :
          {+[] { saldino::backup::verlauf_wiederherstellen(); },
           +[] { saldino::backup::rueckgaengig(); }, +[] { saldino::backup::wiederholen(); },
-          +[] { saldino::backup::verlauf(); }}) {
+          +[] { saldino::backup::verlauf(); },
+          +[] {
+              auto aenderung = saldino::backup::Aenderung::anhaengen("neu");
+              saldino::journal::TBuchung buchung;
+              saldino::journal::buchung_anhaengen(buchung);
+              aenderung.festhalten();
+          },
+          +[] {
+              auto aenderung = saldino::backup::Aenderung::ersetzen(true, false, "ersetzt");
+              saldino::journal::journal_leeren();
+              aenderung.festhalten();
+          },
+          +[] { saldino::backup::rueckgaengig(); }}) {
         try {
             schritt();
         } catch (const saldino::runtime::Laufzeitfehler&) {

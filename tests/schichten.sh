@@ -3,6 +3,10 @@
 # in src/ but gui/, app/ and the pages) includes neither Qt nor gui/ nor app/;
 # gui/ and the pages never include app/; gui/ includes no page; a page
 # includes no other page (its own parts, <name>seite_<part>, are the page).
+# Inside the core the subsystems follow runtime <- masterdata <- journal <-
+# reports <- backup: none includes one to its right. Every call to the
+# operating system lives in runtime/: no other file includes <unistd.h>,
+# <fcntl.h> or <sys/...> or changes the disk through std::filesystem.
 # Also keeps every source file under 400 lines.
 # Usage: schichten.sh SOURCE_DIR
 set -uo pipefail
@@ -31,6 +35,25 @@ for datei in $(find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | sort); do
         while read -r seite; do
             [[ -n "$seite" && "${seite##*/}" != "$eigene" ]] && melde "$datei: bindet die Seite $seite ein"
         done < <(grep -oE '"[a-z]+/[a-z]+seite\.h"' <<<"$includes" | tr -d '"')
+    fi
+    stufe() {
+        case "$1" in
+            runtime) echo 0 ;; masterdata) echo 1 ;; journal) echo 2 ;; reports) echo 3 ;;
+            backup) echo 4 ;; *) echo 9 ;;
+        esac
+    }
+    eigene_stufe=$(stufe "$ordner")
+    if [[ $eigene_stufe -lt 9 && $ist_seite -eq 0 ]]; then
+        while read -r ziel; do
+            [[ -n "$ziel" && $(stufe "$ziel") -gt $eigene_stufe && $(stufe "$ziel") -lt 9 ]] &&
+                melde "$datei: $ordner bindet $ziel/ ein"
+        done < <(grep -oE '^#include "[a-z]+/' <<<"$includes" | sed -E 's/^#include "//; s#/$##')
+    fi
+    if [[ "$ordner" != runtime ]]; then
+        grep -qE '^#include <(unistd\.h|fcntl\.h|dirent\.h|sys/)' <<<"$includes" &&
+            melde "$datei: Betriebssystemaufruf außerhalb von runtime/"
+        grep -qE '(fs|filesystem)::(create_director|create_(hard_|sym)?link|copy|remove|rename|resize_file|permissions|last_write_time)' "$datei" &&
+            melde "$datei: ändert die Platte mit std::filesystem außerhalb von runtime/"
     fi
     zeilen=$(wc -l <"$datei")
     [[ $zeilen -gt 400 ]] && melde "$datei: $zeilen Zeilen (höchstens 400)"

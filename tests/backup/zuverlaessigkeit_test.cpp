@@ -320,3 +320,131 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace saldino::backup
+
+namespace saldino::backup {
+namespace {
+
+// ---- States no one could leave ----
+
+struct Sperrfall {
+    const char* name;
+    std::function<void()> anrichten;
+};
+
+void PrintTo(const Sperrfall& fall, std::ostream* aus) {
+    *aus << fall.name;
+}
+
+class Sperre : public Zuverlaessigkeit, public ::testing::WithParamInterface<Sperrfall> {};
+
+// The state is laid aside once, with a notice, and every command works afterwards.
+TEST_P(Sperre, IsLaidAsideAndEveryCommandWorksAgain) {
+    GetParam().anrichten();
+    const std::vector<std::string> hinweise = unterbrochenes_beenden();
+    ASSERT_EQ(hinweise.size(), 1u);
+    EXPECT_TRUE(unterbrochenes_beenden().empty());
+    EXPECT_EQ(cli({"laden", "neu.sdn"}), 0);
+    EXPECT_EQ(cli({"sichern", "x"}), 0);
+    EXPECT_EQ(cli({"rueckgaengig"}), 0);
+    EXPECT_EQ(cli({"wiederholen"}), 0);
+    bool beiseite = false;
+    for (const auto& [name, text] : inhalt_von(verzeichnis.pfad())) {
+        beiseite = beiseite || name.find(".beiseite-") != std::string::npos;
+    }
+    EXPECT_TRUE(beiseite);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zustaende, Sperre,
+    ::testing::Values(
+        // An undo killed half-way, then an older journal put back.
+        Sperrfall{"HistoryNoLongerFittingTheJournal",
+                  [] {
+                      auto daten = verlaufsdatei::lies();
+                      daten.laufend = "rueckgaengig";
+                      daten.laufend_nummer = daten.schritte.back().nummer;
+                      verlaufsdatei::schreibe(daten);
+                      journal::journal_leeren();
+                  }},
+        Sperrfall{"PlanWhoseTemporaryFileIsAFolder",
+                  [] {
+                      fs::create_directories("buchungen.dat.saldino.tmpAbCdEf");
+                      lege_datei_an(runtime::ersetzungsplan,
+                                    "buchungen.dat.saldino.tmpAbCdEf\tbuchungen.dat\r\nende\r\n");
+                  }},
+        Sperrfall{"PlanOver16MiB",
+                  [] {
+                      lege_datei_an(runtime::ersetzungsplan,
+                                    std::string(17 * 1024 * 1024, 'x') + "\r\nende\r\n");
+                  }},
+        Sperrfall{"PlanThatIsAFolder",
+                  [] { fs::create_directories(runtime::ersetzungsplan); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The history's file ----
+
+TEST_F(Zuverlaessigkeit, ATabInADescriptionKeepsTheWholeHistory) {
+    auto a = Aenderung::ersetzen(true, true, "Sicherung \xBB" "a\tb\\t\nc.sdn\xAB geladen");
+    masterdata::Einstellungen werte;
+    masterdata::lies_einstellungen(werte);
+    ASSERT_EQ(lade_sicherung("neu.sdn", werte).ungueltige_zeile, 0);
+    a.festhalten();
+    const auto eintraege = verlauf();
+    ASSERT_EQ(eintraege.size(), 2u);
+    EXPECT_EQ(eintraege[1].beschreibung, "Sicherung \xBB" "a\tb\\t\nc.sdn\xAB geladen");
+}
+
+TEST_F(Zuverlaessigkeit, AnUnreadableLineKeepsTheStepsBeforeIt) {
+    buchen();
+    const std::string datei = std::string(verlaufsordner) + "/schritte";
+    verzeichnis.schreibe(datei, verzeichnis.lies(datei) + "kaputt\tzeile\n");
+    EXPECT_EQ(verlauf().size(), 2u);
+    ASSERT_TRUE(rueckgaengig());
+    ASSERT_TRUE(rueckgaengig());
+}
+
+// A number at the top of the range is refused when read, and counting goes
+// on with the lowest free number instead of wrapping.
+TEST_F(Zuverlaessigkeit, StepNumbersNeverOverflow) {
+    auto daten = verlaufsdatei::lies();
+    const std::int64_t alt = daten.schritte.back().nummer;
+    fs::rename(verlaufsdatei::ordner(alt), verlaufsdatei::ordner(verlaufsdatei::hoechste_nummer));
+    daten.schritte.back().nummer = verlaufsdatei::hoechste_nummer;
+    verlaufsdatei::schreibe(daten);
+    buchen();
+    daten = verlaufsdatei::lies();
+    ASSERT_EQ(daten.schritte.size(), 2u);
+    EXPECT_EQ(daten.schritte.back().nummer, 1);
+    ASSERT_TRUE(rueckgaengig());
+    ASSERT_TRUE(rueckgaengig());
+
+    const std::string datei = std::string(verlaufsordner) + "/schritte";
+    std::string text = verzeichnis.lies(datei);
+    text.replace(text.find("\n999999999\t") + 1, 9, "9223372036854775807");
+    verzeichnis.schreibe(datei, text);
+    EXPECT_TRUE(verlauf().empty());
+}
+
+// ---- Permissions ----
+
+TEST_F(Zuverlaessigkeit, TakingBackKeepsTheModeAndRefusesAWriteProtectedJournal) {
+    auto a = Aenderung::ersetzen(true, true, "Sicherung geladen");
+    masterdata::Einstellungen werte;
+    masterdata::lies_einstellungen(werte);
+    ASSERT_EQ(lade_sicherung("neu.sdn", werte).ungueltige_zeile, 0);
+    a.festhalten();
+    ::chmod(journal::journaldatei, 0600);
+    ASSERT_TRUE(rueckgaengig());
+    EXPECT_EQ(fs::status(journal::journaldatei).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(wiederholen());
+    const Stand vorher = stand();
+    {
+        test::Schreibschutz schutz(journal::journaldatei);
+        EXPECT_EQ(test::meldung_von([] { rueckgaengig(); }), "Dateizugriff verweigert");
+    }
+    EXPECT_TRUE(stand() == vorher);
+}
+
+} // namespace
+} // namespace saldino::backup

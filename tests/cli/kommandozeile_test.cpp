@@ -408,6 +408,22 @@ protected:
     test::Arbeitsverzeichnis verzeichnis;
 };
 
+// Names from the command line and the file system reach the terminal only
+// through the display rule: no control character, no invalid UTF-8.
+TEST_F(KlassenpruefungTest, ControlCharactersOfNamesNeverReachTheTerminal) {
+    const std::string name = "\x1b[31m\xFF" "anna.sdn";
+    std::filesystem::copy_file("anna.sdn", name);
+    const Lauf tabelle = starte({"--csv", "pruefen", "--loesung", "loesung2.sdn", name.c_str()});
+    EXPECT_NE(tabelle.aus.find("\n\xEF\xBF\xBD[31m\xEF\xBF\xBD" "anna.sdn;"), std::string::npos)
+        << tabelle.aus;
+    const Lauf ort = starte({"--dir", "\x1b]0;x\x07", "bilanz"});
+    EXPECT_EQ(ort.status, laufzeitfehler);
+    for (const Lauf* lauf : {&tabelle, &ort}) {
+        EXPECT_EQ(lauf->aus.find_first_of("\x1b\x07"), std::string::npos);
+        EXPECT_EQ(lauf->fehler.find_first_of("\x1b\x07"), std::string::npos) << lauf->fehler;
+    }
+}
+
 TEST_F(KlassenpruefungTest, ChecksEveryFileReadOnlyInBothForms) {
     const std::string vorher = verzeichnis.dateien();
     const Lauf text = starte({"pruefen", "--loesung", "loesung2.sdn", "anna.sdn", "ben.sdn",

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
+#include <vector>
 
 namespace saldino::backup {
 namespace {
@@ -54,7 +56,17 @@ TEST_P(MitgelieferteAufgabe, ExerciseNamesOnlyAccountsOfItsChart) {
     EXPECT_GE(zeilen.size(), 10u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Aufgaben, MitgelieferteAufgabe, ::testing::Range(1, 9));
+// Every exercise the program supplies: Aufgabe1.txt, Aufgabe2.txt, ... as long as there are any.
+std::vector<int> aufgaben() {
+    std::vector<int> nummern;
+    for (int n = 1; std::filesystem::exists(SALDINO_DATA_DIR "/Aufgabe" + std::to_string(n) + ".txt");
+         ++n) {
+        nummern.push_back(n);
+    }
+    return nummern;
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufgaben, MitgelieferteAufgabe, ::testing::ValuesIn(aufgaben()));
 
 } // namespace
 } // namespace saldino::backup

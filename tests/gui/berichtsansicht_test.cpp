@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace saldino::gui {
 namespace {
 
@@ -123,6 +125,12 @@ TEST_F(BerichtsansichtTest, ZoomsEveryViewTogetherWithinItsLimitsAndKeepsIt) {
     gesichert.open(QIODevice::WriteOnly);
     gesichert.write("zoom=150\n");
     gesichert.close();
+    Berichtszoom::instanz().datei_setzen(datei);
+    EXPECT_EQ(andere.pixelgroesse(), 24);
+
+    // A FIFO in the file's place is refused, never waited for.
+    QFile::remove(datei);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(datei).constData(), 0600), 0);
     Berichtszoom::instanz().datei_setzen(datei);
     EXPECT_EQ(andere.pixelgroesse(), 24);
     Berichtszoom::instanz().datei_setzen(QString());
