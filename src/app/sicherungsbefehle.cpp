@@ -85,6 +85,9 @@ void TForm1::SpeedButton33Click() {
     aktuelle_buchung = geladen.buchungen;
     position_schreiben();
     TabSheet9->geladenen_kontenplan_zeigen();
+    if (!geladen.nicht_sicher.empty()) {
+        dialoge_.meldung(gui::als_qstring(geladen.nicht_sicher));
+    }
 }
 
 } // namespace saldino::app

@@ -128,9 +128,8 @@ bool schritt_lesen(std::string_view zeile, Schritt& schritt) {
     schritt.einstellungen = f[3] == "1";
     schritt.offen = f[4] == "1";
     schritt.beschreibung = demaskiert(f[11]);
-    return zahl(f[0], schritt.nummer) && schritt.nummer > 0 &&
-           schritt.nummer <= hoechste_nummer && zahl(f[5], schritt.laenge) &&
-           schritt.laenge >= 0 && zahl(f[6], schritt.satz) &&
+    return zahl(f[0], schritt.nummer) && schritt.nummer > 0 && schritt.nummer <= hoechste_nummer &&
+           zahl(f[5], schritt.laenge) && schritt.laenge >= 0 && zahl(f[6], schritt.satz) &&
            stand_lesen(f[7], schritt.nach_journal) &&
            stand_lesen(f[8], schritt.nach_einstellungen) &&
            stand_lesen(f[9], schritt.vor_journal) && stand_lesen(f[10], schritt.vor_einstellungen);

@@ -79,7 +79,8 @@ std::string status(const Ergebnis& e) {
 }
 
 std::string csv_zeile(const std::string& name, const Ergebnis& e) {
-    std::string zeile = feld(runtime::name_nach_anzeige(name)) + ';' + feld(runtime::cp1252_nach_anzeige(e.firma)) + ';';
+    std::string zeile = feld(runtime::name_nach_anzeige(name)) + ';' +
+                        feld(runtime::cp1252_nach_anzeige(e.firma)) + ';';
     if (e.pruefung && !e.pruefung->falscher_kontenplan) {
         const backup::Pruefergebnis& p = *e.pruefung;
         for (const std::int32_t zahl :

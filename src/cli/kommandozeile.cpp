@@ -266,9 +266,10 @@ void fehlende_datei_nennen(std::FILE* fehler, const std::string& datei) {
     }
     for (const std::string& name : kandidaten) {
         if (!name.empty() && !runtime::existiert(name)) {
-            schreibe(fehler, "saldino-cli: " +
-                                 runtime::name_nach_anzeige(std::filesystem::absolute(name).string()) +
-                                 "\n");
+            schreibe(fehler,
+                     "saldino-cli: " +
+                         runtime::name_nach_anzeige(std::filesystem::absolute(name).string()) +
+                         "\n");
             return;
         }
     }
@@ -302,8 +303,8 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         try {
             runtime::wechsle_verzeichnis(aufruf->verzeichnis);
         } catch (const runtime::Laufzeitfehler& f) {
-            schreibe(fehler, "saldino-cli: " + runtime::name_nach_anzeige(aufruf->verzeichnis) +
-                                 ": ");
+            schreibe(fehler,
+                     "saldino-cli: " + runtime::name_nach_anzeige(aufruf->verzeichnis) + ": ");
             zeile(fehler, f.meldung());
             return laufzeitfehler;
         }
@@ -339,8 +340,7 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         masterdata::Einstellungen werte;
         bool gelesen = false;
         const reports::Berichtsdaten daten = berichtsdaten(fehler, werte, gelesen);
-        const Ausgang ausgang =
-            befehl->aktion({werte, daten, argument, datei, ziel, aus, gelesen});
+        const Ausgang ausgang = befehl->aktion({werte, daten, argument, datei, ziel, aus, gelesen});
         if (ausgang.meldung) {
             zeile(fehler, *ausgang.meldung);
             return programmmeldung;

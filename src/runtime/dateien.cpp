@@ -60,9 +60,9 @@ int oeffne(const std::string& name, int flags, mode_t modus = 0666) {
     const bool nie_folgen = schreibend || ort.geschuetzt();
     int deskriptor;
     do {
-        deskriptor = ::openat(ort.ordner(), ort.blatt(),
-                              flags | O_CLOEXEC | O_NONBLOCK | (nie_folgen ? O_NOFOLLOW : 0),
-                              modus);
+        deskriptor =
+            ::openat(ort.ordner(), ort.blatt(),
+                     flags | O_CLOEXEC | O_NONBLOCK | (nie_folgen ? O_NOFOLLOW : 0), modus);
     } while (deskriptor < 0 && errno == EINTR);
     if (deskriptor < 0) {
         const int fehler = errno;

@@ -28,9 +28,8 @@ int temporaere_datei(const Ort& ort, std::string& blatt) {
         for (int i = 0; i < 6; ++i) {
             blatt += zeichen[wahl(zufall)];
         }
-        const int deskriptor =
-            ::openat(ort.ordner(), blatt.c_str(),
-                     O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        const int deskriptor = ::openat(ort.ordner(), blatt.c_str(),
+                                        O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (deskriptor >= 0 || errno != EEXIST) {
             return deskriptor;
         }

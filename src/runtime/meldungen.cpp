@@ -32,8 +32,7 @@ std::string verweis(std::string_view datei) {
 }
 
 std::string kein_gewoehnlicher_ordner(std::string_view pfad) {
-    return zusammen(
-        {"Der Ordner ", pfad, " ist kein gewöhnlicher Ordner und wird nicht benutzt."});
+    return zusammen({"Der Ordner ", pfad, " ist kein gewöhnlicher Ordner und wird nicht benutzt."});
 }
 
 std::string geladen_nicht_sicher(std::string_view grund) {

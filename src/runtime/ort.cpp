@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,8 +60,7 @@ std::string zeitstempel() {
 
 bool im_programmordner(std::string_view name) {
     const std::string_view ordner = programmordner;
-    return name.starts_with(ordner) &&
-           (name.size() == ordner.size() || name[ordner.size()] == '/');
+    return name.starts_with(ordner) && (name.size() == ordner.size() || name[ordner.size()] == '/');
 }
 
 void wirf_kein_gewoehnlicher_ordner(const std::string& name) {
@@ -98,8 +97,8 @@ Ort::~Ort() {
 }
 
 Ort::Ort(Ort&& anderer) noexcept
-    : name_(std::move(anderer.name_)), blatt_(std::move(anderer.blatt_)),
-      ordner_(anderer.ordner_), geschuetzt_(anderer.geschuetzt_) {
+    : name_(std::move(anderer.name_)), blatt_(std::move(anderer.blatt_)), ordner_(anderer.ordner_),
+      geschuetzt_(anderer.geschuetzt_) {
     anderer.ordner_ = AT_FDCWD;
 }
 
@@ -244,9 +243,9 @@ std::vector<std::string> eintraege(const std::string& ordner) {
     int deskriptor;
     try {
         const Ort ort(ordner);
-        deskriptor = ::openat(ort.ordner(), ort.blatt(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC |
-                                  (ort.geschuetzt() ? O_NOFOLLOW : 0));
+        deskriptor =
+            ::openat(ort.ordner(), ort.blatt(),
+                     O_RDONLY | O_DIRECTORY | O_CLOEXEC | (ort.geschuetzt() ? O_NOFOLLOW : 0));
     } catch (const Laufzeitfehler&) {
         return namen;
     }

@@ -22,9 +22,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <functional>
 #include <map>
+#include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -223,8 +223,8 @@ protected:
         const Stand alt = stand();
         const fs::path sicherung = verzeichnis.pfad().string() + ".sicherung";
         fs::remove_all(sicherung);
-        ASSERT_EQ(std::system(("cp -a " + verzeichnis.pfad().string() + " " + sicherung.string())
-                                  .c_str()),
+        ASSERT_EQ(std::system(
+                      ("cp -a " + verzeichnis.pfad().string() + " " + sicherung.string()).c_str()),
                   0);
         const auto zuruecksetzen = [&] {
             ASSERT_EQ(std::system(("rm -rf " + verzeichnis.pfad().string() + " && cp -a " +
@@ -377,21 +377,23 @@ INSTANTIATE_TEST_SUITE_P(
                       lege_datei_an(runtime::ersetzungsplan,
                                     std::string(17 * 1024 * 1024, 'x') + "\r\nende\r\n");
                   }},
-        Sperrfall{"PlanThatIsAFolder",
-                  [] { fs::create_directories(runtime::ersetzungsplan); }}),
+        Sperrfall{"PlanThatIsAFolder", [] { fs::create_directories(runtime::ersetzungsplan); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The history's file ----
 
 TEST_F(Zuverlaessigkeit, ATabInADescriptionKeepsTheWholeHistory) {
-    auto a = Aenderung::ersetzen(true, true, "Sicherung \xBB" "a\tb\\t\nc.sdn\xAB geladen");
+    auto a = Aenderung::ersetzen(true, true,
+                                 "Sicherung \xBB"
+                                 "a\tb\\t\nc.sdn\xAB geladen");
     masterdata::Einstellungen werte;
     masterdata::lies_einstellungen(werte);
     ASSERT_EQ(lade_sicherung("neu.sdn", werte).ungueltige_zeile, 0);
     a.festhalten();
     const auto eintraege = verlauf();
     ASSERT_EQ(eintraege.size(), 2u);
-    EXPECT_EQ(eintraege[1].beschreibung, "Sicherung \xBB" "a\tb\\t\nc.sdn\xAB geladen");
+    EXPECT_EQ(eintraege[1].beschreibung, "Sicherung \xBB"
+                                         "a\tb\\t\nc.sdn\xAB geladen");
 }
 
 TEST_F(Zuverlaessigkeit, AnUnreadableLineKeepsTheStepsBeforeIt) {

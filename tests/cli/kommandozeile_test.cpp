@@ -411,10 +411,13 @@ protected:
 // Names from the command line and the file system reach the terminal only
 // through the display rule: no control character, no invalid UTF-8.
 TEST_F(KlassenpruefungTest, ControlCharactersOfNamesNeverReachTheTerminal) {
-    const std::string name = "\x1b[31m\xFF" "anna.sdn";
+    const std::string name = "\x1b[31m\xFF"
+                             "anna.sdn";
     std::filesystem::copy_file("anna.sdn", name);
     const Lauf tabelle = starte({"--csv", "pruefen", "--loesung", "loesung2.sdn", name.c_str()});
-    EXPECT_NE(tabelle.aus.find("\n\xEF\xBF\xBD[31m\xEF\xBF\xBD" "anna.sdn;"), std::string::npos)
+    EXPECT_NE(tabelle.aus.find("\n\xEF\xBF\xBD[31m\xEF\xBF\xBD"
+                               "anna.sdn;"),
+              std::string::npos)
         << tabelle.aus;
     const Lauf ort = starte({"--dir", "\x1b]0;x\x07", "bilanz"});
     EXPECT_EQ(ort.status, laufzeitfehler);

@@ -59,8 +59,8 @@ TEST_P(MitgelieferteAufgabe, ExerciseNamesOnlyAccountsOfItsChart) {
 // Every exercise the program supplies: Aufgabe1.txt, Aufgabe2.txt, ... as long as there are any.
 std::vector<int> aufgaben() {
     std::vector<int> nummern;
-    for (int n = 1; std::filesystem::exists(SALDINO_DATA_DIR "/Aufgabe" + std::to_string(n) + ".txt");
-         ++n) {
+    for (int n = 1;
+         std::filesystem::exists(SALDINO_DATA_DIR "/Aufgabe" + std::to_string(n) + ".txt"); ++n) {
         nummern.push_back(n);
     }
     return nummern;
