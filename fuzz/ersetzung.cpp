@@ -20,11 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t anz
         saldino::runtime::stelle_wieder_her();
     } catch (const saldino::runtime::Laufzeitfehler&) {
     }
-    // The plan is gone, and nothing left the directory.
+    // The plan is gone (carried out or laid aside), and nothing left the directory.
     if (fs::exists(saldino::runtime::ersetzungsplan) || fs::exists("../buchungen.dat")) {
         std::abort();
     }
     std::error_code fehler;
     fs::remove("buchungen.dat", fehler);
+    // A plan that could not be carried out was laid aside there.
+    fs::remove_all(saldino::runtime::programmordner, fehler);
     return 0;
 }
