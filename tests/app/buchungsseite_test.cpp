@@ -1,5 +1,6 @@
 #include "app/fenster.h"
 #include "hilfen/steuerelemente.h"
+#include "hilfen/testnamen.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "journal/buchungsseite_hinweise.h"
@@ -201,7 +202,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "Soll und Haben muss stets gleich groß sein!"},
         Formularfall{{{"Kasse", "", ""}, {"Bank", "", ""}}, "Null Euro werden nicht gebucht!"},
         Formularfall{{{"Kasse", "100", ""}, {"Bank", "", "100"}, {"", "5", "5"}},
-                     "Konto nicht gefunden!"}));
+                     "Konto nicht gefunden!"}),
+    [](const auto& info) {
+        return test::zeilenname(info.param.meldung ? info.param.meldung : "gebucht", info.index);
+    });
 
 TEST_F(BuchungsTest, AmountsAreStoredAsTypedAndNegativeOnesPass) {
     oeffne();
@@ -335,7 +339,10 @@ INSTANTIATE_TEST_SUITE_P(Buchung, Datumsuebernahme,
                                            Datumsfall{"02.01.2005", "02.01.2005", false},
                                            Datumsfall{"1.2.2004", "00.00.0000", true},
                                            Datumsfall{"", "00.00.0000", true},
-                                           Datumsfall{"1.2.04", nullptr, false}));
+                                           Datumsfall{"1.2.04", nullptr, false}),
+                         [](const auto& info) {
+                             return test::zeilenname(info.param.getippt, info.index);
+                         });
 
 TEST_F(BuchungsTest, ChangingToAnUnreadableDateAsksToo) {
     journal_mit(1);
@@ -573,7 +580,11 @@ TEST_P(Loeschen, DeletesTheShownBookingAndShowsItsSuccessor) {
 INSTANTIATE_TEST_SUITE_P(Buchung, Loeschen,
                          ::testing::Values(Loeschfall{1, 1, "Buchung 2"},
                                            Loeschfall{2, 2, "Buchung 3"},
-                                           Loeschfall{4, 3, "Buchung 3"}));
+                                           Loeschfall{4, 3, "Buchung 3"}),
+                         [](const auto& info) {
+                             return test::zeilenname(
+                                 "Buchung " + std::to_string(info.param.position), info.index);
+                         });
 
 TEST_F(BuchungsTest, DeletingTheOnlyBookingClearsTheFormAndNewEntryDeletesNothing) {
     journal_mit(1);

@@ -1,6 +1,7 @@
 #include "app/fenster.h"
 #include "app/startseite.h"
 #include "hilfen/steuerelemente.h"
+#include "hilfen/testnamen.h"
 #include "masterdata/einstellungsseite.h"
 #include "masterdata/firmenseite.h"
 
@@ -36,7 +37,8 @@ TEST_P(Zugangswort, OnlyTheExactWordOpensTheSettings) {
 
 INSTANTIATE_TEST_SUITE_P(Einstellungen, Zugangswort,
                          ::testing::Values("Kustos", "kustos", "KUSTOS", "Kustos ", " Kustos", "",
-                                           "Kust"));
+                                           "Kust"),
+                         test::Zeilenname());
 
 TEST_F(EinstellungsTest, SavingWritesBothPagesAndTheNextStartReadsThemBack) {
     starte();

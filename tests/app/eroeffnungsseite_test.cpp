@@ -1,6 +1,7 @@
 #include "app/fenster.h"
 #include "gui/bausteine.h"
 #include "hilfen/steuerelemente.h"
+#include "hilfen/testnamen.h"
 #include "journal/buchung.h"
 #include "journal/eroeffnung.h"
 #include "journal/eroeffnungsseite.h"
@@ -278,7 +279,8 @@ TEST_P(UnlesbareEingabe, LeavesTheJournalAndTheCountersUntouched) {
 INSTANTIATE_TEST_SUITE_P(
     Eroeffnung, UnlesbareEingabe,
     ::testing::Values(Fehlerfall{"1,2,3", "01.01.04", "'1,2,3' ist kein gültiger Gleitkommawert"},
-                      Fehlerfall{"5", "ab.cd.04", "'a' ist kein gültiger Integerwert"}));
+                      Fehlerfall{"5", "ab.cd.04", "'a' ist kein gültiger Integerwert"}),
+    [](const auto& info) { return test::zeilenname(info.param.meldung, info.index); });
 
 class VerworfeneZelle : public EroeffnungsTest,
                         public ::testing::WithParamInterface<const char*> {};
@@ -302,7 +304,8 @@ TEST_P(VerworfeneZelle, StopsBeforeAnythingChanges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Eroeffnung, VerworfeneZelle,
-                         ::testing::Values("80.000,00", "-5", "1 000", "zehn Euro"));
+                         ::testing::Values("80.000,00", "-5", "1 000", "zehn Euro"),
+                         test::Zeilenname());
 
 TEST_F(EroeffnungsTest, EveryAccountOfALongChartCanBeBooked) {
     std::string lang;

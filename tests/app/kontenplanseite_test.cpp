@@ -2,6 +2,7 @@
 #include "app/startseite.h"
 #include "gui/bausteine.h"
 #include "hilfen/steuerelemente.h"
+#include "hilfen/testnamen.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/einstellungsseite.h"
@@ -67,7 +68,7 @@ TEST_P(Abgelehnt, NoToEitherQuestionChangesNothing) {
     EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kontenplan, Abgelehnt, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Kontenplan, Abgelehnt, ::testing::Bool(), test::Zeilenname());
 
 TEST_F(KontenplanSeiteTest, YesYesEmptiesTheJournalAndReloadsTheSelectedChart) {
     waehle_kontenplan_in_datei(2);

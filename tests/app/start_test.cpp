@@ -6,6 +6,8 @@
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/fehler.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 namespace saldino::app {
@@ -44,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{{"--version"}, A::version, nullptr, false},
         Fall{{"--anleitung"}, A::anleitung, nullptr, false},
         Fall{{"-x"}, A::falsch, nullptr, false}, Fall{{"--ordner"}, A::falsch, nullptr, false},
-        Fall{{"a", "b"}, A::falsch, nullptr, false}, Fall{{""}, A::falsch, nullptr, false}));
+        Fall{{"a", "b"}, A::falsch, nullptr, false}, Fall{{""}, A::falsch, nullptr, false}),
+    [](const auto& info) {
+        return test::zeilenname(test::verbunden(info.param.argumente), info.index);
+    });
 
 TEST(Vorbereitung, CopiesWhatIsMissingAndNothingElse) {
     test::Arbeitsverzeichnis verzeichnis;

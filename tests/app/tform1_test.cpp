@@ -3,6 +3,7 @@
 #include "app/startseite.h"
 #include "backup/aufgabenseite.h"
 #include "hilfen/steuerelemente.h"
+#include "hilfen/testnamen.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
 #include "masterdata/einstellungsseite.h"
@@ -121,7 +122,11 @@ TEST_P(Journalzaehlung, CountsTheWholeRecords) {
 
 INSTANTIATE_TEST_SUITE_P(Start, Journalzaehlung,
                          ::testing::Values(Journalfall{0, 0}, Journalfall{7 * 528, 7},
-                                           Journalfall{1000, 1}, Journalfall{527, 0}));
+                                           Journalfall{1000, 1}, Journalfall{527, 0}),
+                         [](const auto& info) {
+                             return test::zeilenname(std::to_string(info.param.bytes) + " Bytes",
+                                                     info.index);
+                         });
 
 TEST_F(StartTest, AMissingSettingsFileLeavesTheDefaultsAndTheRestRuns) {
     verzeichnis.entferne("einstellungen.txt");
@@ -199,7 +204,10 @@ TEST_P(Kontenplanzeile, SelectsTheClampedChart) {
 INSTANTIATE_TEST_SUITE_P(Start, Kontenplanzeile,
                          ::testing::Values(Auswahlfall{"2", 3}, Auswahlfall{"-1", 0},
                                            Auswahlfall{"9", 4}, Auswahlfall{"-7", 0},
-                                           Auswahlfall{"0", 1}));
+                                           Auswahlfall{"0", 1}),
+                         [](const auto& info) {
+                             return test::zeilenname(info.param.zeile, info.index);
+                         });
 
 struct Seitenfall {
     const char* knopf;
@@ -352,7 +360,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Ortsfall{"Edit12", {216, 248}}, Ortsfall{"RadioGroup1", {368, 160}},
                       Ortsfall{"Button1", {56, 312}}, Ortsfall{"Label47", {24, 24}},
                       Ortsfall{"SpeedButton14", {24, 64}}, Ortsfall{"Label36", {72, 72}},
-                      Ortsfall{"Label43", {72, 296}}));
+                      Ortsfall{"Label43", {72, 296}}),
+    [](const auto& info) { return test::zeilenname(info.param.name, info.index); });
 
 TEST_F(StartTest, TheButtonOfThePageShownIsMarked) {
     starte();

@@ -5,6 +5,8 @@
 
 #include "hilfen/arbeitsverzeichnis.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -52,8 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Zielfall{"unterordner/../buchungen.dat", false},
                       Zielfall{"notizen.txt", false}, Zielfall{"stand.sdn", true},
                       Zielfall{"alt.sdn", true}, Zielfall{"mit_strich.sdn", true},
-                      Zielfall{"unterordner/buchungen.dat", true},
-                      Zielfall{"loesung10.sdn", true}));
+                      Zielfall{"unterordner/buchungen.dat", true}, Zielfall{"loesung10.sdn", true}),
+    [](const auto& info) { return test::zeilenname(info.param.ziel, info.index); });
 
 } // namespace
 } // namespace saldino::backup

@@ -6,6 +6,8 @@
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/bericht.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -356,7 +358,8 @@ INSTANTIATE_TEST_SUITE_P(Kommandozeile, FalscherAufruf,
                                            std::vector<const char*>{"kontenblatt", "a", "b"},
                                            std::vector<const char*>{"pruefen"},
                                            std::vector<const char*>{"--dir"},
-                                           std::vector<const char*>{"--dir", "x"}));
+                                           std::vector<const char*>{"--dir", "x"}),
+                         test::Zeilenname());
 
 TEST(Kommandozeile, HelpIsGermanAndEnglish) {
     const Lauf lauf = starte({"--help"});
@@ -503,7 +506,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Optionsfall{{"--csv", "-C", "ORT", "bilanz"}, falscher_aufruf},
                       Optionsfall{{"-C", "ORT", "pruefen", "--loesung", "a.sdn", "b.sdn"},
                                   falscher_aufruf},
-                      Optionsfall{{"bilanz", "--version"}, erfolg}));
+                      Optionsfall{{"bilanz", "--version"}, erfolg}),
+    [](const auto& info) {
+        return test::zeilenname(test::verbunden(info.param.argumente), info.index);
+    });
 
 } // namespace
 } // namespace saldino::cli

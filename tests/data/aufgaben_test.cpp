@@ -5,6 +5,7 @@
 #include "runtime/text.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/testnamen.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,8 @@ std::vector<int> aufgaben() {
     return nummern;
 }
 
-INSTANTIATE_TEST_SUITE_P(Aufgaben, MitgelieferteAufgabe, ::testing::ValuesIn(aufgaben()));
+INSTANTIATE_TEST_SUITE_P(Aufgaben, MitgelieferteAufgabe, ::testing::ValuesIn(aufgaben()),
+                         test::Zeilenname());
 
 } // namespace
 } // namespace saldino::backup

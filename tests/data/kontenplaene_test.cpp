@@ -7,6 +7,7 @@
 #include "runtime/text.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/testnamen.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,8 @@ TEST_P(MitgelieferterKontenplan, IsAWellFormedChart) {
     EXPECT_EQ(abschnitt, 3u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kontenplaene, MitgelieferterKontenplan, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Kontenplaene, MitgelieferterKontenplan, ::testing::Values(1, 2, 3, 4),
+                         test::Zeilenname());
 
 } // namespace
 } // namespace saldino::masterdata

@@ -10,6 +10,7 @@
 #include "runtime/dateien.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/testnamen.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +87,8 @@ TEST_P(Loesungen, ASwappedBookingIsNamed) {
     EXPECT_FALSE(pruefung.alles_richtig());
 }
 
-INSTANTIATE_TEST_SUITE_P(Geliefert, Loesungen, ::testing::Range(1, aufgabenzahl + 1));
+INSTANTIATE_TEST_SUITE_P(Geliefert, Loesungen, ::testing::Range(1, aufgabenzahl + 1),
+                         test::Zeilenname());
 
 } // namespace
 } // namespace saldino::backup

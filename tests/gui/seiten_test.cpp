@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -152,7 +154,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Platzfall{{0, 40, 1024, 728}, {195, 141}},     // a panel at the top
                       Platzfall{{0, 0, 960, 540}, {152, 0}},         // 1920 x 1080 at 200 %
                       Platzfall{{1920, 0, 1280, 1024}, {1920, 249}}, // a second screen
-                      Platzfall{{0, 0, 800, 600}, {0, 0}}));
+                      Platzfall{{0, 0, 800, 600}, {0, 0}}),
+    [](const auto& info) {
+        return test::zeilenname(std::to_string(info.param.verfuegbar.width()) + "x" +
+                                    std::to_string(info.param.verfuegbar.height()),
+                                info.index);
+    });
 
 } // namespace
 } // namespace saldino::test

@@ -2,6 +2,8 @@
 
 #include "hilfen/fehler.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -56,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{"ab.cd.04", "'a' ist kein gültiger Integerwert"},
                       Fall{"05.x3.04", "'x' ist kein gültiger Integerwert"},
                       Fall{"05.03.2O04", "'O' ist kein gültiger Integerwert"},
-                      Fall{"0 03", "' ' ist kein gültiger Integerwert"}));
+                      Fall{"0 03", "' ' ist kein gültiger Integerwert"}),
+    test::Zeilenname());
 
 TEST(Datumsregel, TakesTheBookingYearForFourDigits) {
     EXPECT_EQ(checkdate("1712", 1999), "17.12.1999");
@@ -92,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{"1 000", "'1 000' ist kein gültiger Gleitkommawert"},
                       Fall{"1e400", "'1e400' ist kein gültiger Gleitkommawert"},
                       Fall{"1e300", "'1e300' ist kein gültiger Gleitkommawert"},
-                      Fall{"9,3e18", "'9,3e18' ist kein gültiger Gleitkommawert"}));
+                      Fall{"9,3e18", "'9,3e18' ist kein gültiger Gleitkommawert"}),
+    test::Zeilenname());
 
 class Betragsfilter : public ::testing::TestWithParam<Fall> {};
 
@@ -103,7 +107,8 @@ TEST_P(Betragsfilter, LetsDigitsAndCommasThrough) {
 INSTANTIATE_TEST_SUITE_P(Eingaberegeln, Betragsfilter,
                          ::testing::Values(Fall{"12,50", "12,50"}, Fall{"100", "100"}, Fall{"", ""},
                                            Fall{"-5", "0,00"}, Fall{"1.000", "0,00"},
-                                           Fall{" 5", "0,00"}, Fall{"1,2,3", "1,2,3"}));
+                                           Fall{" 5", "0,00"}, Fall{"1,2,3", "1,2,3"}),
+                         test::Zeilenname());
 
 struct Verwerfungsfall {
     const char* eingabe;
@@ -122,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Verwerfungsfall{" 5", true}, Verwerfungsfall{"5 ", true},
                       Verwerfungsfall{"80000,00", false}, Verwerfungsfall{"1,2,3", false},
                       Verwerfungsfall{"", false}, Verwerfungsfall{"   ", false},
-                      Verwerfungsfall{"0,00", false}, Verwerfungsfall{"x", true}));
+                      Verwerfungsfall{"0,00", false}, Verwerfungsfall{"x", true}),
+    [](const auto& info) { return test::zeilenname(info.param.eingabe, info.index); });
 
 struct Zahlfall {
     double wert;
@@ -167,7 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
         Zahlfall{std::numeric_limits<double>::quiet_NaN(), "NAN",
                  "'NAN' ist kein gültiger Gleitkommawert"},
         Zahlfall{-std::numeric_limits<double>::infinity(), "-INF",
-                 "'-INF' ist kein gültiger Gleitkommawert"}));
+                 "'-INF' ist kein gültiger Gleitkommawert"}),
+    test::Zeilenname());
 
 TEST(Betragsregel, AnAmountTextComesBackUnchanged) {
     for (const char* text : {"0,00", "12,50", "-3,75", "1000,00", "99999999,99", "-0,01"}) {

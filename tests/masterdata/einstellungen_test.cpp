@@ -6,6 +6,8 @@
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/fehler.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 namespace saldino::masterdata {
@@ -85,13 +87,13 @@ TEST_P(Wahrheitswerte, OnlyTheExactWordTrueChecksABox) {
     EXPECT_EQ(werte.nullkonten_zeigen, GetParam().gesetzt);
 }
 
-INSTANTIATE_TEST_SUITE_P(Einstellungen, Wahrheitswerte,
-                         ::testing::Values(Wahrheitsfall{"true", true},
-                                           Wahrheitsfall{"True", false},
-                                           Wahrheitsfall{"TRUE", false},
-                                           Wahrheitsfall{"true ", false},
-                                           Wahrheitsfall{" true", false}, Wahrheitsfall{"", false},
-                                           Wahrheitsfall{"1", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Einstellungen, Wahrheitswerte,
+    ::testing::Values(Wahrheitsfall{"true", true}, Wahrheitsfall{"True", false},
+                      Wahrheitsfall{"TRUE", false}, Wahrheitsfall{"true ", false},
+                      Wahrheitsfall{" true", false}, Wahrheitsfall{"", false},
+                      Wahrheitsfall{"1", false}),
+    [](const auto& info) { return test::zeilenname(info.param.zeile, info.index); });
 
 struct Auswahlfall {
     const char* zeile;
@@ -112,7 +114,10 @@ TEST_P(Kontenplanauswahl, IsClampedToTheRadioGroup) {
 INSTANTIATE_TEST_SUITE_P(Einstellungen, Kontenplanauswahl,
                          ::testing::Values(Auswahlfall{"2", 2}, Auswahlfall{"-1", -1},
                                            Auswahlfall{"9", 3}, Auswahlfall{"-7", -1},
-                                           Auswahlfall{"0", 0}, Auswahlfall{"3", 3}));
+                                           Auswahlfall{"0", 0}, Auswahlfall{"3", 3}),
+                         [](const auto& info) {
+                             return test::zeilenname(info.param.zeile, info.index);
+                         });
 
 TEST_F(EinstellungsdateiTest, ASixteenLineFileAppliesSixteenValuesThenFailsOnTheEmptyLine) {
     verzeichnis.schreibe(einstellungsdatei, crlf({"Firma", "", "", "", "", "", "", "Chef", "false",

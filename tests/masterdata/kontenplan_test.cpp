@@ -4,6 +4,7 @@
 
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/fehler.h"
+#include "hilfen/testnamen.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Zeilenfall{"<B> A  B", {"", "*", "", "A", ""}},
                       Zeilenfall{name70 + "<G> A  B", {std::string(64, 'n'), "", "*", "S", "B"}},
                       Zeilenfall{"Lang<" + std::string(70, 'B') + "> A  B",
-                                 {"Lang", "", "*", "S", "B"}}));
+                                 {"Lang", "", "*", "S", "B"}}),
+    test::Zeilenname());
 
 class KeinKonto : public ::testing::TestWithParam<std::string> {};
 
@@ -63,7 +65,8 @@ TEST_P(KeinKonto, IsRejectedAndLeavesTheRecord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kontenplan, KeinKonto,
-                         ::testing::Values("", "Kasse", "Kasse B> A  B", "Kasse<B A  B", "<"));
+                         ::testing::Values("", "Kasse", "Kasse B> A  B", "Kasse<B A  B", "<"),
+                         test::Zeilenname());
 
 class KontenplanTest : public ::testing::Test {
 protected:

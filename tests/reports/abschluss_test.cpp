@@ -8,6 +8,7 @@
 
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/bericht.h"
+#include "hilfen/testnamen.h"
 
 #include <gtest/gtest.h>
 
@@ -152,8 +153,7 @@ class GelieferteAufgabe : public ::testing::TestWithParam<int> {};
 TEST_P(GelieferteAufgabe, AgreesWithTheBalanceSheet) {
     test::Arbeitsverzeichnis verzeichnis;
     verzeichnis.mit_daten();
-    const backup::GeladeneSicherung geladen =
-        backup::lade_sicherung(test::loesung(GetParam()), {});
+    const backup::GeladeneSicherung geladen = backup::lade_sicherung(test::loesung(GetParam()), {});
     ASSERT_EQ(geladen.ungueltige_zeile, 0);
     const Abschluss ergebnis = abschluss(masterdata::Kontenplan(geladen.kontenplan_nr));
     double soll = 0;
@@ -178,7 +178,7 @@ TEST_P(GelieferteAufgabe, AgreesWithTheBalanceSheet) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Geliefert, GelieferteAufgabe,
-                         ::testing::Range(1, backup::aufgabenzahl + 1));
+                         ::testing::Range(1, backup::aufgabenzahl + 1), test::Zeilenname());
 
 } // namespace
 } // namespace saldino::reports

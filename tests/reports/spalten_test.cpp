@@ -1,5 +1,7 @@
 #include "reports/spalten.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 namespace saldino::reports {
@@ -38,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Spaltenfall{false, "12345678901", 10, "12345678..."},
                       Spaltenfall{true, "12345678,90", 10, "12345678..."},
                       Spaltenfall{false, "abc", 2, "..."}, Spaltenfall{true, "abc", 0, "..."},
-                      Spaltenfall{false, "abc", -3, "..."}, Spaltenfall{true, "", 0, ""}));
+                      Spaltenfall{false, "abc", -3, "..."}, Spaltenfall{true, "", 0, ""}),
+    test::Zeilenname());
 
 TEST(Berichtszeilen, AnAccountLineIsNeverCut) {
     EXPECT_EQ(kontozeile("Bank", 900), "Bank" + std::string(31, ' ') + "    900,00");

@@ -6,6 +6,8 @@
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/fehler.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -38,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Zeilenfall{"a\r\nb", {"a", "b"}}, Zeilenfall{"a\nb\n", {"a", "b"}},
                       Zeilenfall{"a\rb\r", {"a", "b"}}, Zeilenfall{"\r\n", {""}},
                       Zeilenfall{"a\r\n\r\nb\r\n", {"a", "", "b"}},
-                      Zeilenfall{"a\n\rb", {"a", "", "b"}}));
+                      Zeilenfall{"a\n\rb", {"a", "", "b"}}),
+    [](const auto& info) { return test::zeilenname(info.param.text, info.index); });
 
 TEST(Dateien, SplittingStopsAfterTheLinesAsked) {
     EXPECT_EQ(teile_zeilen("a\r\nb\r\nc\r\n", 2), (Zeilen{"a", "b"}));
@@ -87,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(Dateien, Fehlertexte,
                                            Fehlerfall{EACCES, "Dateizugriff verweigert"},
                                            Fehlerfall{EROFS, "Dateizugriff verweigert"},
                                            Fehlerfall{ENOSPC, "Zu wenig Speicherplatz"},
-                                           Fehlerfall{EIO, "E/A-Fehler 5"}));
+                                           Fehlerfall{EIO, "E/A-Fehler 5"}),
+                         [](const auto& info) {
+                             return test::zeilenname(info.param.meldung, info.index);
+                         });
 
 struct Integerfall {
     const char* text;
@@ -112,16 +118,16 @@ TEST_P(Integer, ReadsDecimalIntegersOnly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Zahlen, Integer,
-                         ::testing::Values(Integerfall{"2", 2, true}, Integerfall{"-1", -1, true},
-                                           Integerfall{"+3", 3, true}, Integerfall{"007", 7, true},
-                                           Integerfall{"-2147483648", INT32_MIN, true},
-                                           Integerfall{"", 0, false}, Integerfall{" 1", 0, false},
-                                           Integerfall{"1 ", 0, false},
-                                           Integerfall{"2147483648", 0, false},
-                                           Integerfall{"+-1", 0, false}, Integerfall{"-", 0, false},
-                                           Integerfall{"0x1", 0, false},
-                                           Integerfall{"eins", 0, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Zahlen, Integer,
+    ::testing::Values(Integerfall{"2", 2, true}, Integerfall{"-1", -1, true},
+                      Integerfall{"+3", 3, true}, Integerfall{"007", 7, true},
+                      Integerfall{"-2147483648", INT32_MIN, true}, Integerfall{"", 0, false},
+                      Integerfall{" 1", 0, false}, Integerfall{"1 ", 0, false},
+                      Integerfall{"2147483648", 0, false}, Integerfall{"+-1", 0, false},
+                      Integerfall{"-", 0, false}, Integerfall{"0x1", 0, false},
+                      Integerfall{"eins", 0, false}),
+    [](const auto& info) { return test::zeilenname(info.param.text, info.index); });
 
 class Ersetzen : public ::testing::Test {
 protected:

@@ -1,5 +1,7 @@
 #include "runtime/rtf.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 namespace saldino::runtime {
@@ -60,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "\\'zz", "\\u", "\\u-", "\\u99999999999999999999 x",
                       "\\fs-99999999999999999999999 x", "\\bin999999999999 x", "\\bin5", "{\\*",
                       "{\\fonttbl{{{{", "\\uc99999\\u65 abc", std::string("a\0b\\\0c", 7),
-                      "\\" + std::string(1000, 'a') + "5"));
+                      "\\" + std::string(1000, 'a') + "5"),
+    test::Zeilenname());
 
 TEST(Rtf, DeepGroupsKeepTheFormatOfTheDeepestLevel) {
     std::string rtf;

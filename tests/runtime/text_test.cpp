@@ -1,5 +1,7 @@
 #include "runtime/text.h"
 
+#include "hilfen/testnamen.h"
+
 #include <gtest/gtest.h>
 
 namespace saldino::runtime {
@@ -25,15 +27,15 @@ TEST_P(Zeichen, ConvertsBothWays) {
     EXPECT_EQ(cp1252_nach_utf8(GetParam().cp1252), GetParam().utf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(Text, Zeichen,
-                         ::testing::Values(Zeichenfall{"Eröffnungsbilanzkonto",
-                                                       "Er\xF6"
-                                                       "ffnungsbilanzkonto"},
-                                           Zeichenfall{"Straße", "Stra\xDF"
-                                                                 "e"},
-                                           Zeichenfall{"5 €", "5 \x80"},
-                                           Zeichenfall{"„Soll“", "\x84Soll\x93"},
-                                           Zeichenfall{"\xC2\x81", "\x81"}));
+INSTANTIATE_TEST_SUITE_P(
+    Text, Zeichen,
+    ::testing::Values(Zeichenfall{"Eröffnungsbilanzkonto", "Er\xF6"
+                                                           "ffnungsbilanzkonto"},
+                      Zeichenfall{"Straße", "Stra\xDF"
+                                            "e"},
+                      Zeichenfall{"5 €", "5 \x80"}, Zeichenfall{"„Soll“", "\x84Soll\x93"},
+                      Zeichenfall{"\xC2\x81", "\x81"}),
+    [](const auto& info) { return test::zeilenname(info.param.cp1252, info.index); });
 
 TEST(Text, CharactersOutsideCp1252AndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(utf8_nach_cp1252("✓ ok"), "? ok");
