@@ -89,6 +89,18 @@ starten "$tmp/datei/unter" || status=$?
 [ "$status" = 1 ] && grep -q 'kann nicht angelegt werden' "$tmp/fehler" ||
     falsch "ein unmögliches Verzeichnis: Status $status, $(cat "$tmp/fehler")"
 
+# A hidden folder that is a link to a folder elsewhere is laid aside at the
+# start, and nothing is written into or removed from its target.
+mkdir -p "$tmp/opfer/ordner" "$tmp/opfer/verlauf/ordner"
+echo Brief >"$tmp/opfer/ordner/brief.txt"
+vorher="$(cd "$tmp/opfer" && find . | sort && cat ordner/brief.txt)"
+ln -s "$tmp/opfer" "$tmp/Klasse 8b/.saldino"
+starten "$tmp/Klasse 8b" || falsch "Start mit verlinktem .saldino: $(cat "$tmp/fehler")"
+[ "$(cd "$tmp/opfer" && find . | sort && cat ordner/brief.txt)" = "$vorher" ] ||
+    falsch "das Ziel des verlinkten .saldino wurde verändert"
+ls -a "$tmp/Klasse 8b" | grep -q '^\.saldino\.beiseite-[0-9]\{8\}-[0-9]\{6\}$' ||
+    falsch ".saldino nicht beiseitegelegt"
+
 # Options are never taken for a folder, nor two folders given.
 status=0
 "$p/bin/saldino" a b 2>/dev/null || status=$?
