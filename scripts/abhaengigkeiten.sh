@@ -24,5 +24,6 @@ abhaengigkeiten_sichern() {
 
 BAU_PAKETE=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation2)
 # What only the tests need besides: pdftotext and pdfinfo for the manual,
-# lintian and dpkg-shlibdeps for the package.
-PRUEF_PAKETE=(poppler-utils lintian dpkg-dev)
+# lintian and dpkg-shlibdeps for the package, emscripten (with Node) for the
+# core built as WebAssembly.
+PRUEF_PAKETE=(poppler-utils lintian dpkg-dev emscripten nodejs)

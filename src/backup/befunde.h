@@ -25,7 +25,17 @@ struct Buchungszeile {
     std::string soll;
     std::string haben;
 
-    auto operator<=>(const Buchungszeile&) const = default;
+    // Ordered by account, then debit, then credit text. Written out, as the
+    // C++ library of the WebAssembly build has no defaulted <=> for strings.
+    bool operator==(const Buchungszeile& andere) const {
+        return konto == andere.konto && soll == andere.soll && haben == andere.haben;
+    }
+    bool operator<(const Buchungszeile& andere) const {
+        if (konto != andere.konto) {
+            return konto < andere.konto;
+        }
+        return soll != andere.soll ? soll < andere.soll : haben < andere.haben;
+    }
 };
 
 // The texts `teil` gives the lines, sorted, each followed by a line end: a

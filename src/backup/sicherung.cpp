@@ -7,6 +7,7 @@
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
 #include "runtime/text.h"
+#include "runtime/zahlen.h"
 
 #include <algorithm>
 #include <array>
@@ -93,7 +94,8 @@ bool lies_gesicherten_betrag(std::string_view text, double& wert) {
         return false;
     }
     std::replace_copy(text.begin(), text.end(), zahl.begin(), ',', '.');
-    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + text.size(), wert);
+    const auto [ende, fehler] =
+        runtime::lies_gleitkomma(zahl.data(), zahl.data() + text.size(), wert);
     // An amount the booking page could never hold breaks every report.
     return fehler == std::errc() && ende == zahl.data() + text.size() &&
            std::abs(wert) < journal::betragsgrenze;

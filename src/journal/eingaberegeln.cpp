@@ -2,6 +2,7 @@
 
 #include "runtime/fehler.h"
 #include "runtime/text.h"
+#include "runtime/zahlen.h"
 
 #include <array>
 #include <charconv>
@@ -198,7 +199,8 @@ double lies_betrag(std::string_view text) {
         zahl += "e" + exponent;
     }
     double wert = 0;
-    const auto [ende, ergebnis] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    const auto [ende, ergebnis] =
+        runtime::lies_gleitkomma(zahl.data(), zahl.data() + zahl.size(), wert);
     if (ergebnis == std::errc::result_out_of_range) {
         // Beyond the range of a double: far too small is zero, far too large no number.
         if (groessenordnung(ganz, exponent) > 0) {
@@ -288,8 +290,8 @@ std::string allgemeine_form(double wert) {
     }
     // d.dddddddddddddde[+-]x: the value rounded to 15 significant digits.
     std::array<char, 40> puffer{};
-    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(),
-                                        std::fabs(wert), std::chars_format::scientific, 14);
+    const auto ergebnis = runtime::schreibe_wissenschaftlich(
+        puffer.data(), puffer.data() + puffer.size(), std::fabs(wert), 14);
     const std::string_view wissenschaftlich(puffer.data(),
                                             static_cast<std::size_t>(ergebnis.ptr - puffer.data()));
     const std::size_t e = wissenschaftlich.find('e');
@@ -343,10 +345,10 @@ std::string betragstext(double wert) {
     // digits, which is what the scientific text holds, so reading either
     // gives the same double. The slow way remains for the error messages.
     std::array<char, 40> puffer{};
-    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), wert,
-                                        std::chars_format::scientific, 14);
+    const auto ergebnis =
+        runtime::schreibe_wissenschaftlich(puffer.data(), puffer.data() + puffer.size(), wert, 14);
     double gerundet = 0;
-    const auto gelesen = std::from_chars(puffer.data(), ergebnis.ptr, gerundet);
+    const auto gelesen = runtime::lies_gleitkomma(puffer.data(), ergebnis.ptr, gerundet);
     if (!std::isfinite(wert) || gelesen.ec != std::errc() ||
         !(std::fabs(gerundet) < grenze_ganzzahl)) {
         return checkmoney(allgemeine_form(wert));

@@ -38,6 +38,18 @@ int temporaere_datei(const Ort& ort, std::string& blatt) {
     return -1;
 }
 
+// The permissions of a new file, as open() would give them.
+unsigned neuer_modus() {
+#ifdef __EMSCRIPTEN__
+    // The browser's file system keeps no umask of the user's.
+    return 0644;
+#else
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    return 0666 & ~maske;
+#endif
+}
+
 } // namespace
 
 void entferne_reste_von(const std::string& ziel) {
@@ -66,9 +78,7 @@ Ersatzdatei::Ersatzdatei(std::string ziel) : ziel_(std::move(ziel)), ort_(ziel_)
         Datei(ziel_, Datei::Zugriff::schreiben).schliessen();
         modus_ = info.st_mode & 07777;
     } else {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        modus_ = 0666 & ~maske;
+        modus_ = neuer_modus();
     }
     entferne_reste_von(ziel_);
     std::string blatt;

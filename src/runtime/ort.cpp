@@ -56,6 +56,21 @@ std::string zeitstempel() {
     return text;
 }
 
+// Renames without replacing what has the new name already.
+int benenne_ohne_ersetzen(int ordner, const char* von, const char* nach) {
+#ifdef __EMSCRIPTEN__
+    // The browser's file system has no renameat2; one program works in it at a time.
+    struct stat info {};
+    if (::fstatat(ordner, nach, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return ::renameat(ordner, von, ordner, nach);
+#else
+    return ::renameat2(ordner, von, ordner, nach, RENAME_NOREPLACE);
+#endif
+}
+
 } // namespace
 
 bool im_programmordner(std::string_view name) {
@@ -152,8 +167,7 @@ std::string lege_beiseite(const std::string& name) {
     for (int n = 1; n < 100; ++n) {
         const std::string neu = n == 1 ? basis : basis + '-' + std::to_string(n);
         testnaht::schritt();
-        if (::renameat2(ort.ordner(), ort.blatt(), ort.ordner(), neu.c_str(), RENAME_NOREPLACE) ==
-            0) {
+        if (benenne_ohne_ersetzen(ort.ordner(), ort.blatt(), neu.c_str()) == 0) {
             ort.auf_platte();
             const std::size_t strich = name.rfind('/');
             return strich == std::string::npos ? neu : name.substr(0, strich + 1) + neu;
