@@ -25,5 +25,14 @@ abhaengigkeiten_sichern() {
 BAU_PAKETE=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation2)
 # What only the tests need besides: pdftotext and pdfinfo for the manual,
 # lintian and dpkg-shlibdeps for the package, emscripten (with Node) for the
-# core built as WebAssembly.
-PRUEF_PAKETE=(poppler-utils lintian dpkg-dev emscripten nodejs)
+# core built as WebAssembly, chromium for the browser edition's tests.
+PRUEF_PAKETE=(poppler-utils lintian dpkg-dev emscripten nodejs chromium)
+
+# The browser edition's TypeScript and test runner (web/package-lock.json),
+# without a browser of their own: the tests use Debian's chromium.
+web_pakete_sichern() {
+    local web="$1/web"
+    if [ ! -x "$web/node_modules/.bin/tsc" ] || [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; then
+        (cd "$web" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund >&2)
+    fi
+}

@@ -1,0 +1,223 @@
+// The commands the browser's pages need, on the same core as the desktop:
+// one session object, bound to JavaScript with embind. Texts cross as UTF-8;
+// every change is flushed to the browser's storage by the page (FS.syncfs)
+// before it says done.
+#include "backup/programmdateien.h"
+#include "backup/sicherung.h"
+#include "backup/verlauf.h"
+#include "masterdata/einstellungen.h"
+#include "masterdata/kontenplan.h"
+#include "reports/abschluss.h"
+#include "reports/berichtsdaten.h"
+#include "reports/betriebsergebnis.h"
+#include "reports/bilanz.h"
+#include "reports/journalliste.h"
+#include "reports/kontenblatt.h"
+#include "runtime/browser.h"
+#include "runtime/dateien.h"
+#include "runtime/fehler.h"
+#include "runtime/meldungen.h"
+#include "runtime/rtf.h"
+#include "runtime/text.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace saldino::web {
+
+namespace {
+
+using emscripten::val;
+
+// What a command gives the page: its own message for a box ("meldung"), the
+// runtime's error ("fehler"), both UTF-8 and empty when there is none.
+val ergebnis(const std::optional<std::string>& meldung = std::nullopt,
+             const std::string& fehler = {}) {
+    val antwort = val::object();
+    antwort.set("meldung", meldung ? runtime::cp1252_nach_utf8(*meldung) : std::string());
+    antwort.set("fehler", runtime::cp1252_nach_utf8(fehler));
+    return antwort;
+}
+
+// Runs a command as the desktop's command runner does: a runtime error ends
+// it and becomes the error box's text.
+val befehl(const std::function<std::optional<std::string>(val&)>& aktion) {
+    val antwort = ergebnis();
+    try {
+        if (const auto meldung = aktion(antwort)) {
+            antwort.set("meldung", runtime::cp1252_nach_utf8(*meldung));
+        }
+    } catch (const runtime::Laufzeitfehler& fehler) {
+        antwort.set("fehler", runtime::cp1252_nach_utf8(fehler.meldung()));
+    }
+    return antwort;
+}
+
+// The settings as the window holds them; the chart only from a line 17 that could be read.
+reports::Berichtsdaten berichtsdaten() {
+    masterdata::Einstellungen werte;
+    std::int32_t kontenplan_nr = 0;
+    try {
+        masterdata::lies_einstellungen(werte);
+        kontenplan_nr = werte.kontenplan_index + 1;
+    } catch (const runtime::Laufzeitfehler&) {
+    }
+    return reports::berichtsdaten(werte, kontenplan_nr);
+}
+
+} // namespace
+
+// Prepares the working directory from the supplied files (never overwriting
+// one that is there), makes it the current one and finishes what a closed
+// tab left half done. The notices to show once.
+val starten(const std::string& arbeitsverzeichnis, const std::string& vorrat) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        backup::arbeitsverzeichnis_vorbereiten(arbeitsverzeichnis, vorrat, {});
+        runtime::wechsle_verzeichnis(arbeitsverzeichnis);
+        val hinweise = val::array();
+        for (const std::string& hinweis : backup::unterbrochenes_beenden()) {
+            hinweise.call<void>("push", runtime::cp1252_nach_utf8(hinweis));
+        }
+        antwort.set("hinweise", hinweise);
+        return std::nullopt;
+    });
+}
+
+// A report's lines, each followed by "\n": "bilanz", "betriebsergebnis",
+// "journal", "abschluss" or "kontenblatt" (of `konto`).
+val bericht(const std::string& art, const std::string& konto) {
+    std::string text;
+    const reports::Zeilenziel ziel = [&text](std::string_view zeile) {
+        text += runtime::cp1252_nach_utf8(zeile);
+        text += '\n';
+    };
+    val antwort = befehl([&](val&) -> std::optional<std::string> {
+        const reports::Berichtsdaten daten = berichtsdaten();
+        if (art == "bilanz") {
+            return reports::bilanz(daten, ziel);
+        }
+        if (art == "betriebsergebnis") {
+            return reports::betriebsergebnis(daten, ziel);
+        }
+        if (art == "abschluss") {
+            return reports::abschlussbericht(daten, ziel);
+        }
+        if (art == "journal") {
+            reports::journalliste(ziel);
+        } else if (art == "kontenblatt") {
+            reports::kontenblatt(runtime::utf8_nach_cp1252(konto), ziel);
+        }
+        return std::nullopt;
+    });
+    antwort.set("text", text);
+    return antwort;
+}
+
+// The accounts of the chart chosen, for the list of the account sheets.
+val konten() {
+    return befehl([](val& antwort) -> std::optional<std::string> {
+        const std::int32_t nr = berichtsdaten().kontenplan_nr;
+        val namen = val::array();
+        if (nr != 0) {
+            const masterdata::Kontenplan kontenplan(nr);
+            for (const auto& konto : kontenplan.konten()) {
+                namen.call<void>("push", runtime::cp1252_nach_utf8(konto.bezeichnung));
+            }
+        }
+        antwort.set("konten", namen);
+        if (nr == 0) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
+        }
+        return std::nullopt;
+    });
+}
+
+// The company's name, for the backup's file name.
+std::string firmenname() {
+    masterdata::Einstellungen werte;
+    try {
+        masterdata::lies_einstellungen(werte);
+    } catch (const runtime::Laufzeitfehler&) {
+    }
+    return runtime::cp1252_nach_utf8(werte.firma[0]);
+}
+
+// "Alles Speichern": the backup of company, chart and journal into `pfad`.
+val sichern(const std::string& pfad) {
+    return befehl([&](val&) -> std::optional<std::string> {
+        masterdata::Einstellungen werte;
+        masterdata::lies_einstellungen(werte);
+        if (backup::schreibe_sicherung(pfad, werte.firma, werte.kontenplan_index + 1)) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::senkrechter_strich);
+        }
+        return std::nullopt;
+    });
+}
+
+// "Sicherung laden!": the backup in `pfad`, named `name` as the pupil chose it.
+val laden(const std::string& pfad, const std::string& name) {
+    return befehl([&](val&) -> std::optional<std::string> {
+        masterdata::Einstellungen werte;
+        masterdata::lies_einstellungen(werte);
+        auto aenderung = backup::Aenderung::ersetzen(
+            true, true,
+            runtime::utf8_nach_cp1252("Sicherung „" + name + "“ geladen"));
+        const backup::GeladeneSicherung geladen = backup::lade_sicherung(pfad, werte);
+        if (geladen.ungueltige_zeile != 0) {
+            return runtime::utf8_nach_cp1252(
+                runtime::meldungen::keine_sicherung(name, geladen.ungueltige_zeile));
+        }
+        aenderung.festhalten();
+        if (!geladen.nicht_sicher.empty()) {
+            return geladen.nicht_sicher;
+        }
+        return std::nullopt;
+    });
+}
+
+// The notice of the start page as paragraphs of runs with their format.
+val hinweis() {
+    return befehl([](val& antwort) -> std::optional<std::string> {
+        const runtime::RtfDokument dokument =
+            runtime::lies_rtf(runtime::lies_ganz("Wichtiger Hinweis.rtf"));
+        val absaetze = val::array();
+        for (const runtime::RtfAbsatz& absatz : dokument.absaetze) {
+            val laeufe = val::array();
+            for (const runtime::RtfLauf& lauf : absatz.laeufe) {
+                val teil = val::object();
+                teil.set("text", lauf.text);
+                teil.set("fett", lauf.format.fett);
+                teil.set("kursiv", lauf.format.kursiv);
+                teil.set("unterstrichen", lauf.format.unterstrichen);
+                teil.set("halbpunkte", lauf.format.halbpunkte);
+                laeufe.call<void>("push", teil);
+            }
+            absaetze.call<void>("push", laeufe);
+        }
+        antwort.set("absaetze", absaetze);
+        return std::nullopt;
+    });
+}
+
+std::string version() {
+    return SALDINO_VERSION;
+}
+
+EMSCRIPTEN_BINDINGS(saldino) {
+    emscripten::function("einhaengen", &runtime::browserspeicher_einhaengen);
+    emscripten::function("version", &version);
+    emscripten::function("starten", &starten);
+    emscripten::function("bericht", &bericht);
+    emscripten::function("konten", &konten);
+    emscripten::function("firmenname", &firmenname);
+    emscripten::function("sichern", &sichern);
+    emscripten::function("laden", &laden);
+    emscripten::function("hinweis", &hinweis);
+}
+
+} // namespace saldino::web

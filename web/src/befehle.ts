@@ -1,0 +1,82 @@
+// The commands of the left panel that are no page: "Alles Speichern",
+// "Sicherung laden!", "Ende" and "Hilfe". A backup leaves the browser as a
+// download and comes in through a file picker; its bytes are the desktop's.
+import { frage, meldung, zeige_antwort } from "./dialoge.js";
+import { sichtbare_neu_zeigen } from "./fenster.js";
+import { kern, sichere } from "./kern.js";
+
+const sicherungspfad = "/tmp/sicherung.sdn";
+const ladepfad = "/tmp/laden.sdn";
+
+// A file name the download may carry: the company's name without the
+// characters file systems refuse.
+export function sicherungsname(firma: string): string {
+  const name = firma.replace(/[\\/:*?"<>|\u0000-\u001f]/g, "_").trim();
+  return `${name || "sicherung"}.sdn`;
+}
+
+export async function alles_speichern(): Promise<void> {
+  const antwort = kern().sichern(sicherungspfad);
+  if (antwort.fehler) {
+    await zeige_antwort(antwort);
+    return;
+  }
+  const daten = kern().FS.readFile(sicherungspfad);
+  kern().FS.unlink(sicherungspfad);
+  const link = document.createElement("a");
+  link.href = URL.createObjectURL(new Blob([daten], { type: "application/octet-stream" }));
+  link.download = sicherungsname(kern().firmenname());
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 60_000);
+  await zeige_antwort(antwort);
+}
+
+function waehle_datei(): Promise<File | undefined> {
+  return new Promise((gewaehlt) => {
+    const eingabe = document.getElementById("Sicherungsdatei") as HTMLInputElement;
+    eingabe.value = "";
+    eingabe.onchange = () => gewaehlt(eingabe.files?.[0]);
+    eingabe.oncancel = () => gewaehlt(undefined);
+    eingabe.click();
+  });
+}
+
+export async function sicherung_laden(): Promise<void> {
+  const datei = await waehle_datei();
+  if (!datei) {
+    return;
+  }
+  if (
+    !(await frage(
+      "Alle aktuellen Daten (Firmendaten, Kontenplan und Buchungen) werden durch die Sicherung ersetzt! Fortfahren?",
+    ))
+  ) {
+    return;
+  }
+  kern().FS.writeFile(ladepfad, new Uint8Array(await datei.arrayBuffer()));
+  const antwort = kern().laden(ladepfad, datei.name);
+  kern().FS.unlink(ladepfad);
+  await sichere();
+  await zeige_antwort(antwort);
+  await sichtbare_neu_zeigen();
+}
+
+export async function ende(): Promise<void> {
+  if (await frage("Vor dem Beenden speichern?")) {
+    await alles_speichern();
+  }
+  // A page cannot close its own tab: the program ends, the tab stays.
+  document.body.replaceChildren();
+  const schluss = document.createElement("p");
+  schluss.id = "Beendet";
+  schluss.textContent = "Saldino ist beendet. Du kannst den Tab schließen.";
+  document.body.append(schluss);
+}
+
+export async function hilfe(): Promise<void> {
+  await meldung(
+    "Auf eine eigene Hilfedatei wurde verzichtet. Bitte lesen Sie die Anleitung, die sich als PDF-Dokument im gleichen Verzeichnis befindet, wie das Programm!",
+  );
+}

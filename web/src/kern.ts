@@ -1,0 +1,68 @@
+// The core as the pages see it: the WebAssembly module with the session's
+// commands, and the working directory in the browser's IndexedDB.
+
+export interface Antwort {
+  meldung: string; // the program's own message for a box, "" for none
+  fehler: string; // the runtime's error, "" for none
+}
+
+export interface Bericht extends Antwort {
+  text: string; // the report's lines, each followed by "\n"
+}
+
+export interface RtfLauf {
+  text: string;
+  fett: boolean;
+  kursiv: boolean;
+  unterstrichen: boolean;
+  halbpunkte: number;
+}
+
+interface Dateisystem {
+  syncfs(laden: boolean, fertig: (fehler: unknown) => void): void;
+  writeFile(pfad: string, daten: Uint8Array): void;
+  readFile(pfad: string): Uint8Array<ArrayBuffer>;
+  unlink(pfad: string): void;
+}
+
+interface Modul {
+  FS: Dateisystem;
+  einhaengen(pfad: string): void;
+  version(): string;
+  starten(arbeitsverzeichnis: string, vorrat: string): Antwort & { hinweise?: string[] };
+  bericht(art: string, konto: string): Bericht;
+  konten(): Antwort & { konten: string[] };
+  firmenname(): string;
+  sichern(pfad: string): Antwort;
+  laden(pfad: string, name: string): Antwort;
+  hinweis(): Antwort & { absaetze?: RtfLauf[][] };
+}
+
+declare const SaldinoModul: (einstellungen: object) => Promise<Modul>;
+
+export const arbeitsverzeichnis = "/saldino";
+
+let modul: Modul | undefined;
+
+export function kern(): Modul {
+  if (!modul) {
+    throw new Error("Der Kern ist noch nicht geladen.");
+  }
+  return modul;
+}
+
+// Loads the module and the working directory kept in IndexedDB.
+export async function lade_kern(): Promise<Modul> {
+  modul = await SaldinoModul({ locateFile: (name: string) => name });
+  modul.einhaengen(arbeitsverzeichnis);
+  await sichere(true);
+  return modul;
+}
+
+// Writes the working directory to IndexedDB (or, `laden`, reads it from
+// there): a change counts as done only once this has finished.
+export function sichere(laden = false): Promise<void> {
+  return new Promise((erledigt, abgelehnt) =>
+    kern().FS.syncfs(laden, (fehler) => (fehler ? abgelehnt(fehler) : erledigt())),
+  );
+}

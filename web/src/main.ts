@@ -1,0 +1,69 @@
+// Saldino in the browser: one tab at a time works in the working directory
+// kept in IndexedDB; the window is built as on the desktop.
+import { alles_speichern, ende, hilfe, sicherung_laden } from "./befehle.js";
+import { fehler, meldung } from "./dialoge.js";
+import { befehlsknopf, einpassen, Panel1, Panel3, seite_zeigen } from "./fenster.js";
+import { arbeitsverzeichnis, kern, lade_kern, sichere } from "./kern.js";
+import { berichtsseiten, zoom_anwenden } from "./seiten/berichte.js";
+import { startseite } from "./seiten/start.js";
+
+// The commands of the two panels; pages the browser does not have yet stay disabled.
+function panels(): void {
+  const zeige = (id: string) => () => seite_zeigen(id);
+  const fehlt = () => undefined;
+  const links: [string, string, number, number, () => void | Promise<void>, boolean][] = [
+    ["SpeedButton2", "Eröffnungsbuchungen", 0, 49, fehlt, false],
+    ["SpeedButton3", "Buchungen", 48, 49, fehlt, false],
+    ["SpeedButton4", "Bilanz und GuV", 96, 49, zeige("TabSheet5"), true],
+    ["SpeedButton1", "Betriebsergebnis", 144, 49, zeige("TabSheet11"), true],
+    ["SpeedButton5", "Journal", 192, 49, zeige("TabSheet6"), true],
+    ["SpeedButton6", "Kontenblätter", 240, 49, zeige("TabSheet10"), true],
+    ["SpeedButton30", "Alles Speichern", 288, 49, alles_speichern, true],
+    ["SpeedButton31", "Ende", 336, 41, ende, true],
+    ["SpeedButton33", "Sicherung laden!", 376, 41, sicherung_laden, true],
+    ["SpeedButton34", "Hilfe", 416, 41, hilfe, true],
+  ];
+  for (const [id, text, oben, hoehe, befehl, da] of links) {
+    befehlsknopf(Panel1, id, text, { links: 0, oben, breite: 129, hoehe }, befehl).disabled = !da;
+  }
+  const oben: [string, string, number, number, number, number][] = [
+    ["SpeedButton22", "Aufgaben", -1, 0, 74, 89],
+    ["SpeedButton23", "Kontenplan", 72, 0, 73, 89],
+    ["SpeedButton24", "Einstellungen", 144, 0, 73, 89],
+    ["SpeedButton35", "Grundeinstellungen", -8, 88, 225, 57],
+  ];
+  for (const [id, text, x, y, breite, hoehe] of oben) {
+    befehlsknopf(Panel3, id, text, { links: x, oben: y, breite, hoehe }, fehlt).disabled = true;
+  }
+}
+
+async function starten(): Promise<void> {
+  await lade_kern();
+  const antwort = kern().starten(arbeitsverzeichnis, "/vorrat");
+  await sichere();
+  panels();
+  berichtsseiten();
+  zoom_anwenden();
+  await startseite();
+  document.body.dataset.bereit = "ja";
+  if (antwort.fehler) {
+    await fehler(antwort.fehler);
+  }
+  for (const hinweis of antwort.hinweise ?? []) {
+    await meldung(hinweis);
+  }
+}
+
+window.addEventListener("resize", einpassen);
+einpassen();
+// One tab at a time: a second one changes nothing.
+void navigator.locks.request("saldino-arbeitsverzeichnis", { ifAvailable: true }, async (sperre) => {
+  if (!sperre) {
+    document.body.dataset.bereit = "ja";
+    await meldung("Saldino ist bereits in einem anderen Tab geöffnet.");
+    return;
+  }
+  await starten();
+  // Held as long as the tab lives.
+  await new Promise<never>(() => undefined);
+});

@@ -1,0 +1,148 @@
+// The report pages: Bilanz und GuV (TabSheet5, Memo1), Betriebsergebnis
+// (TabSheet11, Memo4), Journal (TabSheet6, Memo2), Abschluss (TabSheet13,
+// Memo6) and the account sheets (TabSheet10, Memo3 and ListBox1). Each view
+// shows the core's report text as it is; the command row under it prints
+// and zooms.
+import { knopf } from "../bausteine.js";
+import { zeige_antwort } from "../dialoge.js";
+import { registriere_zeige_handler, seite, seite_zeigen } from "../fenster.js";
+import { kern } from "../kern.js";
+
+interface Schrift {
+  familie: string;
+  pixel: number;
+  fett: boolean;
+}
+
+const zoomschluessel = "saldino-zoom";
+const kleinster = 50;
+const groesster = 400;
+
+// All views zoom together, in steps of about ten per cent, kept in the browser.
+function zoom(): number {
+  return Number(localStorage.getItem(zoomschluessel) ?? "100") || 100;
+}
+
+function setze_zoom(prozent: number): void {
+  const wert = Math.min(groesster, Math.max(kleinster, prozent));
+  localStorage.setItem(zoomschluessel, String(wert));
+  document.documentElement.style.setProperty("--zoom", String(wert / 100));
+}
+
+export function zoom_anwenden(): void {
+  setze_zoom(zoom());
+}
+
+function ansicht(eltern: HTMLElement, id: string, titel: string, schrift: Schrift): HTMLElement {
+  const memo = document.createElement("pre");
+  memo.id = id;
+  memo.className = "bericht";
+  memo.tabIndex = 0;
+  memo.setAttribute("role", "document");
+  memo.setAttribute("aria-label", titel);
+  memo.style.fontFamily = `"${schrift.familie}", "Liberation Mono", monospace`;
+  memo.style.setProperty("--pixel", `${schrift.pixel}px`);
+  memo.style.fontWeight = schrift.fett ? "bold" : "normal";
+  eltern.append(memo);
+  return memo;
+}
+
+// The command row under a view; ids carry the page's name, as the desktop
+// repeats these object names on every report page.
+function leiste(eltern: HTMLElement, seitenname: string, memo: HTMLElement): HTMLElement {
+  const reihe = document.createElement("div");
+  reihe.className = "berichtsleiste";
+  reihe.id = `${seitenname}-Berichtsleiste`;
+  eltern.append(reihe);
+  knopf(reihe, `${seitenname}-Drucken`, "Drucken…", null, () => {
+    document.body.dataset.druck = memo.id;
+    window.print();
+  });
+  knopf(reihe, `${seitenname}-Groesser`, "Größer", null, () =>
+    setze_zoom(Math.max(zoom() + 1, Math.round(zoom() * 1.1))),
+  );
+  knopf(reihe, `${seitenname}-Kleiner`, "Kleiner", null, () =>
+    setze_zoom(Math.min(zoom() - 1, Math.round(zoom() / 1.1))),
+  );
+  return reihe;
+}
+
+async function fuelle(memo: HTMLElement, art: string, konto = ""): Promise<void> {
+  const bericht = kern().bericht(art, konto);
+  memo.textContent = bericht.text;
+  memo.scrollTop = 0;
+  await zeige_antwort(bericht);
+}
+
+function berichtsseite(
+  seitenname: string,
+  memoname: string,
+  titel: string,
+  art: string,
+  schrift: Schrift,
+): HTMLElement {
+  const s = seite(seitenname, titel);
+  s.classList.add("berichtsseite");
+  const memo = ansicht(s, memoname, titel, schrift);
+  const reihe = leiste(s, seitenname, memo);
+  registriere_zeige_handler(seitenname, () => fuelle(memo, art));
+  return reihe;
+}
+
+function kontenblattseite(): void {
+  const s = seite("TabSheet10", "Kontenblätter");
+  s.classList.add("kontenblattseite");
+  const links = document.createElement("div");
+  links.className = "links";
+  s.append(links);
+  const memo = ansicht(links, "Memo3", "Kontenblatt", {
+    familie: "Courier New",
+    pixel: 13,
+    fett: false,
+  });
+  leiste(links, "TabSheet10", memo);
+  const liste = document.createElement("select");
+  liste.id = "ListBox1";
+  liste.size = 20;
+  liste.setAttribute("aria-label", "Konten");
+  s.append(liste);
+  liste.addEventListener("change", () => void fuelle(memo, "kontenblatt", liste.value));
+  registriere_zeige_handler("TabSheet10", async () => {
+    liste.replaceChildren();
+    memo.textContent = "";
+    const antwort = kern().konten();
+    for (const name of antwort.konten) {
+      liste.append(new Option(name, name));
+    }
+    await zeige_antwort(antwort);
+  });
+}
+
+export function berichtsseiten(): void {
+  const bilanzleiste = berichtsseite("TabSheet5", "Memo1", "Bilanz und GuV", "bilanz", {
+    familie: "Courier",
+    pixel: 16,
+    fett: true,
+  });
+  const abschluss = knopf(bilanzleiste, "Abschluss", "Abschluss", null, () =>
+    seite_zeigen("TabSheet13"),
+  );
+  abschluss.title =
+    "Der Jahresabschluss: Abschlussbuchungen, GuV-Konto und Schlussbilanzkonto";
+  berichtsseite("TabSheet6", "Memo2", "Journal", "journal", {
+    familie: "Courier New",
+    pixel: 13,
+    fett: false,
+  });
+  berichtsseite("TabSheet11", "Memo4", "Betriebsergebnis", "betriebsergebnis", {
+    familie: "Courier New",
+    pixel: 16,
+    fett: true,
+  });
+  berichtsseite("TabSheet13", "Memo6", "Abschluss", "abschluss", {
+    familie: "Courier New",
+    pixel: 13,
+    fett: false,
+  });
+  kontenblattseite();
+}

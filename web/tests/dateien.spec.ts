@@ -1,0 +1,75 @@
+// The browser works on the desktop's files: a backup of saldino-cli loads in
+// the browser, every report there equals saldino-cli's to the byte, and the
+// browser's backup loads in saldino-cli and gives the same files again.
+import { writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { expect, test } from "@playwright/test";
+import { antworte, arbeitsverzeichnis, daten, gestartet, lade, nativ, nativ_bytes, speichere } from "./hilfen";
+
+const berichte: [string, string, string][] = [
+  ["#SpeedButton4", "#Memo1", "bilanz"],
+  ["#SpeedButton1", "#Memo4", "betriebsergebnis"],
+  ["#SpeedButton5", "#Memo2", "journal"],
+];
+
+for (const aufgabe of [4, 9]) {
+  test(`exercise ${aufgabe}: the reports and the backup equal saldino-cli's`, async ({ page }) => {
+    const loesung = join(daten, "loesungen", `loesung${aufgabe}.sdn`);
+    const ordner = arbeitsverzeichnis();
+    nativ(ordner, "laden", loesung);
+    nativ(ordner, "sichern", "cli.sdn");
+
+    await gestartet(page);
+    await lade(page, join(ordner, "cli.sdn"));
+    for (const [knopf, ansicht, befehl] of berichte) {
+      await page.click(knopf);
+      await expect(page.locator(ansicht)).not.toBeEmpty();
+      expect(await page.locator(ansicht).textContent()).toBe(nativ(ordner, befehl));
+    }
+    await page.click("#SpeedButton4");
+    await page.click("#Abschluss");
+    await expect(page.locator("#Memo6")).not.toBeEmpty();
+    expect(await page.locator("#Memo6").textContent()).toBe(nativ(ordner, "abschluss"));
+    await page.click("#SpeedButton6");
+    await page.locator("#ListBox1").selectOption("Bank");
+    await expect(page.locator("#Memo3")).not.toBeEmpty();
+    expect(await page.locator("#Memo3").textContent()).toBe(nativ(ordner, "kontenblatt", "Bank"));
+
+    const sicherung = await speichere(page);
+    const firma = new TextDecoder("windows-1252").decode(nativ_bytes(ordner, "cli.sdn")).split("|")[0];
+    expect(sicherung.name).toBe(`${firma}.sdn`);
+    expect(sicherung.bytes.equals(nativ_bytes(ordner, "cli.sdn"))).toBe(true);
+    const zurueck = arbeitsverzeichnis();
+    writeFileSync(join(zurueck, "browser.sdn"), sicherung.bytes);
+    nativ(zurueck, "laden", "browser.sdn");
+    for (const datei of ["buchungen.dat", "einstellungen.txt"]) {
+      expect(nativ_bytes(zurueck, datei).equals(nativ_bytes(ordner, datei))).toBe(true);
+    }
+  });
+}
+
+test("a reload keeps what was loaded, and a second tab is refused", async ({ page, context }) => {
+  await gestartet(page);
+  await lade(page, join(daten, "loesungen", "loesung4.sdn"));
+  await page.reload();
+  await expect(page.locator("body")).toHaveAttribute("data-bereit", "ja");
+  await page.click("#SpeedButton4");
+  await expect(page.locator("#Memo1")).toContainText("Bilanz der Fahrrad Müller KG");
+
+  const zweite = await context.newPage();
+  await zweite.goto("/");
+  expect(await antworte(zweite, "OK")).toBe("Saldino ist bereits in einem anderen Tab geöffnet.");
+  await expect(zweite.locator("#SpeedButton4")).toHaveCount(0);
+});
+
+test("an invalid backup changes nothing and says which line", async ({ page }) => {
+  const ordner = arbeitsverzeichnis();
+  writeFileSync(join(ordner, "kaputt.sdn"), "A|B\r\n|");
+  await gestartet(page);
+  await lade(page, join(ordner, "kaputt.sdn"));
+  expect(await antworte(page, "OK")).toBe(
+    "Die Datei kaputt.sdn ist keine gültige Saldino-Sicherung (Zeile 1).",
+  );
+  await page.click("#SpeedButton4");
+  expect(await antworte(page, "OK")).toBe("Du hast keinen Kontenplan ausgewählt!");
+});
