@@ -7,6 +7,7 @@
 #include "gui/fokusverlust.h"
 #include "gui/programm.h"
 #include "gui/qtext.h"
+#include "journal/buchungsformular.h"
 #include "journal/buchungspruefung.h"
 #include "journal/buchungsseite_hinweise.h"
 #include "journal/eingaberegeln.h"
@@ -188,18 +189,19 @@ void BuchungsSeite::buchung_anzeigen(std::int32_t n) {
     }
     buchung_ = lies_buchung(n);
     buchungsformular_loeschen();
+    const Buchungsformular formular = formular_von(buchung_);
     Label26->setText(QString::number(static_cast<std::int64_t>(buchung_.Nr) + 1));
-    Edit14->setText(gui::als_qstring(buchung_.Datum));
+    Edit14->setText(gui::als_qstring(formular.datum));
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        ComboBox[i]->setEditText(gui::als_qstring(buchung_.Konto[i]));
+        ComboBox[i]->setEditText(gui::als_qstring(formular.konto[i]));
     }
-    Edit15->setText(gui::als_qstring(buchung_.Person));
-    Edit16->setText(gui::als_qstring(buchung_.Grund));
+    Edit15->setText(gui::als_qstring(formular.person));
+    Edit16->setText(gui::als_qstring(formular.grund));
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        Soll[i]->setText(gui::als_qstring(betragstext(buchung_.Soll[i])));
+        Soll[i]->setText(gui::als_qstring(formular.soll[i]));
     }
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        Haben[i]->setText(gui::als_qstring(betragstext(buchung_.Haben[i])));
+        Haben[i]->setText(gui::als_qstring(formular.haben[i]));
     }
 }
 
@@ -216,41 +218,35 @@ void BuchungsSeite::buchungsformular_loeschen() {
 }
 
 bool BuchungsSeite::buchungssatz_uebernehmen() {
-    TBuchung neu;
-    neu.Nr = programm_.anzahl_buchungen;
-    neu.Datum = checkdate(gui::als_cp1252(Edit14->text()), programm_.buchungsjahr);
-    neu.Person = gui::als_cp1252(Edit15->text()).substr(0, person_kapazitaet);
-    neu.Grund = gui::als_cp1252(Edit16->text()).substr(0, grund_kapazitaet);
+    Buchungsformular formular;
+    formular.datum = gui::als_cp1252(Edit14->text());
+    formular.person = gui::als_cp1252(Edit15->text());
+    formular.grund = gui::als_cp1252(Edit16->text());
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        neu.Konto[i] = gui::als_cp1252(ComboBox[i]->currentText()).substr(0, konto_kapazitaet);
+        formular.konto[i] = gui::als_cp1252(ComboBox[i]->currentText());
+        formular.soll[i] = gui::als_cp1252(Soll[i]->text());
+        formular.haben[i] = gui::als_cp1252(Haben[i]->text());
     }
+    const Uebernahme neu = uebernimm(formular, programm_.anzahl_buchungen, programm_.buchungsjahr,
+                                     programm_.kontenplan_nr);
+    // A field still being edited (Alt+B) has not been through its focus-leave
+    // handler: it shows what is stored.
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        neu.Soll[i] = betrag_uebernehmen(*Soll[i]);
+        Soll[i]->setText(gui::als_qstring(neu.soll_text[i]));
+        Haben[i]->setText(gui::als_qstring(neu.haben_text[i]));
     }
-    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        neu.Haben[i] = betrag_uebernehmen(*Haben[i]);
-    }
-    buchung_ = neu;
-    const Buchungsfehler fehler = pruefe_buchungssatz(neu, programm_.kontenplan_nr);
-    if (fehler != Buchungsfehler::keiner) {
-        programm_.dialoge().meldung(gui::aus_utf8(meldung(fehler)));
+    buchung_ = neu.buchung;
+    if (neu.fehler != Buchungsfehler::keiner) {
+        programm_.dialoge().meldung(gui::aus_utf8(meldung(neu.fehler)));
         return false;
     }
     // A date the date rule cannot read would be stored as "00.00.0000" unseen.
-    if (neu.Datum == ungueltiges_datum &&
+    if (neu.datum_unlesbar &&
         !programm_.dialoge().frage(
             gui::aus_utf8(runtime::meldungen::unlesbares_datum(Edit14->text().toStdString())))) {
         return false;
     }
     return true;
-}
-
-double BuchungsSeite::betrag_uebernehmen(QLineEdit& feld) {
-    // A field still being edited (Alt+B) has not been through its focus-leave
-    // handler: it is read by the amount rule here, and shows what is stored.
-    const std::string text = checkmoney(gui::als_cp1252(feld.text()));
-    feld.setText(gui::als_qstring(text));
-    return lies_betrag(text);
 }
 
 void BuchungsSeite::zustand_anzeigen() {
@@ -272,22 +268,23 @@ void BuchungsSeite::zeige_und_setze(std::int32_t neue_position) {
 }
 
 void BuchungsSeite::SpeedButton9Click() {
-    zeige_und_setze(programm_.aktuelle_buchung > 0 ? 1 : programm_.aktuelle_buchung);
+    zeige_und_setze(
+        navigiere(Richtung::erste, programm_.aktuelle_buchung, programm_.anzahl_buchungen));
 }
 
 void BuchungsSeite::SpeedButton25Click() {
-    zeige_und_setze(programm_.aktuelle_buchung > 1 ? programm_.aktuelle_buchung - 1
-                                                   : programm_.aktuelle_buchung);
+    zeige_und_setze(
+        navigiere(Richtung::vorige, programm_.aktuelle_buchung, programm_.anzahl_buchungen));
 }
 
 void BuchungsSeite::SpeedButton26Click() {
-    zeige_und_setze(programm_.aktuelle_buchung < programm_.anzahl_buchungen
-                        ? programm_.aktuelle_buchung + 1
-                        : programm_.aktuelle_buchung);
+    zeige_und_setze(
+        navigiere(Richtung::naechste, programm_.aktuelle_buchung, programm_.anzahl_buchungen));
 }
 
 void BuchungsSeite::SpeedButton27Click() {
-    zeige_und_setze(programm_.anzahl_buchungen);
+    zeige_und_setze(
+        navigiere(Richtung::letzte, programm_.aktuelle_buchung, programm_.anzahl_buchungen));
 }
 
 void BuchungsSeite::SpeedButton28Click() {
@@ -356,26 +353,15 @@ void BuchungsSeite::SpeedButton36Click() {
 
 void BuchungsSeite::ComboBoxExit(std::size_t zeile) {
     QComboBox* box = ComboBox[zeile];
-    QString text = box->currentText();
-    // Boxes 3 to 5 may stay empty; boxes 1 and 2 are always checked.
-    if (zeile >= 2 && text.isEmpty()) {
-        return;
+    const Kontoeingabe eingabe =
+        kontoeingabe(zeile, gui::als_cp1252(box->currentText()), programm_.kontenplan_nr);
+    if (gui::als_qstring(eingabe.text) != box->currentText()) {
+        box->setEditText(gui::als_qstring(eingabe.text));
     }
-    if (!text.isEmpty() && text[0] >= u'a' && text[0] <= u'z') {
-        text[0] = text[0].toUpper();
-        box->setEditText(text);
+    if (eingabe.kein_kontenplan) {
+        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::kein_kontenplan));
     }
-    const std::string name = gui::als_cp1252(text);
-    if (!programm_.ist_konto(name)) {
-        // "2800" stands for "2800 Bank" in a chart whose names begin with a number.
-        if (programm_.kontenplan_nr != 0) {
-            const masterdata::Kontenplan kontenplan(programm_.kontenplan_nr);
-            if (const masterdata::TKonto* konto = kontenplan.konto_zur_nummer(name)) {
-                box->setEditText(gui::als_qstring(konto->bezeichnung));
-                return;
-            }
-        }
-        box->setEditText(QString());
+    if (eingabe.nicht_gefunden) {
         programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::konto_nicht_gefunden));
     }
 }

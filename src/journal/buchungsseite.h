@@ -86,7 +86,6 @@ private:
     void kopf_anlegen();
     void kontozeilen_anlegen();
     void zeige_und_setze(std::int32_t neue_position);
-    double betrag_uebernehmen(QLineEdit& feld);
     void zustand_anzeigen();
 
     gui::Programm& programm_;

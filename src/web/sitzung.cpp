@@ -165,8 +165,7 @@ val laden(const std::string& pfad, const std::string& name) {
         masterdata::Einstellungen werte;
         masterdata::lies_einstellungen(werte);
         auto aenderung = backup::Aenderung::ersetzen(
-            true, true,
-            runtime::utf8_nach_cp1252("Sicherung „" + name + "“ geladen"));
+            true, true, runtime::utf8_nach_cp1252("Sicherung „" + name + "“ geladen"));
         const backup::GeladeneSicherung geladen = backup::lade_sicherung(pfad, werte);
         if (geladen.ungueltige_zeile != 0) {
             return runtime::utf8_nach_cp1252(
