@@ -2,6 +2,7 @@
 // one session object, bound to JavaScript with embind. Texts cross as UTF-8;
 // every change is flushed to the browser's storage by the page (FS.syncfs)
 // before it says done.
+#include "web/sitzung.h"
 #include "backup/programmdateien.h"
 #include "backup/sicherung.h"
 #include "backup/verlauf.h"
@@ -44,20 +45,6 @@ val ergebnis(const std::optional<std::string>& meldung = std::nullopt,
     return antwort;
 }
 
-// Runs a command as the desktop's command runner does: a runtime error ends
-// it and becomes the error box's text.
-val befehl(const std::function<std::optional<std::string>(val&)>& aktion) {
-    val antwort = ergebnis();
-    try {
-        if (const auto meldung = aktion(antwort)) {
-            antwort.set("meldung", runtime::cp1252_nach_utf8(*meldung));
-        }
-    } catch (const runtime::Laufzeitfehler& fehler) {
-        antwort.set("fehler", runtime::cp1252_nach_utf8(fehler.meldung()));
-    }
-    return antwort;
-}
-
 // The settings as the window holds them; the chart only from a line 17 that could be read.
 reports::Berichtsdaten berichtsdaten() {
     masterdata::Einstellungen werte;
@@ -71,6 +58,22 @@ reports::Berichtsdaten berichtsdaten() {
 }
 
 } // namespace
+
+val befehl(const std::function<std::optional<std::string>(val&)>& aktion) {
+    val antwort = ergebnis();
+    try {
+        if (const auto meldung = aktion(antwort)) {
+            antwort.set("meldung", runtime::cp1252_nach_utf8(*meldung));
+        }
+    } catch (const runtime::Laufzeitfehler& fehler) {
+        antwort.set("fehler", runtime::cp1252_nach_utf8(fehler.meldung()));
+    }
+    return antwort;
+}
+
+std::int32_t kontenplan_nr() {
+    return berichtsdaten().kontenplan_nr;
+}
 
 // Prepares the working directory from the supplied files (never overwriting
 // one that is there), makes it the current one and finishes what a closed

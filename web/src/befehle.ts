@@ -4,6 +4,7 @@
 import { frage, meldung, zeige_antwort } from "./dialoge.js";
 import { sichtbare_neu_zeigen } from "./fenster.js";
 import { kern, sichere } from "./kern.js";
+import { zustand } from "./zustand.js";
 
 const sicherungspfad = "/tmp/sicherung.sdn";
 const ladepfad = "/tmp/laden.sdn";
@@ -60,6 +61,8 @@ export async function sicherung_laden(): Promise<void> {
   kern().FS.unlink(ladepfad);
   await sichere();
   await zeige_antwort(antwort);
+  const journal = kern().buchungsseite();
+  zustand.anzahl_buchungen = zustand.aktuelle_buchung = journal.anzahl ?? 0;
   await sichtbare_neu_zeigen();
 }
 

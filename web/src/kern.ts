@@ -18,6 +18,24 @@ export interface RtfLauf {
   halbpunkte: number;
 }
 
+export interface Formular {
+  datum: string;
+  person: string;
+  grund: string;
+  konto: string[];
+  soll: string[];
+  haben: string[];
+}
+
+export interface Summen {
+  soll: string;
+  haben: string;
+  differenz: string;
+  ausgeglichen: boolean;
+  sollUnlesbar: boolean[];
+  habenUnlesbar: boolean[];
+}
+
 interface Dateisystem {
   syncfs(laden: boolean, fertig: (fehler: unknown) => void): void;
   writeFile(pfad: string, daten: Uint8Array): void;
@@ -36,6 +54,22 @@ interface Modul {
   sichern(pfad: string): Antwort;
   laden(pfad: string, name: string): Antwort;
   hinweis(): Antwort & { absaetze?: RtfLauf[][] };
+  buchungsseite(): Antwort & { anzahl: number; konten: string[] };
+  buchung(k: number): Antwort & Formular & { nr: number };
+  uebernehmen(
+    formular: Formular,
+    k: number,
+    trotzdem: boolean,
+  ): Antwort & { soll?: string[]; haben?: string[]; frage?: string; anzahl?: number; gespeichert?: boolean };
+  loeschen(k: number): Antwort & { anzahl?: number };
+  kontoeingabe(
+    zeile: number,
+    text: string,
+  ): Antwort & { text: string; kein_kontenplan: boolean; nicht_gefunden: boolean };
+  betrag(text: string): Antwort & { text?: string };
+  summen(soll: string[], haben: string[]): Summen;
+  kontohinweis(name: string): string;
+  navigiere(richtung: number, aktuelle: number, anzahl: number): number;
 }
 
 declare const SaldinoModul: (einstellungen: object) => Promise<Modul>;

@@ -1,11 +1,14 @@
 // Saldino in the browser: one tab at a time works in the working directory
 // kept in IndexedDB; the window is built as on the desktop.
+import { befehl } from "./befehl.js";
 import { alles_speichern, ende, hilfe, sicherung_laden } from "./befehle.js";
 import { fehler, meldung } from "./dialoge.js";
 import { befehlsknopf, einpassen, Panel1, Panel3, seite_zeigen } from "./fenster.js";
 import { arbeitsverzeichnis, kern, lade_kern, sichere } from "./kern.js";
 import { berichtsseiten, zoom_anwenden } from "./seiten/berichte.js";
+import { buchungsseite } from "./seiten/buchung.js";
 import { startseite } from "./seiten/start.js";
+import { zustand } from "./zustand.js";
 
 // The commands of the two panels; pages the browser does not have yet stay disabled.
 function panels(): void {
@@ -13,7 +16,7 @@ function panels(): void {
   const fehlt = () => undefined;
   const links: [string, string, number, number, () => void | Promise<void>, boolean][] = [
     ["SpeedButton2", "Eröffnungsbuchungen", 0, 49, fehlt, false],
-    ["SpeedButton3", "Buchungen", 48, 49, fehlt, false],
+    ["SpeedButton3", "Buchungen", 48, 49, zeige("TabSheet4"), true],
     ["SpeedButton4", "Bilanz und GuV", 96, 49, zeige("TabSheet5"), true],
     ["SpeedButton1", "Betriebsergebnis", 144, 49, zeige("TabSheet11"), true],
     ["SpeedButton5", "Journal", 192, 49, zeige("TabSheet6"), true],
@@ -23,8 +26,9 @@ function panels(): void {
     ["SpeedButton33", "Sicherung laden!", 376, 41, sicherung_laden, true],
     ["SpeedButton34", "Hilfe", 416, 41, hilfe, true],
   ];
-  for (const [id, text, oben, hoehe, befehl, da] of links) {
-    befehlsknopf(Panel1, id, text, { links: 0, oben, breite: 129, hoehe }, befehl).disabled = !da;
+  for (const [id, text, oben, hoehe, aktion, da] of links) {
+    befehlsknopf(Panel1, id, text, { links: 0, oben, breite: 129, hoehe }, () => befehl(aktion)).disabled =
+      !da;
   }
   const oben: [string, string, number, number, number, number][] = [
     ["SpeedButton22", "Aufgaben", -1, 0, 74, 89],
@@ -41,8 +45,11 @@ async function starten(): Promise<void> {
   await lade_kern();
   const antwort = kern().starten(arbeitsverzeichnis, "/vorrat");
   await sichere();
+  const journal = kern().buchungsseite();
+  zustand.anzahl_buchungen = zustand.aktuelle_buchung = journal.anzahl ?? 0;
   panels();
   berichtsseiten();
+  buchungsseite();
   zoom_anwenden();
   await startseite();
   document.body.dataset.bereit = "ja";

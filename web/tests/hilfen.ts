@@ -50,6 +50,18 @@ export async function lade(seite: Page, pfad: string): Promise<void> {
   await seite.click("#SpeedButton33");
   await (await auswahl).setFiles(pfad);
   expect(await antworte(seite, "Ja")).toContain("durch die Sicherung ersetzt");
+  await fertig(seite);
+}
+
+// Until every command has ended (what it changed is stored then) or waits for a box.
+export async function fertig(seite: Page): Promise<void> {
+  await expect
+    .poll(() =>
+      seite.evaluate(
+        () => !document.body.dataset.beschaeftigt || document.querySelector("dialog.box[open]") !== null,
+      ),
+    )
+    .toBe(true);
 }
 
 // "Alles Speichern": the downloaded file's name and bytes.

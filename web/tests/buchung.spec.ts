@@ -1,0 +1,88 @@
+// The booking page in the browser: the desktop's rules and messages, and
+// the journal it writes equals what saldino-cli reads.
+import { writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { expect, Page, test } from "@playwright/test";
+import { antworte, arbeitsverzeichnis, daten, gestartet, lade, nativ, speichere } from "./hilfen";
+
+async function neue_buchung(
+  seite: Page,
+  datum: string,
+  zeilen: [string, string, string][],
+): Promise<void> {
+  await seite.click("#SpeedButton8");
+  await seite.fill("#Edit14", datum);
+  await seite.fill("#Edit15", "Kunde");
+  await seite.fill("#Edit16", "Barverkauf");
+  for (const [i, [konto, soll, haben]] of zeilen.entries()) {
+    await seite.fill(`#ComboBox${i + 1}`, konto);
+    await seite.fill(`#Edit${17 + 2 * i}`, soll);
+    await seite.fill(`#Edit${18 + 2 * i}`, haben);
+  }
+}
+
+test.beforeEach(async ({ page }) => {
+  await gestartet(page);
+  await lade(page, join(daten, "loesungen", "loesung1.sdn"));
+  await page.click("#SpeedButton3");
+  await expect(page.locator("#Edit14")).not.toHaveValue("");
+});
+
+test("a booking typed as a pupil types it is stored as the desktop stores it", async ({ page }) => {
+  const vorher = Number(await page.locator("#Label26").textContent());
+  await neue_buchung(page, "0201", [
+    ["kasse", "1190", "0"],
+    ["Bank", "0", "1190,004"],
+  ]);
+  await expect(page.locator("#SummeSoll")).toHaveText("Summe Soll: 1190,00");
+  await expect(page.locator("#Differenz")).toHaveText("Differenz: 0,00");
+  await page.click("#SpeedButton29");
+  await expect(page.locator("#SpeedButton29")).toBeDisabled();
+  await expect(page.locator("#ComboBox1")).toHaveValue("Kasse");
+  await expect(page.locator("#Edit20")).toHaveValue("1190,00");
+
+  const ordner = arbeitsverzeichnis();
+  writeFileSync(join(ordner, "browser.sdn"), (await speichere(page)).bytes);
+  nativ(ordner, "laden", "browser.sdn");
+  const journal = nativ(ordner, "journal");
+  expect(journal).toContain("02.01.2004");
+  await page.click("#SpeedButton4");
+  await expect(page.locator("#Memo1")).not.toBeEmpty();
+  expect(await page.locator("#Memo1").textContent()).toBe(nativ(ordner, "bilanz"));
+
+  // The navigation and the deletion of the booking just made.
+  await page.click("#SpeedButton3");
+  await page.click("#SpeedButton9");
+  await expect(page.locator("#Label26")).toHaveText("1");
+  await page.click("#SpeedButton27");
+  await expect(page.locator("#Label26")).toHaveText(String(vorher + 1));
+  await page.click("#SpeedButton36");
+  expect(await antworte(page, "Ja")).toBe("Möchtest du den Buchungssatz wirklich löschen?");
+  await expect(page.locator("#Label26")).toHaveText(String(vorher));
+});
+
+test("the desktop's messages for a wrong account, unequal sides and an unreadable date", async ({ page }) => {
+  await neue_buchung(page, "02.01.", []);
+  await page.fill("#ComboBox1", "Kase");
+  await page.click("#Edit17");
+  expect(await antworte(page, "OK")).toBe("Konto nicht gefunden!");
+  await expect(page.locator("#ComboBox1")).toHaveValue("");
+
+  await neue_buchung(page, "02.01.", [
+    ["Kasse", "10", "0"],
+    ["Bank", "0", "9"],
+  ]);
+  await page.click("#SpeedButton29");
+  expect(await antworte(page, "OK")).toBe("Soll und Haben muss stets gleich groß sein!");
+  await expect(page.locator("#SpeedButton29")).toBeEnabled();
+
+  await neue_buchung(page, "gestern", [
+    ["Kasse", "10", "0"],
+    ["Bank", "0", "10"],
+  ]);
+  await page.click("#SpeedButton29");
+  expect(await antworte(page, "Nein")).toBe(
+    "Das Datum „gestern“ kann nicht gelesen werden. Trotzdem buchen?",
+  );
+  await expect(page.locator("#SpeedButton29")).toBeEnabled();
+});
