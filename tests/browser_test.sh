@@ -12,4 +12,7 @@ for noetig in "$quelle/build-wasm/browser/js/main.js" "$quelle/web/node_modules/
         exit 77
     fi
 done
+# A port nothing else uses, for the server of the built pages.
+SALDINO_PORT="$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
+export SALDINO_PORT
 cd "$quelle/web" && exec node_modules/.bin/playwright test

@@ -2,7 +2,8 @@
 // against the built folder served on 127.0.0.1.
 import { defineConfig } from "@playwright/test";
 
-const port = 8791;
+// tests/browser_test.sh picks a free port; 8791 when run by hand.
+const port = Number(process.env.SALDINO_PORT ?? "8791");
 
 export default defineConfig({
   testDir: "tests",
