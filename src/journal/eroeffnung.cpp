@@ -90,6 +90,21 @@ TBuchung eroeffnungssatz(const masterdata::TKonto& konto, double betrag, const s
     return satz;
 }
 
+Eroeffnungseingabe lies_eroeffnung(const std::vector<std::string>& zellen) {
+    Eroeffnungseingabe eingabe;
+    for (std::size_t k = 0; k < zellen.size(); ++k) {
+        if (ist_verworfener_betrag(zellen[k])) {
+            eingabe.verworfen = k;
+            return eingabe;
+        }
+    }
+    for (const std::string& zelle : zellen) {
+        eingabe.zellen.push_back(ist_betrag(zelle));
+        eingabe.betraege.push_back(lies_betrag(checkmoney(eingabe.zellen.back())));
+    }
+    return eingabe;
+}
+
 std::int32_t eroeffnung_buchen(const std::vector<masterdata::TKonto>& konten,
                                const std::vector<double>& betraege, const std::string& datum) {
     runtime::Ersatzdatei journal(journaldatei);

@@ -40,6 +40,19 @@ struct Eroeffnungssummen {
 Eroeffnungssummen eroeffnungssummen(const std::vector<masterdata::TKonto>& konten,
                                     const std::vector<std::string>& zellen);
 
+// What "OK" reads from the grid's cells (one per account, in chart order):
+// a cell the amount filter would turn into nothing although it holds text
+// stops everything ("80.000,00" is never booked as nothing) and is named by
+// `verworfen`; otherwise each cell as the filter leaves it, which the grid
+// then shows, and its amount.
+struct Eroeffnungseingabe {
+    std::optional<std::size_t> verworfen;
+    std::vector<std::string> zellen;
+    std::vector<double> betraege;
+};
+
+Eroeffnungseingabe lies_eroeffnung(const std::vector<std::string>& zellen);
+
 // Replaces the journal by the opening records of the accounts whose amount
 // is above 0, in chart order and numbered from 0, written into a temporary
 // file first. Returns their number.

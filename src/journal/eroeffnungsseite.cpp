@@ -137,25 +137,23 @@ void EroeffnungsSeite::SpeedButton7Click() {
         return;
     }
     const auto& konten = kontenplan->konten();
-    // A typed amount the filter would throw away stops everything, so that
-    // "80.000,00" is never booked as nothing.
+    std::vector<std::string> zellen;
     for (std::size_t k = 0; k < konten.size(); ++k) {
-        const QString zelle = StringGrid2->text(static_cast<int>(k), 1);
-        if (ist_verworfener_betrag(gui::als_cp1252(zelle))) {
-            programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::unlesbarer_betrag(
-                zelle.toStdString(), runtime::cp1252_nach_utf8(konten[k].bezeichnung))));
-            return;
-        }
+        zellen.push_back(gui::als_cp1252(StringGrid2->text(static_cast<int>(k), 1)));
     }
-    std::vector<double> betraege;
-    betraege.reserve(konten.size());
+    const Eroeffnungseingabe eingabe = lies_eroeffnung(zellen);
+    if (eingabe.verworfen) {
+        const std::size_t k = *eingabe.verworfen;
+        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::unlesbarer_betrag(
+            StringGrid2->text(static_cast<int>(k), 1).toStdString(),
+            runtime::cp1252_nach_utf8(konten[k].bezeichnung))));
+        return;
+    }
     const QSignalBlocker still(StringGrid2);
     for (std::size_t k = 0; k < konten.size(); ++k) {
-        const int zeile = static_cast<int>(k);
-        const std::string gefiltert = ist_betrag(gui::als_cp1252(StringGrid2->text(zeile, 1)));
-        StringGrid2->setze_text(zeile, 1, gui::als_qstring(gefiltert));
-        betraege.push_back(lies_betrag(checkmoney(gefiltert)));
+        StringGrid2->setze_text(static_cast<int>(k), 1, gui::als_qstring(eingabe.zellen[k]));
     }
+    const std::vector<double>& betraege = eingabe.betraege;
     const std::string datum =
         konten.empty() ? std::string()
                        : checkdate(gui::als_cp1252(Edit27->text()), programm_.buchungsjahr);

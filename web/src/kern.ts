@@ -70,6 +70,11 @@ interface Modul {
   summen(soll: string[], haben: string[]): Summen;
   kontohinweis(name: string): string;
   navigiere(richtung: number, aktuelle: number, anzahl: number): number;
+  eroeffnungsseite(): Antwort & { konten?: string[]; betraege?: string[] };
+  eroeffnungssummen(
+    zellen: string[],
+  ): Antwort & { aktiva: string; passiva: string; ausgeglichen: boolean; frage: string };
+  eroeffnung_buchen(zellen: string[], datum: string): Antwort & { zellen?: string[]; anzahl?: number };
 }
 
 declare const SaldinoModul: (einstellungen: object) => Promise<Modul>;

@@ -7,6 +7,7 @@ import { befehlsknopf, einpassen, Panel1, Panel3, seite_zeigen } from "./fenster
 import { arbeitsverzeichnis, kern, lade_kern, sichere } from "./kern.js";
 import { berichtsseiten, zoom_anwenden } from "./seiten/berichte.js";
 import { buchungsseite } from "./seiten/buchung.js";
+import { eroeffnungsseite } from "./seiten/eroeffnung.js";
 import { startseite } from "./seiten/start.js";
 import { zustand } from "./zustand.js";
 
@@ -15,7 +16,7 @@ function panels(): void {
   const zeige = (id: string) => () => seite_zeigen(id);
   const fehlt = () => undefined;
   const links: [string, string, number, number, () => void | Promise<void>, boolean][] = [
-    ["SpeedButton2", "Eröffnungsbuchungen", 0, 49, fehlt, false],
+    ["SpeedButton2", "Eröffnungsbuchungen", 0, 49, zeige("TabSheet3"), true],
     ["SpeedButton3", "Buchungen", 48, 49, zeige("TabSheet4"), true],
     ["SpeedButton4", "Bilanz und GuV", 96, 49, zeige("TabSheet5"), true],
     ["SpeedButton1", "Betriebsergebnis", 144, 49, zeige("TabSheet11"), true],
@@ -50,6 +51,7 @@ async function starten(): Promise<void> {
   panels();
   berichtsseiten();
   buchungsseite();
+  eroeffnungsseite();
   zoom_anwenden();
   await startseite();
   document.body.dataset.bereit = "ja";

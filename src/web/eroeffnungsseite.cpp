@@ -1,0 +1,115 @@
+// The opening balances' commands for the browser, on the core's rules.
+#include "backup/verlauf.h"
+#include "journal/eingaberegeln.h"
+#include "journal/eroeffnung.h"
+#include "masterdata/kontenplan.h"
+#include "runtime/meldungen.h"
+#include "runtime/text.h"
+#include "web/sitzung.h"
+
+#include <emscripten/bind.h>
+
+namespace saldino::web {
+
+namespace {
+
+using emscripten::val;
+
+// The year a date without one receives: always 2004.
+constexpr std::int32_t buchungsjahr = 2004;
+
+std::vector<std::string> zellen_von(const val& liste) {
+    std::vector<std::string> zellen;
+    const auto anzahl = liste["length"].as<std::size_t>();
+    for (std::size_t k = 0; k < anzahl; ++k) {
+        zellen.push_back(runtime::utf8_nach_cp1252(liste[k].as<std::string>()));
+    }
+    return zellen;
+}
+
+val liste_von(const std::vector<std::string>& texte) {
+    val liste = val::array();
+    for (const std::string& text : texte) {
+        liste.call<void>("push", runtime::cp1252_nach_utf8(text));
+    }
+    return liste;
+}
+
+} // namespace
+
+// What the page shows: every account of the chart with the opening amount
+// the journal holds for it ("" for none).
+val eroeffnungsseite() {
+    return befehl([](val& antwort) -> std::optional<std::string> {
+        const std::int32_t nr = kontenplan_nr();
+        if (nr == 0) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
+        }
+        const masterdata::Kontenplan kontenplan(nr);
+        const auto betraege = journal::eroeffnungsbetraege(kontenplan.konten());
+        std::vector<std::string> namen;
+        std::vector<std::string> texte;
+        for (std::size_t k = 0; k < kontenplan.konten().size(); ++k) {
+            namen.push_back(kontenplan.konten()[k].bezeichnung);
+            texte.push_back(betraege[k] ? journal::betragstext(*betraege[k]) : std::string());
+        }
+        antwort.set("konten", liste_von(namen));
+        antwort.set("betraege", liste_von(texte));
+        return std::nullopt;
+    });
+}
+
+// The sums by side while the amounts are typed.
+val eroeffnungssummen(const val& zellen) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        const std::int32_t nr = kontenplan_nr();
+        const masterdata::Kontenplan kontenplan(nr);
+        const journal::Eroeffnungssummen summen =
+            journal::eroeffnungssummen(kontenplan.konten(), zellen_von(zellen));
+        antwort.set("aktiva", runtime::cp1252_nach_utf8(summen.aktiva));
+        antwort.set("passiva", runtime::cp1252_nach_utf8(summen.passiva));
+        antwort.set("ausgeglichen", summen.ausgeglichen);
+        antwort.set("frage", runtime::meldungen::nicht_ausgeglichen(summen.aktiva, summen.passiva));
+        return std::nullopt;
+    });
+}
+
+// "OK", after its questions: the journal replaced by the opening records,
+// unless no chart is chosen or a cell cannot be read (nothing changes then).
+val eroeffnung_buchen(const val& zellen, const std::string& datum) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        const std::int32_t nr = kontenplan_nr();
+        if (nr == 0) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
+        }
+        const masterdata::Kontenplan kontenplan(nr);
+        const auto& konten = kontenplan.konten();
+        std::vector<std::string> getippt = zellen_von(zellen);
+        getippt.resize(konten.size());
+        const journal::Eroeffnungseingabe eingabe = journal::lies_eroeffnung(getippt);
+        if (eingabe.verworfen) {
+            const std::size_t k = *eingabe.verworfen;
+            return runtime::utf8_nach_cp1252(runtime::meldungen::unlesbarer_betrag(
+                runtime::cp1252_nach_utf8(getippt[k]),
+                runtime::cp1252_nach_utf8(konten[k].bezeichnung)));
+        }
+        antwort.set("zellen", liste_von(eingabe.zellen));
+        const std::string tag =
+            konten.empty() ? std::string()
+                           : journal::checkdate(runtime::utf8_nach_cp1252(datum), buchungsjahr);
+        auto aenderung = backup::Aenderung::ersetzen(
+            true, false,
+            runtime::utf8_nach_cp1252("Eröffnungsbuchungen gebucht (alle Buchungen ersetzt)"));
+        antwort.set("anzahl", journal::eroeffnung_buchen(konten, eingabe.betraege, tag));
+        aenderung.festhalten();
+        return std::nullopt;
+    });
+}
+
+EMSCRIPTEN_BINDINGS(eroeffnungsseite) {
+    emscripten::function("eroeffnungsseite", &eroeffnungsseite);
+    emscripten::function("eroeffnungssummen", &eroeffnungssummen);
+    emscripten::function("eroeffnung_buchen", &eroeffnung_buchen);
+}
+
+} // namespace saldino::web

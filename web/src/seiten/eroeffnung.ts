@@ -1,0 +1,109 @@
+// The opening balances (TabSheet3): every account of the chart with its
+// opening amount in the grid StringGrid2, the date, "OK", and the sums by
+// side. "OK" replaces all bookings by one opening record per account.
+import { beschriftung, knopf, platziere } from "../bausteine.js";
+import { befehl } from "../befehl.js";
+import { frage, zeige_antwort } from "../dialoge.js";
+import { registriere_zeige_handler, seite } from "../fenster.js";
+import { kern, sichere } from "../kern.js";
+import { zustand } from "../zustand.js";
+
+export function eroeffnungsseite(): void {
+  const s = seite("TabSheet3", "Eröffnungsbuchungen");
+  beschriftung(s, "Label48", "Geben Sie den Anfangsbestand und das Datum der Eröffnungsbilanz an!", {
+    links: 24,
+    oben: 8,
+  });
+  const rahmen = document.createElement("div");
+  rahmen.className = "gitterrahmen";
+  platziere(rahmen, { links: 24, oben: 32, breite: 462, hoehe: 336 });
+  const gitter = document.createElement("table");
+  gitter.id = "StringGrid2";
+  gitter.className = "gitter";
+  const kopf = gitter.createTHead().insertRow();
+  for (const text of ["Konto", "Eröffnungsbetrag"]) {
+    const zelle = document.createElement("th");
+    zelle.scope = "col";
+    zelle.textContent = text;
+    kopf.append(zelle);
+  }
+  const koerper = gitter.createTBody();
+  rahmen.append(gitter);
+  s.append(rahmen);
+  const datumslabel = document.createElement("label");
+  datumslabel.id = "Label35";
+  datumslabel.className = "beschriftung";
+  datumslabel.textContent = "Datum der Eröffnungsbilanz:";
+  datumslabel.htmlFor = "Edit27";
+  platziere(datumslabel, { links: 24, oben: 387 });
+  s.append(datumslabel);
+  const datum = document.createElement("input");
+  datum.id = "Edit27";
+  datum.className = "feld";
+  platziere(datum, { links: 184, oben: 384, breite: 121, hoehe: 21 });
+  s.append(datum);
+  const aktiva = beschriftung(s, "SummeAktiva", "", { links: 320, oben: 372 });
+  const passiva = beschriftung(s, "SummePassiva", "", { links: 320, oben: 390 });
+
+  const zellen = (): HTMLInputElement[] => Array.from(koerper.querySelectorAll("input"));
+  const werte = () => zellen().map((z) => z.value);
+  const summen_zeigen = () => {
+    const summen = kern().eroeffnungssummen(werte());
+    aktiva.textContent = `Summe Aktiva: ${summen.aktiva ?? "0,00"}`;
+    passiva.textContent = `Summe Passiva: ${summen.passiva ?? "0,00"}`;
+  };
+
+  knopf(s, "SpeedButton7", "OK", { links: 512, oben: 360, breite: 49, hoehe: 49 }, () =>
+    befehl(async () => {
+      const summen = kern().eroeffnungssummen(werte());
+      // An opening that does not balance would show its difference as a profit.
+      if (!summen.fehler && !summen.ausgeglichen && !(await frage(summen.frage))) {
+        return;
+      }
+      if (
+        !(await frage(
+          "Achtung! Es werden alle bisherigen Buchungen gelöscht und nur diese Anfangsbestände gebucht! Fortfahren?",
+        ))
+      ) {
+        return;
+      }
+      const antwort = kern().eroeffnung_buchen(werte(), datum.value);
+      if (antwort.anzahl !== undefined) {
+        await sichere();
+        zustand.anzahl_buchungen = zustand.aktuelle_buchung = antwort.anzahl;
+      }
+      antwort.zellen?.forEach((text, k) => (zellen()[k].value = text));
+      summen_zeigen();
+      await zeige_antwort(antwort);
+    }),
+  );
+
+  registriere_zeige_handler("TabSheet3", async () => {
+    const antwort = kern().eroeffnungsseite();
+    if (!(await zeige_antwort(antwort)) || antwort.meldung) {
+      return;
+    }
+    koerper.replaceChildren();
+    antwort.konten?.forEach((name, k) => {
+      const zeile = koerper.insertRow();
+      const kopfzelle = document.createElement("th");
+      kopfzelle.scope = "row";
+      kopfzelle.textContent = name;
+      zeile.append(kopfzelle);
+      const eingabe = document.createElement("input");
+      eingabe.value = antwort.betraege?.[k] ?? "";
+      eingabe.setAttribute("aria-label", name);
+      eingabe.addEventListener("input", summen_zeigen);
+      eingabe.addEventListener("focus", () => eingabe.select());
+      // Enter moves to the cell below.
+      eingabe.addEventListener("keydown", (ereignis) => {
+        if (ereignis.key === "Enter") {
+          ereignis.preventDefault();
+          zellen()[k + 1]?.focus();
+        }
+      });
+      zeile.insertCell().append(eingabe);
+    });
+    summen_zeigen();
+  });
+}

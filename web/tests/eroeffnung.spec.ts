@@ -1,0 +1,49 @@
+// The opening balances in the browser: the sums by side, the desktop's
+// questions and refusal, and the opening records as saldino-cli reads them.
+import { writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { expect, test } from "@playwright/test";
+import { antworte, arbeitsverzeichnis, daten, fertig, gestartet, lade, nativ, speichere } from "./hilfen";
+
+test.beforeEach(async ({ page }) => {
+  await gestartet(page);
+  await lade(page, join(daten, "loesungen", "loesung1.sdn"));
+  await page.click("#SpeedButton2");
+  await expect(page.locator("#StringGrid2 input").first()).toBeVisible();
+});
+
+test("an opening typed by keyboard is booked as the desktop books it", async ({ page }) => {
+  const zellen = page.locator("#StringGrid2 input");
+  for (let k = 0; k < (await zellen.count()); ++k) {
+    await zellen.nth(k).fill("");
+  }
+  await page.getByRole("textbox", { name: "Bank", exact: true }).fill("5000");
+  await page.keyboard.press("Enter");
+  await page.getByRole("textbox", { name: "Eigenkapital", exact: true }).fill("5000");
+  await expect(page.locator("#SummeAktiva")).toHaveText("Summe Aktiva: 5000,00");
+  await expect(page.locator("#SummePassiva")).toHaveText("Summe Passiva: 5000,00");
+  await page.fill("#Edit27", "01.01.");
+  await page.click("#SpeedButton7");
+  expect(await antworte(page, "Ja")).toContain("Es werden alle bisherigen Buchungen gelöscht");
+  await fertig(page);
+
+  const ordner = arbeitsverzeichnis();
+  writeFileSync(join(ordner, "browser.sdn"), (await speichere(page)).bytes);
+  nativ(ordner, "laden", "browser.sdn");
+  const journal = nativ(ordner, "journal");
+  expect(journal).toContain("01.01.2004");
+  await page.click("#SpeedButton5");
+  await expect(page.locator("#Memo2")).not.toBeEmpty();
+  expect(await page.locator("#Memo2").textContent()).toBe(journal);
+});
+
+test("an unbalanced opening is asked about, an amount with thousands points refused", async ({ page }) => {
+  await page.getByRole("textbox", { name: "Bank", exact: true }).fill("80.000,00");
+  await page.click("#SpeedButton7");
+  expect(await antworte(page, "Ja")).toContain("Die Eröffnungsbilanz ist nicht ausgeglichen");
+  expect(await antworte(page, "Ja")).toContain("Es werden alle bisherigen Buchungen gelöscht");
+  expect(await antworte(page, "OK")).toBe(
+    "Der Betrag „80.000,00“ bei „Bank“ ist keine gültige Zahl. Bitte ohne Tausenderpunkte eingeben, zum Beispiel 80000,00.",
+  );
+  await expect(page.getByRole("textbox", { name: "Bank", exact: true })).toHaveValue("80.000,00");
+});
