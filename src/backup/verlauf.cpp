@@ -249,6 +249,16 @@ void Aenderung::festhalten() {
     }
 }
 
+void einstellungen_sichern(const masterdata::Einstellungen& werte,
+                           const std::string& beschreibung) {
+    auto aenderung = Aenderung::einstellungen(masterdata::einstellungen_text(werte), beschreibung);
+    if (!aenderung.noetig()) {
+        return; // the file already says so
+    }
+    masterdata::schreibe_einstellungen(werte);
+    aenderung.festhalten();
+}
+
 std::vector<Verlaufseintrag> verlauf() {
     const Verlaufsdaten daten = lies();
     std::vector<Verlaufseintrag> eintraege;

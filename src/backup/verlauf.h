@@ -1,5 +1,7 @@
 #pragma once
 
+#include "masterdata/einstellungen.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -75,6 +77,10 @@ private:
     bool aktiv_ = false;
     std::int64_t nummer_ = 0;
 };
+
+// Saves the settings as a change that can be taken back; nothing at all
+// when the file already holds them.
+void einstellungen_sichern(const masterdata::Einstellungen& werte, const std::string& beschreibung);
 
 // A step as the history lists it: what it was, and whether it was taken back.
 struct Verlaufseintrag {

@@ -10,14 +10,7 @@
 namespace saldino::gui {
 
 void Programm::einstellungen_sichern(const std::string& beschreibung) {
-    const masterdata::Einstellungen werte = einstellungen();
-    auto aenderung =
-        backup::Aenderung::einstellungen(masterdata::einstellungen_text(werte), beschreibung);
-    if (!aenderung.noetig()) {
-        return; // the file already says so
-    }
-    masterdata::schreibe_einstellungen(werte);
-    aenderung.festhalten();
+    backup::einstellungen_sichern(einstellungen(), beschreibung);
 }
 
 reports::Berichtsdaten Programm::berichtsdaten() const {

@@ -4,6 +4,7 @@
 import { frage, meldung, zeige_antwort } from "./dialoge.js";
 import { sichtbare_neu_zeigen } from "./fenster.js";
 import { kern, sichere } from "./kern.js";
+import { firmendaten_zeigen } from "./seiten/einstellungen.js";
 import { zustand } from "./zustand.js";
 
 const sicherungspfad = "/tmp/sicherung.sdn";
@@ -63,6 +64,7 @@ export async function sicherung_laden(): Promise<void> {
   await zeige_antwort(antwort);
   const journal = kern().buchungsseite();
   zustand.anzahl_buchungen = zustand.aktuelle_buchung = journal.anzahl ?? 0;
+  firmendaten_zeigen();
   await sichtbare_neu_zeigen();
 }
 

@@ -70,6 +70,10 @@ interface Modul {
   summen(soll: string[], haben: string[]): Summen;
   kontohinweis(name: string): string;
   navigiere(richtung: number, aktuelle: number, anzahl: number): number;
+  einstellungen(): { firma: string[]; kontenplan: number };
+  firmendaten_sichern(firma: string[]): Antwort;
+  kontenplan_wechseln(): Antwort;
+  kontenplan(nummer: number, waehlen: boolean): Antwort & { zeilen?: string[][] };
   eroeffnungsseite(): Antwort & { konten?: string[]; betraege?: string[] };
   eroeffnungssummen(
     zellen: string[],

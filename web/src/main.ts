@@ -8,11 +8,12 @@ import { arbeitsverzeichnis, kern, lade_kern, sichere } from "./kern.js";
 import { berichtsseiten, zoom_anwenden } from "./seiten/berichte.js";
 import { buchungsseite } from "./seiten/buchung.js";
 import { eroeffnungsseite } from "./seiten/eroeffnung.js";
+import { firmenseite, kontenplanseite } from "./seiten/einstellungen.js";
 import { startseite } from "./seiten/start.js";
 import { zustand } from "./zustand.js";
 
 // The commands of the two panels; pages the browser does not have yet stay disabled.
-function panels(): void {
+function panels(kontenplan_wechseln: () => void): void {
   const zeige = (id: string) => () => seite_zeigen(id);
   const fehlt = () => undefined;
   const links: [string, string, number, number, () => void | Promise<void>, boolean][] = [
@@ -37,8 +38,14 @@ function panels(): void {
     ["SpeedButton24", "Einstellungen", 144, 0, 73, 89],
     ["SpeedButton35", "Grundeinstellungen", -8, 88, 225, 57],
   ];
+  const befehle: Record<string, (() => void | Promise<void>) | undefined> = {
+    SpeedButton23: kontenplan_wechseln,
+    SpeedButton35: () => befehl(() => seite_zeigen("TabSheet2")),
+  };
   for (const [id, text, x, y, breite, hoehe] of oben) {
-    befehlsknopf(Panel3, id, text, { links: x, oben: y, breite, hoehe }, fehlt).disabled = true;
+    const aktion = befehle[id];
+    befehlsknopf(Panel3, id, text, { links: x, oben: y, breite, hoehe }, aktion ?? fehlt).disabled =
+      aktion === undefined;
   }
 }
 
@@ -48,7 +55,9 @@ async function starten(): Promise<void> {
   await sichere();
   const journal = kern().buchungsseite();
   zustand.anzahl_buchungen = zustand.aktuelle_buchung = journal.anzahl ?? 0;
-  panels();
+  const wechseln = kontenplanseite();
+  panels(() => wechseln.click());
+  firmenseite();
   berichtsseiten();
   buchungsseite();
   eroeffnungsseite();

@@ -1,0 +1,89 @@
+// Exercise 1 as a new pupil does it in the browser: company data, chart 1,
+// the opening balances, six bookings; the backup passes saldino-cli's check
+// against the supplied solution, and the balance sheet is saldino-cli's.
+import { writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { execFileSync } from "node:child_process";
+import { expect, test } from "@playwright/test";
+import { antworte, arbeitsverzeichnis, daten, fertig, gestartet, nativ, speichere } from "./hilfen";
+
+const eroeffnung: [string, string][] = [
+  ["Gebäude", "80000"],
+  ["Maschinen", "40000"],
+  ["Fuhrpark", "25000"],
+  ["Betriebs- und Geschäftsausstattung", "15000"],
+  ["Waren", "20000"],
+  ["Forderungen", "8000"],
+  ["Bank", "30000"],
+  ["Kasse", "2000"],
+  ["Eigenkapital", "150000"],
+  ["Darlehen", "50000"],
+  ["Verbindlichkeiten", "20000"],
+];
+
+const buchungen: [string, string, string, string, string][] = [
+  ["020104", "Barabhebung", "Kasse", "Bank", "1000"],
+  ["05.01.04", "Kunde überweist", "Bank", "Forderungen", "3000"],
+  ["08.01.2004", "Schreibtisch", "Betriebs- und Geschäftsausstattung", "Bank", "2500"],
+  ["12.01.", "Tilgung", "Darlehen", "Bank", "5000"],
+  ["1501", "Lieferantenrechnung", "Verbindlichkeiten", "Bank", "4000"],
+  ["20.01.2004", "Wareneinkauf", "Waren", "Verbindlichkeiten", "6000"],
+];
+
+test("exercise 1 from a new start passes the check against its solution", async ({ page }) => {
+  await gestartet(page);
+  await page.click("#SpeedButton35");
+  for (const [feld, text] of [
+    ["#Edit1", "Fahrrad Müller KG"],
+    ["#Edit2", "Hauptstraße 1"],
+    ["#Edit3", "12345 Musterstadt"],
+  ]) {
+    await page.fill(feld, text);
+  }
+  await page.click("#SpeedButton32");
+  await page.click("#SpeedButton23");
+  expect(await antworte(page, "Ja")).toContain("Neuer Kontenplan");
+  expect(await antworte(page, "Ja")).toBe("Die Buchungssätze werden jetzt gelöscht!");
+  await page.click("#SpeedButton10");
+  await expect(page.locator("#Label24")).toHaveText("Aktuell: 1");
+
+  await page.click("#SpeedButton2");
+  for (const [konto, betrag] of eroeffnung) {
+    await page.getByRole("textbox", { name: konto, exact: true }).fill(betrag);
+  }
+  await expect(page.locator("#SummeAktiva")).toHaveText("Summe Aktiva: 220000,00");
+  await page.fill("#Edit27", "01.01.2004");
+  await page.click("#SpeedButton7");
+  expect(await antworte(page, "Ja")).toContain("Es werden alle bisherigen Buchungen gelöscht");
+  await fertig(page);
+
+  await page.click("#SpeedButton3");
+  for (const [datum, grund, soll, haben, betrag] of buchungen) {
+    await page.click("#SpeedButton8");
+    await page.fill("#Edit14", datum);
+    await page.fill("#Edit16", grund);
+    await page.fill("#ComboBox1", soll);
+    await page.fill("#Edit17", betrag);
+    await page.fill("#ComboBox2", haben);
+    await page.fill("#Edit20", betrag);
+    await page.click("#SpeedButton29");
+    await expect(page.locator("#SpeedButton29")).toBeDisabled();
+  }
+  await page.click("#SpeedButton4");
+  await expect(page.locator("#Memo1")).toContainText("217000,00");
+  await page.click("#SpeedButton6");
+  await page.locator("#ListBox1").selectOption("Bank");
+  await expect(page.locator("#Memo3")).toContainText("20500,00");
+
+  const ordner = arbeitsverzeichnis();
+  writeFileSync(join(ordner, "schueler.sdn"), (await speichere(page)).bytes);
+  nativ(ordner, "laden", "schueler.sdn");
+  expect(await page.locator("#Memo3").textContent()).toBe(nativ(ordner, "kontenblatt", "Bank"));
+  // "Alles richtig gebucht!" against the supplied solution: status 0.
+  const pruefung = execFileSync(
+    process.env.SALDINO_CLI ?? join(__dirname, "..", "..", "build-test", "src", "saldino-cli"),
+    ["pruefen", join(daten, "loesungen", "loesung1.sdn")],
+    { cwd: ordner, encoding: "utf8" },
+  );
+  expect(pruefung).toContain("Alles richtig gebucht!");
+});
