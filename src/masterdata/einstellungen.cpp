@@ -24,6 +24,10 @@ void grundeinstellungen_wiederherstellen(Einstellungen& werte) {
     werte.kontenplan_namen = {"Einfach", "Umfangreicher", "Handel", "Industrie"};
 }
 
+bool ist_zugangswort(const std::string& firmenname) {
+    return firmenname == "Kustos";
+}
+
 int begrenze_kontenplan_index(int index) {
     return std::clamp(index, -1, 3);
 }

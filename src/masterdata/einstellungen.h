@@ -26,6 +26,10 @@ struct Einstellungen {
 // choice stay.
 void grundeinstellungen_wiederherstellen(Einstellungen& werte);
 
+// Whether the company name typed on the company page opens the settings
+// page ("Einstellungen"): it is the access word itself.
+bool ist_zugangswort(const std::string& firmenname);
+
 // The radio group keeps its item index within -1 to 3.
 int begrenze_kontenplan_index(int index);
 

@@ -17,8 +17,6 @@ namespace saldino::masterdata {
 
 namespace {
 
-constexpr const char* zugangswort = "Kustos";
-
 QCheckBox* kontrollkaestchen(QWidget* eltern, const char* name, const QString& text, int links,
                              int oben) {
     auto* box = new QCheckBox(text, eltern);
@@ -118,7 +116,7 @@ void EinstellungsSeite::zeige(const Einstellungen& werte) {
 }
 
 void EinstellungsSeite::SpeedButton24Click() {
-    if (programm_.firmenname() == QLatin1String(zugangswort)) {
+    if (ist_zugangswort(gui::als_cp1252(programm_.firmenname()))) {
         programm_.seite_zeigen(this);
     } else {
         programm_.dialoge().meldung(

@@ -91,7 +91,72 @@ val kontenplan(std::int32_t nummer, bool waehlen) {
     });
 }
 
+namespace {
+
+val seitenwerte(const masterdata::Einstellungen& werte) {
+    val antwort = val::object();
+    antwort.set("mitMwst", werte.mit_mwst);
+    antwort.set("mwstSatz", runtime::cp1252_nach_utf8(werte.mwst_satz));
+    antwort.set("nullkonten", werte.nullkonten_zeigen);
+    antwort.set("jahr", runtime::cp1252_nach_utf8(werte.jahr));
+    val namen = val::array();
+    for (const std::string& name : werte.kontenplan_namen) {
+        namen.call<void>("push", runtime::cp1252_nach_utf8(name));
+    }
+    antwort.set("namen", namen);
+    antwort.set("index", werte.kontenplan_index);
+    return antwort;
+}
+
+// The settings page's fields (and the company fields) into the values of the file.
+masterdata::Einstellungen werte_von(const val& firma, const val& seite) {
+    masterdata::Einstellungen werte;
+    for (std::size_t i = 0; i < werte.firma.size(); ++i) {
+        werte.firma[i] = runtime::utf8_nach_cp1252(firma[i].as<std::string>());
+    }
+    werte.mit_mwst = seite["mitMwst"].as<bool>();
+    werte.mwst_satz = runtime::utf8_nach_cp1252(seite["mwstSatz"].as<std::string>());
+    werte.nullkonten_zeigen = seite["nullkonten"].as<bool>();
+    werte.jahr = runtime::utf8_nach_cp1252(seite["jahr"].as<std::string>());
+    for (std::size_t i = 0; i < werte.kontenplan_namen.size(); ++i) {
+        werte.kontenplan_namen[i] = runtime::utf8_nach_cp1252(seite["namen"][i].as<std::string>());
+    }
+    werte.kontenplan_index = masterdata::begrenze_kontenplan_index(seite["index"].as<int>());
+    return werte;
+}
+
+} // namespace
+
+// Whether the company name typed opens the settings page.
+bool zugang(const std::string& firmenname) {
+    return masterdata::ist_zugangswort(runtime::utf8_nach_cp1252(firmenname));
+}
+
+// The settings page's values as the file holds them.
+val einstellungsseite() {
+    return seitenwerte(gelesene_einstellungen());
+}
+
+// "Grundeinstellungen wiederherstellen": the page's values restored, not saved.
+val grundeinstellungen(const val& firma, const val& seite) {
+    masterdata::Einstellungen werte = werte_von(firma, seite);
+    masterdata::grundeinstellungen_wiederherstellen(werte);
+    return seitenwerte(werte);
+}
+
+// "Speichern": the company fields and the settings page as they stand.
+val einstellungen_speichern(const val& firma, const val& seite) {
+    return befehl([&](val&) -> std::optional<std::string> {
+        backup::einstellungen_sichern(werte_von(firma, seite), "Einstellungen gespeichert");
+        return std::nullopt;
+    });
+}
+
 EMSCRIPTEN_BINDINGS(einstellungsseiten) {
+    emscripten::function("zugang", &zugang);
+    emscripten::function("einstellungsseite", &einstellungsseite);
+    emscripten::function("grundeinstellungen", &grundeinstellungen);
+    emscripten::function("einstellungen_speichern", &einstellungen_speichern);
     emscripten::function("einstellungen", &einstellungen);
     emscripten::function("firmendaten_sichern", &firmendaten_sichern);
     emscripten::function("kontenplan_wechseln", &kontenplan_wechseln);

@@ -36,6 +36,15 @@ export interface Summen {
   habenUnlesbar: boolean[];
 }
 
+export interface Seitenwerte {
+  mitMwst: boolean;
+  mwstSatz: string;
+  nullkonten: boolean;
+  jahr: string;
+  namen: string[];
+  index: number;
+}
+
 interface Dateisystem {
   syncfs(laden: boolean, fertig: (fehler: unknown) => void): void;
   writeFile(pfad: string, daten: Uint8Array): void;
@@ -71,6 +80,10 @@ interface Modul {
   kontohinweis(name: string): string;
   navigiere(richtung: number, aktuelle: number, anzahl: number): number;
   einstellungen(): { firma: string[]; kontenplan: number };
+  zugang(firmenname: string): boolean;
+  einstellungsseite(): Seitenwerte;
+  grundeinstellungen(firma: string[], seite: Seitenwerte): Seitenwerte;
+  einstellungen_speichern(firma: string[], seite: Seitenwerte): Antwort;
   firmendaten_sichern(firma: string[]): Antwort;
   kontenplan_wechseln(): Antwort;
   kontenplan(nummer: number, waehlen: boolean): Antwort & { zeilen?: string[][] };

@@ -8,12 +8,12 @@ import { arbeitsverzeichnis, kern, lade_kern, sichere } from "./kern.js";
 import { berichtsseiten, zoom_anwenden } from "./seiten/berichte.js";
 import { buchungsseite } from "./seiten/buchung.js";
 import { eroeffnungsseite } from "./seiten/eroeffnung.js";
-import { firmenseite, kontenplanseite } from "./seiten/einstellungen.js";
+import { einstellungsseite, firmenseite, kontenplanseite } from "./seiten/einstellungen.js";
 import { startseite } from "./seiten/start.js";
 import { zustand } from "./zustand.js";
 
 // The commands of the two panels; pages the browser does not have yet stay disabled.
-function panels(kontenplan_wechseln: () => void): void {
+function panels(kontenplan_wechseln: () => void, einstellungen: () => Promise<void>): void {
   const zeige = (id: string) => () => seite_zeigen(id);
   const fehlt = () => undefined;
   const links: [string, string, number, number, () => void | Promise<void>, boolean][] = [
@@ -40,6 +40,7 @@ function panels(kontenplan_wechseln: () => void): void {
   ];
   const befehle: Record<string, (() => void | Promise<void>) | undefined> = {
     SpeedButton23: kontenplan_wechseln,
+    SpeedButton24: () => befehl(einstellungen),
     SpeedButton35: () => befehl(() => seite_zeigen("TabSheet2")),
   };
   for (const [id, text, x, y, breite, hoehe] of oben) {
@@ -56,8 +57,8 @@ async function starten(): Promise<void> {
   const journal = kern().buchungsseite();
   zustand.anzahl_buchungen = zustand.aktuelle_buchung = journal.anzahl ?? 0;
   const wechseln = kontenplanseite();
-  panels(() => wechseln.click());
   firmenseite();
+  panels(() => wechseln.click(), einstellungsseite());
   berichtsseiten();
   buchungsseite();
   eroeffnungsseite();

@@ -87,3 +87,25 @@ test("exercise 1 from a new start passes the check against its solution", async 
   );
   expect(pruefung).toContain("Alles richtig gebucht!");
 });
+
+test("the settings page opens only for the access word and saves its values", async ({ page }) => {
+  await gestartet(page);
+  await page.click("#SpeedButton24");
+  expect(await antworte(page, "OK")).toBe("Sie haben keine Berechtigung für diesen Menüpunkt!");
+  await page.click("#SpeedButton35");
+  await page.fill("#Edit1", "Kustos");
+  await page.click("#SpeedButton24");
+  await expect(page.locator("#TabSheet7")).toBeVisible();
+  await page.check("#CheckBox2");
+  await page.fill("#Edit28", "2007");
+  await page.click("#Button1");
+  await expect(page.locator("#Edit28")).toHaveValue("2005");
+  await expect(page.locator("#CheckBox2")).not.toBeChecked();
+  await page.fill("#Edit28", "2006");
+  await page.click("#Button2");
+  await fertig(page);
+  await page.reload();
+  await expect(page.locator("body")).toHaveAttribute("data-bereit", "ja");
+  await expect(page.locator("#Edit1")).toHaveValue("Kustos");
+  await expect(page.locator("#Edit28")).toHaveValue("2006");
+});

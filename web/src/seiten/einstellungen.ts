@@ -2,9 +2,9 @@
 // (TabSheet9, "Kontenplan"), kept in einstellungen.txt as on the desktop.
 import { beschriftung, knopf, platziere } from "../bausteine.js";
 import { befehl } from "../befehl.js";
-import { frage, zeige_antwort } from "../dialoge.js";
+import { frage, meldung, zeige_antwort } from "../dialoge.js";
 import { registriere_zeige_handler, seite, seite_zeigen } from "../fenster.js";
-import { kern, sichere } from "../kern.js";
+import { kern, Seitenwerte, sichere } from "../kern.js";
 import { zustand } from "../zustand.js";
 
 const firmenfelder: [string, string, string, number, number, number][] = [
@@ -19,11 +19,14 @@ const firmenfelder: [string, string, string, number, number, number][] = [
 ];
 
 const felder: HTMLInputElement[] = [];
+let einstellungen_neu = () => undefined as void;
 
-// The fields show what the settings file holds (at the start and after a load).
+// The fields of both settings pages show what the settings file holds (at
+// the start and after a load).
 export function firmendaten_zeigen(): void {
   const werte = kern().einstellungen();
   felder.forEach((feld, i) => (feld.value = werte.firma[i] ?? ""));
+  einstellungen_neu();
 }
 
 export function firmenseite(): void {
@@ -129,4 +132,110 @@ export function kontenplanseite(): HTMLButtonElement {
     }),
   );
   return wechseln;
+}
+
+function kaestchen(s: HTMLElement, id: string, text: string, links: number, oben: number): HTMLInputElement {
+  const label = document.createElement("label");
+  label.className = "beschriftung kaestchen";
+  platziere(label, { links, oben });
+  const box = document.createElement("input");
+  box.type = "checkbox";
+  box.id = id;
+  label.append(box, ` ${text}`);
+  s.append(label);
+  return box;
+}
+
+function eingabe(s: HTMLElement, id: string, labelId: string, text: string, links: number, oben: number, breite: number, labelLinks: number, labelOben: number): HTMLInputElement {
+  const label = document.createElement("label");
+  label.id = labelId;
+  label.className = "beschriftung";
+  label.textContent = text;
+  label.htmlFor = id;
+  platziere(label, { links: labelLinks, oben: labelOben });
+  s.append(label);
+  const feld = document.createElement("input");
+  feld.id = id;
+  feld.className = "feld";
+  platziere(feld, { links, oben, breite, hoehe: 21 });
+  s.append(feld);
+  return feld;
+}
+
+// The settings page (TabSheet7), shown only for the access word as company name.
+export function einstellungsseite(): () => Promise<void> {
+  const s = seite("TabSheet7", "Einstellungen");
+  const CheckBox1 = kaestchen(s, "CheckBox1", "Mit MWSt. buchen", 48, 32);
+  const Edit13 = eingabe(s, "Edit13", "Label22", "einheitl. MWST-Satz", 288, 24, 65, 184, 32);
+  beschriftung(s, "Label23", "in %", { links: 360, oben: 32 });
+  const CheckBox2 = kaestchen(s, "CheckBox2", "Konten mit dem Wert 0,00 in der Bilanz darstellen!", 48, 56);
+  const Edit28 = eingabe(s, "Edit28", "Label46", "Jahr der Buchhaltng:", 216, 144, 121, 56, 152);
+  const namen: HTMLInputElement[] = [];
+  for (let i = 0; i < 4; ++i) {
+    const oben = 176 + 24 * i;
+    namen.push(eingabe(s, `Edit${9 + i}`, `Label${18 + i}`, `Bezeichnung für Kontenplan ${i + 1}:`, 216, oben, 121, 56, oben + 8));
+  }
+  const gruppe = document.createElement("fieldset");
+  gruppe.id = "RadioGroup1";
+  gruppe.className = "radiogruppe";
+  gruppe.disabled = true;
+  platziere(gruppe, { links: 368, oben: 160, breite: 57, hoehe: 113 });
+  const legende = document.createElement("legend");
+  legende.textContent = "Aktuell";
+  gruppe.append(legende);
+  const knoepfe: HTMLInputElement[] = [];
+  for (let i = 0; i < 4; ++i) {
+    const label = document.createElement("label");
+    const knopf = document.createElement("input");
+    knopf.type = "radio";
+    knopf.name = "RadioGroup1";
+    knopf.id = `RadioGroup1Item${i}`;
+    label.append(knopf, ` ${i + 1}`);
+    gruppe.append(label);
+    knoepfe.push(knopf);
+  }
+  s.append(gruppe);
+  let index = 0;
+  const mwst_zeigen = () => {
+    Edit13.disabled = !CheckBox1.checked;
+  };
+  CheckBox1.addEventListener("change", mwst_zeigen);
+  const zeige = (werte: Seitenwerte) => {
+    CheckBox1.checked = werte.mitMwst;
+    Edit13.value = werte.mwstSatz;
+    CheckBox2.checked = werte.nullkonten;
+    Edit28.value = werte.jahr;
+    namen.forEach((feld, i) => (feld.value = werte.namen[i]));
+    index = werte.index;
+    knoepfe.forEach((k, i) => (k.checked = i === index));
+    mwst_zeigen();
+  };
+  const werte = (): Seitenwerte => ({
+    mitMwst: CheckBox1.checked,
+    mwstSatz: Edit13.value,
+    nullkonten: CheckBox2.checked,
+    jahr: Edit28.value,
+    namen: namen.map((f) => f.value),
+    index,
+  });
+  knopf(s, "Button1", "Grundeinstellungen wiederherstellen", { links: 56, oben: 312, breite: 217, hoehe: 25 }, () =>
+    befehl(() => zeige(kern().grundeinstellungen(felder.map((f) => f.value), werte()))),
+  ).className = "knopf";
+  knopf(s, "Button2", "Speichern", { links: 304, oben: 312, breite: 75, hoehe: 25 }, () =>
+    befehl(async () => {
+      const antwort = kern().einstellungen_speichern(felder.map((f) => f.value), werte());
+      await sichere();
+      await zeige_antwort(antwort);
+    }),
+  ).className = "knopf";
+  einstellungen_neu = () => zeige(kern().einstellungsseite());
+  einstellungen_neu();
+  // "Einstellungen" in the top panel.
+  return async () => {
+    if (kern().zugang(felder[0]?.value ?? "")) {
+      await seite_zeigen("TabSheet7");
+    } else {
+      await meldung("Sie haben keine Berechtigung für diesen Menüpunkt!");
+    }
+  };
 }
