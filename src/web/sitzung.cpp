@@ -26,6 +26,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -119,6 +120,40 @@ val bericht(const std::string& art, const std::string& konto) {
     });
     antwort.set("text", text);
     return antwort;
+}
+
+namespace {
+
+// The journal page's listing, counted once when the page is shown.
+std::unique_ptr<reports::Journalansicht> journalansicht;
+
+} // namespace
+
+// The journal page: counts the listing's lines (heading included) and its
+// widest line; the lines are then made on demand.
+val journal_oeffnen() {
+    return befehl([](val& antwort) -> std::optional<std::string> {
+        journalansicht.reset();
+        journalansicht = std::make_unique<reports::Journalansicht>();
+        antwort.set("anzahl", static_cast<double>(journalansicht->anzahl()));
+        antwort.set("breite", static_cast<double>(journalansicht->breite()));
+        // An amount that cannot be written ends the listing; its error is shown.
+        journalansicht->melde_fehler();
+        return std::nullopt;
+    });
+}
+
+// Lines `erste` to `erste + menge - 1` of the journal page, each followed by "\n".
+std::string journal_zeilen(double erste, double menge) {
+    std::string text;
+    if (journalansicht) {
+        journalansicht->zeilen(static_cast<std::int64_t>(erste), static_cast<std::int64_t>(menge),
+                               [&text](std::string_view zeile) {
+                                   text += runtime::cp1252_nach_utf8(zeile);
+                                   text += '\n';
+                               });
+    }
+    return text;
 }
 
 // The accounts of the chart chosen, for the list of the account sheets.
@@ -216,6 +251,8 @@ EMSCRIPTEN_BINDINGS(saldino) {
     emscripten::function("starten", &starten);
     emscripten::function("bericht", &bericht);
     emscripten::function("konten", &konten);
+    emscripten::function("journal_oeffnen", &journal_oeffnen);
+    emscripten::function("journal_zeilen", &journal_zeilen);
     emscripten::function("firmenname", &firmenname);
     emscripten::function("sichern", &sichern);
     emscripten::function("laden", &laden);

@@ -59,6 +59,8 @@ interface Modul {
   starten(arbeitsverzeichnis: string, vorrat: string): Antwort & { hinweise?: string[] };
   bericht(art: string, konto: string): Bericht;
   konten(): Antwort & { konten: string[] };
+  journal_oeffnen(): Antwort & { anzahl?: number; breite?: number };
+  journal_zeilen(erste: number, menge: number): string;
   firmenname(): string;
   sichern(pfad: string): Antwort;
   laden(pfad: string, name: string): Antwort;

@@ -73,3 +73,24 @@ test("an invalid backup changes nothing and says which line", async ({ page }) =
   await page.click("#SpeedButton4");
   expect(await antworte(page, "OK")).toBe("Du hast keinen Kontenplan ausgewählt!");
 });
+
+test("a long journal is listed on demand, its first and last lines as saldino-cli's", async ({ page }) => {
+  // A backup of 3 000 bookings on chart 1: the company line, then "|" before the first booking.
+  const kopf = ["Lang GmbH", "", "", "", "", "", "", "", "1"].join("|");
+  const buchungen = Array.from(
+    { length: 3000 },
+    (_, n) => `${n}|02.01.2004|Kunde|Fall ${n}|Kasse|${n + 1}|0|Bank|0|${n + 1}||0|0||0|0||0|0|`,
+  );
+  const ordner = arbeitsverzeichnis();
+  writeFileSync(join(ordner, "lang.sdn"), `${kopf}\r\n|${buchungen.join("\r\n")}\r\n`, "latin1");
+  nativ(ordner, "laden", "lang.sdn");
+  const journal = nativ(ordner, "journal").split("\n");
+  await gestartet(page);
+  await lade(page, join(ordner, "lang.sdn"));
+  await page.click("#SpeedButton5");
+  const memo = page.locator("#Memo2");
+  await expect(memo).toContainText(journal[1]);
+  expect((await memo.textContent())?.startsWith(journal.slice(0, 5).join("\n"))).toBe(true);
+  await memo.evaluate((e) => (e.scrollTop = e.scrollHeight));
+  await expect(memo).toContainText(journal[journal.length - 2]);
+});

@@ -74,6 +74,61 @@ async function fuelle(memo: HTMLElement, art: string, konto = ""): Promise<void>
   await zeige_antwort(bericht);
 }
 
+// Up to this many lines the journal page holds its whole listing (so that
+// it can be searched and read whole); beyond, it makes the lines on screen only.
+const ganz_bis = 5000;
+
+// The journal page: the listing counted once when the page is shown, its
+// lines made as they scroll into view, as in the desktop's view.
+function journalseite(): void {
+  const s = seite("TabSheet6", "Journal");
+  s.classList.add("berichtsseite");
+  const memo = ansicht(s, "Memo2", "Journal", { familie: "Courier New", pixel: 13, fett: false });
+  memo.classList.add("zeilenansicht");
+  const inhalt = document.createElement("div");
+  inhalt.className = "zeilenraum";
+  const fenster = document.createElement("pre");
+  fenster.className = "zeilenfenster";
+  leiste(s, "TabSheet6", memo);
+  let anzahl = 0;
+  let zeilenhoehe = 0;
+  const zeige_fenster = () => {
+    const erste = Math.floor(memo.scrollTop / zeilenhoehe);
+    const menge = Math.ceil(memo.clientHeight / zeilenhoehe) + 2;
+    fenster.style.top = `${erste * zeilenhoehe}px`;
+    fenster.textContent = kern().journal_zeilen(erste, menge);
+    // A zoom changes the lines' height: the room follows it.
+    const gemessen = fenster.getBoundingClientRect().height / Math.max(1, fenster.textContent.split("\n").length - 1);
+    if (gemessen > 0 && Math.abs(gemessen - zeilenhoehe) > 0.01) {
+      zeilenhoehe = gemessen;
+      inhalt.style.height = `${anzahl * zeilenhoehe}px`;
+    }
+  };
+  memo.addEventListener("scroll", () => {
+    if (anzahl > ganz_bis) {
+      zeige_fenster();
+    }
+  });
+  registriere_zeige_handler("TabSheet6", async () => {
+    const antwort = kern().journal_oeffnen();
+    anzahl = antwort.anzahl ?? 0;
+    memo.scrollTop = 0;
+    if (anzahl <= ganz_bis) {
+      memo.replaceChildren();
+      memo.textContent = kern().journal_zeilen(0, anzahl);
+    } else {
+      memo.replaceChildren(inhalt);
+      inhalt.replaceChildren(fenster);
+      fenster.textContent = "X\n";
+      zeilenhoehe = fenster.getBoundingClientRect().height || 15;
+      inhalt.style.height = `${anzahl * zeilenhoehe}px`;
+      inhalt.style.width = `${antwort.breite ?? 0}ch`;
+      zeige_fenster();
+    }
+    await zeige_antwort(antwort);
+  });
+}
+
 function berichtsseite(
   seitenname: string,
   memoname: string,
@@ -129,11 +184,7 @@ export function berichtsseiten(): void {
   );
   abschluss.title =
     "Der Jahresabschluss: Abschlussbuchungen, GuV-Konto und Schlussbilanzkonto";
-  berichtsseite("TabSheet6", "Memo2", "Journal", "journal", {
-    familie: "Courier New",
-    pixel: 13,
-    fett: false,
-  });
+  journalseite();
   berichtsseite("TabSheet11", "Memo4", "Betriebsergebnis", "betriebsergebnis", {
     familie: "Courier New",
     pixel: 16,
