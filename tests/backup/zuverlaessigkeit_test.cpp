@@ -380,6 +380,21 @@ INSTANTIATE_TEST_SUITE_P(
         Sperrfall{"PlanThatIsAFolder", [] { fs::create_directories(runtime::ersetzungsplan); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A report run between a crash and the next writing command reads no mixed
+// state: it finishes the interrupted replacement first.
+TEST_F(Zuverlaessigkeit, AReportFinishesAnInterruptedReplacementFirst) {
+    verzeichnis.schreibe("einstellungen.txt.saldino.tmpAbCdEf",
+                         verzeichnis.lies("einstellungen.txt"));
+    verzeichnis.schreibe("buchungen.dat.saldino.tmpXyZ123", "");
+    verzeichnis.schreibe(runtime::ersetzungsplan,
+                         "buchungen.dat.saldino.tmpXyZ123\tbuchungen.dat\r\n"
+                         "einstellungen.txt.saldino.tmpAbCdEf\teinstellungen.txt\r\nende\r\n");
+    EXPECT_EQ(cli({"journal"}), 0);
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), "");
+    EXPECT_FALSE(verzeichnis.gibt_es(runtime::ersetzungsplan));
+    EXPECT_FALSE(verzeichnis.gibt_es("buchungen.dat.saldino.tmpXyZ123"));
+}
+
 // ---- The history's file ----
 
 TEST_F(Zuverlaessigkeit, ATabInADescriptionKeepsTheWholeHistory) {
