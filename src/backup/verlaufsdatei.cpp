@@ -166,6 +166,12 @@ void pruefe_stueck(const runtime::Datei& datei, std::int64_t position, std::uint
     }
 }
 
+// The hidden folder and the history's folder, each a plain folder of the user's.
+void verlaufsordner_anlegen() {
+    runtime::lege_ordner_an(runtime::programmordner);
+    runtime::lege_ordner_an(verlaufsordner);
+}
+
 } // namespace
 
 Dateistand stand_von(const std::string& name) {
@@ -224,10 +230,7 @@ Verlaufsdaten lies() {
 }
 
 void schreibe(const Verlaufsdaten& daten) {
-    runtime::pruefe_ordner(runtime::programmordner);
-    runtime::lege_ordner_an(runtime::programmordner);
-    runtime::pruefe_ordner(verlaufsordner);
-    runtime::lege_ordner_an(verlaufsordner);
+    verlaufsordner_anlegen();
     std::string text = "laufend\t" + (daten.laufend.empty() ? "-" : daten.laufend) + '\t' +
                        std::to_string(daten.laufend_nummer) + "\nzeiger\t" +
                        std::to_string(daten.zeiger) + '\n';
@@ -305,12 +308,8 @@ std::int64_t belegt(const Verlaufsdaten& daten) {
 }
 
 void lege_ordner_an(std::int64_t nummer) {
-    runtime::pruefe_ordner(runtime::programmordner);
-    runtime::lege_ordner_an(runtime::programmordner);
-    runtime::pruefe_ordner(verlaufsordner);
-    runtime::lege_ordner_an(verlaufsordner);
+    verlaufsordner_anlegen();
     entferne_ordner(nummer);
-    runtime::pruefe_ordner(ordner(nummer));
     runtime::lege_ordner_an(ordner(nummer));
 }
 

@@ -122,7 +122,6 @@ void fuehre_aus(const std::vector<Ersatzdatei*>& dateien, std::optional<std::str
 } // namespace
 
 void ersetze_gemeinsam(std::initializer_list<Ersatzdatei*> dateien) {
-    pruefe_ordner(programmordner);
     lege_ordner_an(programmordner);
     std::string plan;
     for (const Ersatzdatei* datei : dateien) {

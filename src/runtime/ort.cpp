@@ -83,7 +83,7 @@ void wirf_kein_gewoehnlicher_ordner(const std::string& name) {
         meldungen::kein_gewoehnlicher_ordner(cp1252_nach_utf8(voller_pfad(name)))));
 }
 
-Ort::Ort(const std::string& name) : name_(name), ordner_(AT_FDCWD) {
+Ort::Ort(const std::string& name) : ordner_(AT_FDCWD) {
     if (!im_programmordner(name)) {
         blatt_ = name;
         return;
@@ -112,7 +112,7 @@ Ort::~Ort() {
 }
 
 Ort::Ort(Ort&& anderer) noexcept
-    : name_(std::move(anderer.name_)), blatt_(std::move(anderer.blatt_)), ordner_(anderer.ordner_),
+    : blatt_(std::move(anderer.blatt_)), ordner_(anderer.ordner_),
       geschuetzt_(anderer.geschuetzt_) {
     anderer.ordner_ = AT_FDCWD;
 }
@@ -201,6 +201,7 @@ bool pruefe_ordner(const std::string& name) {
 }
 
 void lege_ordner_an(const std::string& name) {
+    pruefe_ordner(name);
     const Ort ort(name);
     testnaht::schritt();
     if (::mkdirat(ort.ordner(), ort.blatt(), 0777) != 0 && errno != EEXIST) {

@@ -36,7 +36,6 @@ public:
     int ordner() const { return ordner_; }
     // The name relative to ordner().
     const char* blatt() const { return blatt_.c_str(); }
-    const std::string& name() const { return name_; }
     // In the hidden folder: the last part, too, is never followed.
     bool geschuetzt() const { return geschuetzt_; }
 
@@ -45,7 +44,6 @@ public:
     void auf_platte() const;
 
 private:
-    std::string name_;
     std::string blatt_;
     int ordner_;
     bool geschuetzt_ = false;
@@ -76,7 +74,9 @@ std::string lege_beiseite(const std::string& name);
 // program refuses it ("kein gewöhnlicher Ordner"). True when it was laid aside.
 bool pruefe_ordner(const std::string& name);
 
-// Makes a folder; one that is there already is fine.
+// Makes a folder; one that is there already is fine. Whatever stands in
+// its place and is no plain folder of the user's is laid aside first (as
+// pruefe_ordner does).
 void lege_ordner_an(const std::string& name);
 // Removes a file; a missing one is fine. Counted as a step of the test seam.
 void entferne(const std::string& name);

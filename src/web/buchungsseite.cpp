@@ -20,17 +20,6 @@ namespace {
 
 using emscripten::val;
 
-// The year a date without one receives: always 2004.
-constexpr std::int32_t buchungsjahr = 2004;
-
-val texte(const std::array<std::string, journal::zeilen_je_buchung>& felder) {
-    val liste = val::array();
-    for (const std::string& feld : felder) {
-        liste.call<void>("push", runtime::cp1252_nach_utf8(feld));
-    }
-    return liste;
-}
-
 journal::Betragsfelder felder(const val& liste) {
     journal::Betragsfelder ergebnis;
     for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
@@ -56,19 +45,7 @@ journal::Buchungsformular formular(const val& f) {
 val buchungsseite() {
     return befehl([](val& antwort) -> std::optional<std::string> {
         antwort.set("anzahl", journal::zaehle_buchungen());
-        val namen = val::array();
-        const std::int32_t nr = kontenplan_nr();
-        if (nr != 0) {
-            const masterdata::Kontenplan kontenplan(nr);
-            for (const auto& konto : kontenplan.konten()) {
-                namen.call<void>("push", runtime::cp1252_nach_utf8(konto.bezeichnung));
-            }
-        }
-        antwort.set("konten", namen);
-        if (nr == 0) {
-            return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
-        }
-        return std::nullopt;
+        return kontennamen(antwort);
     });
 }
 
@@ -81,9 +58,9 @@ val buchung(std::int32_t k) {
         antwort.set("datum", runtime::cp1252_nach_utf8(f.datum));
         antwort.set("person", runtime::cp1252_nach_utf8(f.person));
         antwort.set("grund", runtime::cp1252_nach_utf8(f.grund));
-        antwort.set("konto", texte(f.konto));
-        antwort.set("soll", texte(f.soll));
-        antwort.set("haben", texte(f.haben));
+        antwort.set("konto", utf8_liste(f.konto));
+        antwort.set("soll", utf8_liste(f.soll));
+        antwort.set("haben", utf8_liste(f.haben));
         return std::nullopt;
     });
 }
@@ -97,8 +74,8 @@ val uebernehmen(const val& f, std::int32_t k, bool trotzdem) {
         const journal::Buchungsformular eingabe = formular(f);
         journal::Uebernahme neu =
             journal::uebernimm(eingabe, anzahl, buchungsjahr, kontenplan_nr());
-        antwort.set("soll", texte(neu.soll_text));
-        antwort.set("haben", texte(neu.haben_text));
+        antwort.set("soll", utf8_liste(neu.soll_text));
+        antwort.set("haben", utf8_liste(neu.haben_text));
         if (neu.fehler != journal::Buchungsfehler::keiner) {
             return runtime::utf8_nach_cp1252(std::string(journal::meldung(neu.fehler)));
         }

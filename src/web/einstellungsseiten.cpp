@@ -16,27 +16,13 @@ namespace {
 
 using emscripten::val;
 
-// The settings as the file holds them; what could be read of a damaged one.
-masterdata::Einstellungen gelesene_einstellungen() {
-    masterdata::Einstellungen werte;
-    try {
-        masterdata::lies_einstellungen(werte);
-    } catch (const runtime::Laufzeitfehler&) {
-    }
-    return werte;
-}
-
 } // namespace
 
 // The eight company fields and the chart chosen.
 val einstellungen() {
     const masterdata::Einstellungen werte = gelesene_einstellungen();
     val antwort = val::object();
-    val firma = val::array();
-    for (const std::string& feld : werte.firma) {
-        firma.call<void>("push", runtime::cp1252_nach_utf8(feld));
-    }
-    antwort.set("firma", firma);
+    antwort.set("firma", utf8_liste(werte.firma));
     antwort.set("kontenplan", kontenplan_nr());
     return antwort;
 }
@@ -99,11 +85,7 @@ val seitenwerte(const masterdata::Einstellungen& werte) {
     antwort.set("mwstSatz", runtime::cp1252_nach_utf8(werte.mwst_satz));
     antwort.set("nullkonten", werte.nullkonten_zeigen);
     antwort.set("jahr", runtime::cp1252_nach_utf8(werte.jahr));
-    val namen = val::array();
-    for (const std::string& name : werte.kontenplan_namen) {
-        namen.call<void>("push", runtime::cp1252_nach_utf8(name));
-    }
-    antwort.set("namen", namen);
+    antwort.set("namen", utf8_liste(werte.kontenplan_namen));
     antwort.set("index", werte.kontenplan_index);
     return antwort;
 }

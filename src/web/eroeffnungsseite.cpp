@@ -15,9 +15,6 @@ namespace {
 
 using emscripten::val;
 
-// The year a date without one receives: always 2004.
-constexpr std::int32_t buchungsjahr = 2004;
-
 std::vector<std::string> zellen_von(const val& liste) {
     std::vector<std::string> zellen;
     const auto anzahl = liste["length"].as<std::size_t>();
@@ -25,14 +22,6 @@ std::vector<std::string> zellen_von(const val& liste) {
         zellen.push_back(runtime::utf8_nach_cp1252(liste[k].as<std::string>()));
     }
     return zellen;
-}
-
-val liste_von(const std::vector<std::string>& texte) {
-    val liste = val::array();
-    for (const std::string& text : texte) {
-        liste.call<void>("push", runtime::cp1252_nach_utf8(text));
-    }
-    return liste;
 }
 
 } // namespace
@@ -53,8 +42,8 @@ val eroeffnungsseite() {
             namen.push_back(kontenplan.konten()[k].bezeichnung);
             texte.push_back(betraege[k] ? journal::betragstext(*betraege[k]) : std::string());
         }
-        antwort.set("konten", liste_von(namen));
-        antwort.set("betraege", liste_von(texte));
+        antwort.set("konten", utf8_liste(namen));
+        antwort.set("betraege", utf8_liste(texte));
         return std::nullopt;
     });
 }
@@ -93,7 +82,7 @@ val eroeffnung_buchen(const val& zellen, const std::string& datum) {
                 runtime::cp1252_nach_utf8(getippt[k]),
                 runtime::cp1252_nach_utf8(konten[k].bezeichnung)));
         }
-        antwort.set("zellen", liste_von(eingabe.zellen));
+        antwort.set("zellen", utf8_liste(eingabe.zellen));
         const std::string tag =
             konten.empty() ? std::string()
                            : journal::checkdate(runtime::utf8_nach_cp1252(datum), buchungsjahr);

@@ -29,6 +29,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace saldino::web {
 
@@ -156,33 +157,39 @@ std::string journal_zeilen(double erste, double menge) {
     return text;
 }
 
-// The accounts of the chart chosen, for the list of the account sheets.
-val konten() {
-    return befehl([](val& antwort) -> std::optional<std::string> {
-        const std::int32_t nr = berichtsdaten().kontenplan_nr;
-        val namen = val::array();
-        if (nr != 0) {
-            const masterdata::Kontenplan kontenplan(nr);
-            for (const auto& konto : kontenplan.konten()) {
-                namen.call<void>("push", runtime::cp1252_nach_utf8(konto.bezeichnung));
-            }
+std::optional<std::string> kontennamen(val& antwort) {
+    const std::int32_t nr = kontenplan_nr();
+    std::vector<std::string> namen;
+    if (nr != 0) {
+        const masterdata::Kontenplan kontenplan(nr);
+        for (const auto& konto : kontenplan.konten()) {
+            namen.push_back(konto.bezeichnung);
         }
-        antwort.set("konten", namen);
-        if (nr == 0) {
-            return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
-        }
-        return std::nullopt;
-    });
+    }
+    antwort.set("konten", utf8_liste(namen));
+    if (nr == 0) {
+        return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
+    }
+    return std::nullopt;
 }
 
-// The company's name, for the backup's file name.
-std::string firmenname() {
+masterdata::Einstellungen gelesene_einstellungen() {
     masterdata::Einstellungen werte;
     try {
         masterdata::lies_einstellungen(werte);
     } catch (const runtime::Laufzeitfehler&) {
     }
-    return runtime::cp1252_nach_utf8(werte.firma[0]);
+    return werte;
+}
+
+// The accounts of the chart chosen, for the list of the account sheets.
+val konten() {
+    return befehl(kontennamen);
+}
+
+// The company's name, for the backup's file name.
+std::string firmenname() {
+    return runtime::cp1252_nach_utf8(gelesene_einstellungen().firma[0]);
 }
 
 // "Alles Speichern": the backup of company, chart and journal into `pfad`.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "masterdata/einstellungen.h"
+#include "runtime/text.h"
+
 #include <emscripten/val.h>
 
 #include <cstdint>
@@ -15,7 +18,26 @@ namespace saldino::web {
 // message box ("meldung"); both UTF-8, empty for none.
 emscripten::val befehl(const std::function<std::optional<std::string>(emscripten::val&)>& aktion);
 
+// The year a date without one receives: always 2004, as on the desktop.
+inline constexpr std::int32_t buchungsjahr = 2004;
+
 // The chart chosen in the settings, 0 for none or unreadable settings.
 std::int32_t kontenplan_nr();
+
+// The settings as the file holds them; what could be read of a damaged one.
+masterdata::Einstellungen gelesene_einstellungen();
+
+// The names of the chart's accounts into `antwort.konten`; without a chart
+// none, and the message "Du hast keinen Kontenplan ausgewählt!" to return.
+std::optional<std::string> kontennamen(emscripten::val& antwort);
+
+// Windows-1252 texts as a JavaScript array of UTF-8 strings.
+template <typename Texte> emscripten::val utf8_liste(const Texte& texte) {
+    emscripten::val liste = emscripten::val::array();
+    for (const std::string& text : texte) {
+        liste.call<void>("push", runtime::cp1252_nach_utf8(text));
+    }
+    return liste;
+}
 
 } // namespace saldino::web

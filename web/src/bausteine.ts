@@ -40,19 +40,43 @@ export function knopf(
   return k;
 }
 
+// A label; with `fuer`, the label of that field.
 export function beschriftung(
   eltern: HTMLElement,
   id: string,
   text: string,
   platz: Platz,
+  fuer?: string,
 ): HTMLElement {
-  const l = document.createElement("span");
+  const l = document.createElement(fuer ? "label" : "span");
   l.id = id;
   l.className = "beschriftung";
   l.textContent = text;
+  if (fuer) {
+    (l as HTMLLabelElement).htmlFor = fuer;
+  }
   platziere(l, platz);
   eltern.append(l);
   return l;
+}
+
+// A single-line text field, 21 pixels high; `name` for a field without a label.
+export function eingabefeld(
+  eltern: HTMLElement,
+  id: string,
+  platz: Platz,
+  name?: string,
+): HTMLInputElement {
+  const f = document.createElement("input");
+  f.id = id;
+  f.type = "text";
+  f.className = "feld";
+  if (name) {
+    f.setAttribute("aria-label", name);
+  }
+  platziere(f, { ...platz, hoehe: 21 });
+  eltern.append(f);
+  return f;
 }
 
 export function bereich(eltern: HTMLElement, id: string, klasse: string): HTMLElement {

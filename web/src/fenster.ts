@@ -1,7 +1,7 @@
 // The window: the top panel with the exercise list, the left command panel
 // and the page stack, of which exactly one page is visible. A page's show
 // handler runs each time it becomes the visible page, and only then.
-import { bereich, knopf, Platz } from "./bausteine.js";
+import { bereich } from "./bausteine.js";
 
 const handler = new Map<string, () => void | Promise<void>>();
 let sichtbar = "TabSheet1";
@@ -43,16 +43,6 @@ export async function seite_zeigen(id: string): Promise<void> {
 // Runs the visible page's handler again, after a command changed the data.
 export async function sichtbare_neu_zeigen(): Promise<void> {
   await handler.get(sichtbar)?.();
-}
-
-export function befehlsknopf(
-  eltern: HTMLElement,
-  id: string,
-  text: string,
-  platz: Platz,
-  befehl: () => void | Promise<void>,
-): HTMLButtonElement {
-  return knopf(eltern, id, text, platz, befehl);
 }
 
 // Scales the 808 x 627 window to the browser's window, keeping its shape.

@@ -3,7 +3,8 @@
 import { befehl } from "./befehl.js";
 import { alles_speichern, ende, hilfe, sicherung_laden } from "./befehle.js";
 import { fehler, meldung } from "./dialoge.js";
-import { befehlsknopf, einpassen, Panel1, Panel3, seite_zeigen } from "./fenster.js";
+import { knopf } from "./bausteine.js";
+import { einpassen, Panel1, Panel3, seite_zeigen } from "./fenster.js";
 import { arbeitsverzeichnis, kern, lade_kern, sichere } from "./kern.js";
 import { berichtsseiten, zoom_anwenden } from "./seiten/berichte.js";
 import { buchungsseite } from "./seiten/buchung.js";
@@ -29,7 +30,7 @@ function panels(kontenplan_wechseln: () => void, einstellungen: () => Promise<vo
     ["SpeedButton34", "Hilfe", 416, 41, hilfe, true],
   ];
   for (const [id, text, oben, hoehe, aktion, da] of links) {
-    befehlsknopf(Panel1, id, text, { links: 0, oben, breite: 129, hoehe }, () => befehl(aktion)).disabled =
+    knopf(Panel1, id, text, { links: 0, oben, breite: 129, hoehe }, () => befehl(aktion)).disabled =
       !da;
   }
   const oben: [string, string, number, number, number, number][] = [
@@ -45,7 +46,7 @@ function panels(kontenplan_wechseln: () => void, einstellungen: () => Promise<vo
   };
   for (const [id, text, x, y, breite, hoehe] of oben) {
     const aktion = befehle[id];
-    befehlsknopf(Panel3, id, text, { links: x, oben: y, breite, hoehe }, aktion ?? fehlt).disabled =
+    knopf(Panel3, id, text, { links: x, oben: y, breite, hoehe }, aktion ?? fehlt).disabled =
       aktion === undefined;
   }
 }

@@ -1,7 +1,7 @@
 // The booking page (TabSheet4): the form of one booking with up to five
 // account lines, the navigation, "Neu", "Ändern", "Löschen" and "&Buchen",
 // the running totals and the account hint. Every rule is the core's.
-import { beschriftung, knopf, platziere } from "../bausteine.js";
+import { beschriftung, eingabefeld, knopf } from "../bausteine.js";
 import { befehl } from "../befehl.js";
 import { fehler, frage, meldung, zeige_antwort } from "../dialoge.js";
 import { registriere_zeige_handler, seite } from "../fenster.js";
@@ -27,30 +27,12 @@ interface Felder {
   hinweis: HTMLElement;
 }
 
-function feld(s: HTMLElement, id: string, beschrifter: string, links: number, oben: number, breite: number): HTMLInputElement {
-  const f = document.createElement("input");
-  f.id = id;
-  f.type = "text";
-  f.className = "feld";
-  f.setAttribute("aria-label", beschrifter);
-  platziere(f, { links, oben, breite, hoehe: 21 });
-  s.append(f);
-  return f;
+function feld(s: HTMLElement, id: string, name: string, links: number, oben: number, breite: number): HTMLInputElement {
+  return eingabefeld(s, id, { links, oben, breite }, name);
 }
 
 function label(s: HTMLElement, id: string, text: string, links: number, oben: number, fuer?: string): HTMLElement {
-  const l = beschriftung(s, id, text, { links, oben });
-  if (fuer) {
-    const echt = document.createElement("label");
-    echt.id = l.id;
-    echt.className = l.className;
-    echt.textContent = text;
-    echt.htmlFor = fuer;
-    echt.style.cssText = l.style.cssText;
-    l.replaceWith(echt);
-    return echt;
-  }
-  return l;
+  return beschriftung(s, id, text, { links, oben }, fuer);
 }
 
 function formular(f: Felder): Formular {

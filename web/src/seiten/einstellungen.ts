@@ -1,6 +1,6 @@
 // The company data (TabSheet2, "Grundeinstellungen") and the chart choice
 // (TabSheet9, "Kontenplan"), kept in einstellungen.txt as on the desktop.
-import { beschriftung, knopf, platziere } from "../bausteine.js";
+import { beschriftung, eingabefeld, knopf, platziere } from "../bausteine.js";
 import { befehl } from "../befehl.js";
 import { frage, meldung, zeige_antwort } from "../dialoge.js";
 import { registriere_zeige_handler, seite, seite_zeigen } from "../fenster.js";
@@ -34,18 +34,9 @@ export function firmenseite(): void {
   const kopf = beschriftung(s, "Label3", "Bitte geben Sie Ihre Firmendaten ein!", { links: 48, oben: 32 });
   kopf.style.fontWeight = "bold";
   for (const [id, labelId, text, links, oben, breite] of firmenfelder) {
-    const label = document.createElement("label");
-    label.id = labelId;
-    label.className = "beschriftung";
-    label.textContent = text;
-    label.htmlFor = id;
-    platziere(label, { links: 48, oben: oben + 3 });
-    s.append(label);
-    const feld = document.createElement("input");
-    feld.id = id;
-    feld.className = "feld firmenfeld";
-    platziere(feld, { links, oben, breite, hoehe: 21 });
-    s.append(feld);
+    beschriftung(s, labelId, text, { links: 48, oben: oben + 3 }, id);
+    const feld = eingabefeld(s, id, { links, oben, breite });
+    feld.classList.add("firmenfeld");
     felder.push(feld);
   }
   beschriftung(s, "Label7", "Bankverbindung:", { links: 48, oben: 144 });
@@ -147,19 +138,8 @@ function kaestchen(s: HTMLElement, id: string, text: string, links: number, oben
 }
 
 function eingabe(s: HTMLElement, id: string, labelId: string, text: string, links: number, oben: number, breite: number, labelLinks: number, labelOben: number): HTMLInputElement {
-  const label = document.createElement("label");
-  label.id = labelId;
-  label.className = "beschriftung";
-  label.textContent = text;
-  label.htmlFor = id;
-  platziere(label, { links: labelLinks, oben: labelOben });
-  s.append(label);
-  const feld = document.createElement("input");
-  feld.id = id;
-  feld.className = "feld";
-  platziere(feld, { links, oben, breite, hoehe: 21 });
-  s.append(feld);
-  return feld;
+  beschriftung(s, labelId, text, { links: labelLinks, oben: labelOben }, id);
+  return eingabefeld(s, id, { links, oben, breite });
 }
 
 // The settings page (TabSheet7), shown only for the access word as company name.

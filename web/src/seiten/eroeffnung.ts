@@ -1,7 +1,7 @@
 // The opening balances (TabSheet3): every account of the chart with its
 // opening amount in the grid StringGrid2, the date, "OK", and the sums by
 // side. "OK" replaces all bookings by one opening record per account.
-import { beschriftung, knopf, platziere } from "../bausteine.js";
+import { beschriftung, eingabefeld, knopf, platziere } from "../bausteine.js";
 import { befehl } from "../befehl.js";
 import { frage, zeige_antwort } from "../dialoge.js";
 import { registriere_zeige_handler, seite } from "../fenster.js";
@@ -30,18 +30,8 @@ export function eroeffnungsseite(): void {
   const koerper = gitter.createTBody();
   rahmen.append(gitter);
   s.append(rahmen);
-  const datumslabel = document.createElement("label");
-  datumslabel.id = "Label35";
-  datumslabel.className = "beschriftung";
-  datumslabel.textContent = "Datum der Eröffnungsbilanz:";
-  datumslabel.htmlFor = "Edit27";
-  platziere(datumslabel, { links: 24, oben: 387 });
-  s.append(datumslabel);
-  const datum = document.createElement("input");
-  datum.id = "Edit27";
-  datum.className = "feld";
-  platziere(datum, { links: 184, oben: 384, breite: 121, hoehe: 21 });
-  s.append(datum);
+  beschriftung(s, "Label35", "Datum der Eröffnungsbilanz:", { links: 24, oben: 387 }, "Edit27");
+  const datum = eingabefeld(s, "Edit27", { links: 184, oben: 384, breite: 121 });
   const aktiva = beschriftung(s, "SummeAktiva", "", { links: 320, oben: 372 });
   const passiva = beschriftung(s, "SummePassiva", "", { links: 320, oben: 390 });
 
