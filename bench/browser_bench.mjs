@@ -50,6 +50,26 @@ function zeit(befehl, argumente, ordner) {
   return ms(start);
 }
 
+// Clicks the button in the page and gives the time until its command has
+// ended (the page shows the result; a change is stored), measured in the page.
+function im_browser(seite, knopf) {
+  return seite.evaluate(
+    (id) =>
+      new Promise((fertig) => {
+        const start = performance.now();
+        const beobachter = new MutationObserver(() => {
+          if (!document.body.dataset.beschaeftigt) {
+            beobachter.disconnect();
+            requestAnimationFrame(() => fertig(performance.now() - start));
+          }
+        });
+        beobachter.observe(document.body, { attributes: true, attributeFilter: ["data-beschaeftigt"] });
+        document.getElementById(id).click();
+      }),
+    knopf,
+  );
+}
+
 const server = spawn("python3", [join(quelle, "scripts/web_server.py"), String(port), seiten], { stdio: "ignore" });
 await new Promise((r) => setTimeout(r, 800));
 const browser = await chromium.launch({
@@ -74,7 +94,7 @@ for (const anzahl of [1000, 100000]) {
 
   const kontext = await browser.newContext({ viewport: { width: 800, height: 593 } });
   const seite = await kontext.newPage();
-  let start = process.hrtime.bigint();
+  const start = process.hrtime.bigint();
   await seite.goto(`http://127.0.0.1:${port}/`);
   await seite.waitForSelector("body[data-bereit=ja]");
   const erste_seite = ms(start);
@@ -83,16 +103,18 @@ for (const anzahl of [1000, 100000]) {
   await (await auswahl).setFiles(join(ordner, "b.sdn"));
   await seite.click("dialog.box[open] button:text-is('Ja')");
   await seite.waitForFunction(() => !document.body.dataset.beschaeftigt, null, { timeout: 600000 });
-  const seitenzeit = async (knopf, ansicht) => {
-    await seite.click("#SpeedButton3");
-    await seite.waitForFunction(() => !document.body.dataset.beschaeftigt);
-    const s = process.hrtime.bigint();
-    await seite.click(knopf);
-    await seite.waitForFunction((a) => (document.getElementById(a)?.textContent ?? "").length > 0, ansicht);
-    return ms(s);
+  // The fastest of three showings of a page, from the booking page.
+  const seitenzeit = async (knopf) => {
+    const zeiten = [];
+    for (let n = 0; n < 3; ++n) {
+      await seite.click("#SpeedButton3");
+      await seite.waitForFunction(() => !document.body.dataset.beschaeftigt);
+      zeiten.push(await im_browser(seite, knopf));
+    }
+    return Math.min(...zeiten);
   };
-  const bilanz = await seitenzeit("#SpeedButton4", "Memo1");
-  const journal = await seitenzeit("#SpeedButton5", "Memo2");
+  const bilanz = await seitenzeit("SpeedButton4");
+  const journal = await seitenzeit("SpeedButton5");
   await seite.click("#SpeedButton3");
   await seite.click("#SpeedButton8");
   await seite.fill("#Edit14", "0201");
@@ -101,15 +123,22 @@ for (const anzahl of [1000, 100000]) {
   await seite.fill("#ComboBox2", "Bank");
   await seite.fill("#Edit20", "10");
   await seite.waitForFunction(() => !document.body.dataset.beschaeftigt);
-  start = process.hrtime.bigint();
-  await seite.click("#SpeedButton29");
-  await seite.waitForFunction(() => !document.body.dataset.beschaeftigt);
-  const buchung = ms(start);
+  const buchung = await im_browser(seite, "SpeedButton29");
+  // Booked: no box, and the button waits for the next new booking.
+  const box = await seite.locator("dialog.box[open]").count();
+  if (box > 0 || !(await seite.locator("#SpeedButton29").isDisabled())) {
+    throw new Error("the booking was not made");
+  }
+  const neu = process.hrtime.bigint();
+  await seite.reload();
+  await seite.waitForSelector("body[data-bereit=ja]");
+  const neu_geladen = ms(neu);
   await kontext.close();
   console.log(
     `${anzahl} bookings: bilanz native ${nativ.toFixed(1)} ms, WebAssembly/Node ${als_wasm.toFixed(1)} ms; ` +
       `browser: first page ${erste_seite.toFixed(0)} ms, Bilanz page ${bilanz.toFixed(1)} ms, ` +
-      `journal page ${journal.toFixed(1)} ms, one booking stored ${buchung.toFixed(1)} ms`,
+      `journal page ${journal.toFixed(1)} ms, one booking stored ${buchung.toFixed(1)} ms, ` +
+      `reload with the journal stored ${neu_geladen.toFixed(0)} ms`,
   );
 }
 await browser.close();

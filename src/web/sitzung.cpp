@@ -1,7 +1,7 @@
 // The commands the browser's pages need, on the same core as the desktop:
 // one session object, bound to JavaScript with embind. Texts cross as UTF-8;
-// every change is flushed to the browser's storage by the page (FS.syncfs)
-// before it says done.
+// every change is flushed to the browser's storage by the page
+// (runtime/browserspeicher.js) before it says done.
 #include "web/sitzung.h"
 #include "backup/programmdateien.h"
 #include "backup/sicherung.h"
@@ -14,7 +14,6 @@
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
 #include "reports/kontenblatt.h"
-#include "runtime/browser.h"
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
@@ -252,9 +251,14 @@ std::string version() {
     return SALDINO_VERSION;
 }
 
+// The page's message when the browser did not store a change.
+std::string nicht_gespeichert(const std::string& grund) {
+    return runtime::meldungen::nicht_sicher(grund);
+}
+
 EMSCRIPTEN_BINDINGS(saldino) {
-    emscripten::function("einhaengen", &runtime::browserspeicher_einhaengen);
     emscripten::function("version", &version);
+    emscripten::function("nicht_gespeichert", &nicht_gespeichert);
     emscripten::function("starten", &starten);
     emscripten::function("bericht", &bericht);
     emscripten::function("konten", &konten);

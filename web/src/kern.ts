@@ -1,3 +1,5 @@
+import { fehler } from "./dialoge.js";
+
 // The core as the pages see it: the WebAssembly module with the session's
 // commands, and the working directory in the browser's IndexedDB.
 
@@ -46,7 +48,6 @@ export interface Seitenwerte {
 }
 
 interface Dateisystem {
-  syncfs(laden: boolean, fertig: (fehler: unknown) => void): void;
   writeFile(pfad: string, daten: Uint8Array): void;
   readFile(pfad: string): Uint8Array<ArrayBuffer>;
   unlink(pfad: string): void;
@@ -54,8 +55,10 @@ interface Dateisystem {
 
 interface Modul {
   FS: Dateisystem;
-  einhaengen(pfad: string): void;
+  speicher_oeffnen(pfad: string): Promise<void>;
+  speicher_sichern(): Promise<void>;
   version(): string;
+  nicht_gespeichert(grund: string): string;
   starten(arbeitsverzeichnis: string, vorrat: string): Antwort & { hinweise?: string[] };
   bericht(art: string, konto: string): Bericht;
   konten(): Antwort & { konten: string[] };
@@ -112,15 +115,17 @@ export function kern(): Modul {
 // Loads the module and the working directory kept in IndexedDB.
 export async function lade_kern(): Promise<Modul> {
   modul = await SaldinoModul({ locateFile: (name: string) => name });
-  modul.einhaengen(arbeitsverzeichnis);
-  await sichere(true);
+  await modul.speicher_oeffnen(arbeitsverzeichnis);
   return modul;
 }
 
-// Writes the working directory to IndexedDB (or, `laden`, reads it from
-// there): a change counts as done only once this has finished.
-export function sichere(laden = false): Promise<void> {
-  return new Promise((erledigt, abgelehnt) =>
-    kern().FS.syncfs(laden, (fehler) => (fehler ? abgelehnt(fehler) : erledigt())),
-  );
+// Writes the changes of the working directory to IndexedDB: a change counts
+// as done only once this has finished. Where the browser refuses (no space,
+// private mode), the pupil is told, as the desktop tells of a failed flush.
+export async function sichere(): Promise<void> {
+  try {
+    await kern().speicher_sichern();
+  } catch (grund) {
+    await fehler(kern().nicht_gespeichert(grund instanceof Error ? grund.message : String(grund)));
+  }
 }

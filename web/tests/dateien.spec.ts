@@ -4,7 +4,7 @@
 import { writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { expect, test } from "@playwright/test";
-import { antworte, arbeitsverzeichnis, daten, gestartet, lade, nativ, nativ_bytes, speichere } from "./hilfen";
+import { antworte, arbeitsverzeichnis, daten, fertig, gestartet, lade, nativ, nativ_bytes, speichere } from "./hilfen";
 
 const berichte: [string, string, string][] = [
   ["#SpeedButton4", "#Memo1", "bilanz"],
@@ -93,4 +93,59 @@ test("a long journal is listed on demand, its first and last lines as saldino-cl
   expect((await memo.textContent())?.startsWith(journal.slice(0, 5).join("\n"))).toBe(true);
   await memo.evaluate((e) => (e.scrollTop = e.scrollHeight));
   await expect(memo).toContainText(journal[journal.length - 2]);
+});
+
+// The browser stores a changed journal by blocks: a change in the first block,
+// a booking at the end (four blocks on) and a deletion, which replaces the
+// file, each survive a reload byte for byte.
+test("a journal of many blocks keeps a change, a booking and a deletion through reloads", async ({ page }) => {
+  const kopf = ["Block GmbH", "", "", "", "", "", "", "", "1"].join("|");
+  const buchungen = Array.from(
+    { length: 400 },
+    (_, n) => `${n}|03.01.2004|Kunde|Fall ${n}|Kasse|${n + 1}|0|Bank|0|${n + 1}||0|0||0|0||0|0|`,
+  );
+  const ordner = arbeitsverzeichnis();
+  writeFileSync(join(ordner, "block.sdn"), `${kopf}\r\n|${buchungen.join("\r\n")}\r\n`, "latin1");
+  nativ(ordner, "laden", "block.sdn");
+  nativ(ordner, "sichern", "cli.sdn");
+  await gestartet(page);
+  await lade(page, join(ordner, "block.sdn"));
+  const neu_geladen = async () => {
+    await page.reload();
+    await expect(page.locator("body")).toHaveAttribute("data-bereit", "ja");
+    await expect(page.locator("dialog.box[open]")).toHaveCount(0);
+    return (await speichere(page)).bytes;
+  };
+  expect((await neu_geladen()).equals(nativ_bytes(ordner, "cli.sdn"))).toBe(true);
+
+  await page.click("#SpeedButton3");
+  await page.click("#SpeedButton9");
+  await page.click("#SpeedButton26");
+  await expect(page.locator("#Label26")).toHaveText("2");
+  await page.fill("#Edit16", "Geändert");
+  await page.click("#SpeedButton28");
+  expect(await antworte(page, "Ja")).toBe("Möchtest du den Buchungssatz wirklich ändern?");
+  await fertig(page);
+  await page.click("#SpeedButton8");
+  await page.fill("#Edit14", "0401");
+  await page.fill("#ComboBox1", "Kasse");
+  await page.fill("#Edit17", "5");
+  await page.fill("#ComboBox2", "Bank");
+  await page.fill("#Edit20", "5");
+  await page.click("#SpeedButton29");
+  await fertig(page);
+  const vorher = (await speichere(page)).bytes;
+  const text = vorher.toString("latin1");
+  expect(text).toContain("Geändert");
+  expect(text).toContain("04.01.2004");
+  expect((await neu_geladen()).equals(vorher)).toBe(true);
+
+  await page.click("#SpeedButton3");
+  await page.click("#SpeedButton9");
+  await page.click("#SpeedButton36");
+  expect(await antworte(page, "Ja")).toBe("Möchtest du den Buchungssatz wirklich löschen?");
+  await fertig(page);
+  const geloescht = (await speichere(page)).bytes;
+  expect(geloescht.length).toBeLessThan(vorher.length);
+  expect((await neu_geladen()).equals(geloescht)).toBe(true);
 });
