@@ -15,3 +15,10 @@ paket="$(ls "$ziel"/saldino_*_amd64.deb)"
 lintian --fail-on error,warning,info --tag-display-limit 0 -I "$paket" 2>&1 |
     grep -v 'running with root privileges' || true
 lintian --fail-on error,warning,info --tag-display-limit 0 -I "$paket" >/dev/null 2>&1
+# Where the browser edition was built, the package carries it for a web server.
+web="$(sed -n 's/^SALDINO_WEB_DIR:PATH=//p' "$1/CMakeCache.txt")"
+inhalt="$(dpkg -c "$paket")"
+if [ -e "$web/saldino.wasm" ] && ! grep -q ' ./usr/share/saldino/web/saldino.wasm$' <<<"$inhalt"; then
+    echo "the package lacks the browser edition (usr/share/saldino/web)" >&2
+    exit 1
+fi
