@@ -60,6 +60,11 @@ export function kontenplanseite(): HTMLButtonElement {
   const gitter = document.createElement("table");
   gitter.id = "StringGrid1";
   gitter.className = "gitter kontenplangitter";
+  // The desktop's column widths; a longer text is cut and shown whole as a tip.
+  const spalten = gitter.appendChild(document.createElement("colgroup"));
+  for (const breite of [204, 67, 57, 64, 58]) {
+    spalten.appendChild(document.createElement("col")).style.width = `${breite}px`;
+  }
   const kopf = gitter.createTHead().insertRow();
   for (const text of ["Bezeichnung", "Bilanz", "GuV", "Akt./Pass. bzw. Soll/Haben", ""]) {
     const zelle = document.createElement("th");
@@ -82,7 +87,8 @@ export function kontenplanseite(): HTMLButtonElement {
     for (const felder of antwort.zeilen ?? []) {
       const zeile = koerper.insertRow();
       for (const feld of felder) {
-        zeile.insertCell().textContent = feld;
+        const zelle = zeile.insertCell();
+        zelle.textContent = zelle.title = feld;
       }
     }
     aktuell.textContent = `Aktuell: ${nummer}`;
