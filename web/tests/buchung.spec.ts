@@ -97,3 +97,25 @@ test("the desktop's messages for a wrong account, unequal sides and an unreadabl
   );
   await expect(page.locator("#SpeedButton29")).toBeEnabled();
 });
+
+// Every form of a date the desktop reads, as the stored booking shows it.
+const datumsformen: [string, string][] = [
+  ["0301", "03.01.2004"],
+  ["04.01.2004", "04.01.2004"],
+  ["05.01.04", "05.01.2004"],
+  ["06.01.", "06.01.2004"],
+  ["070104", "07.01.2004"],
+];
+
+test("a date of each form is booked as the desktop books it", async ({ page }) => {
+  for (const [eingabe, gebucht] of datumsformen) {
+    await neue_buchung(page, eingabe, [
+      ["Kasse", "10", "0"],
+      ["Bank", "0", "10"],
+    ]);
+    await page.click("#SpeedButton29");
+    await expect(page.locator("#SpeedButton29")).toBeDisabled();
+    await page.click("#SpeedButton27");
+    await expect(page.locator("#Edit14")).toHaveValue(gebucht);
+  }
+});

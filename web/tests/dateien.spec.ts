@@ -48,7 +48,7 @@ for (const aufgabe of [4, 9]) {
   });
 }
 
-test("a reload keeps what was loaded, and a second tab is refused", async ({ page, context }) => {
+test("a reload and a closed tab keep what was loaded, and a second tab is refused", async ({ page, context }) => {
   await gestartet(page);
   await lade(page, join(daten, "loesungen", "loesung4.sdn"));
   await page.reload();
@@ -60,6 +60,13 @@ test("a reload keeps what was loaded, and a second tab is refused", async ({ pag
   await zweite.goto("/");
   expect(await antworte(zweite, "OK")).toBe("Saldino ist bereits in einem anderen Tab geöffnet.");
   await expect(zweite.locator("#SpeedButton4")).toHaveCount(0);
+
+  // The first tab closed, a new one works on what it stored.
+  await page.close();
+  const dritte = await context.newPage();
+  await gestartet(dritte);
+  await dritte.click("#SpeedButton4");
+  await expect(dritte.locator("#Memo1")).toContainText("Bilanz der Fahrrad Müller KG");
 });
 
 test("an invalid backup changes nothing and says which line", async ({ page }) => {
