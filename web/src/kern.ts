@@ -112,17 +112,33 @@ export function kern(): Modul {
   return modul;
 }
 
-// Loads the module and the working directory kept in IndexedDB.
-export async function lade_kern(): Promise<Modul> {
+// Where the browser gives no storage (IndexedDB switched off), the pupil
+// works in memory, told so once.
+let ohne_speicher = false;
+
+// Loads the module and the working directory kept in IndexedDB. The notice
+// to show once the page stands, "" for none.
+export async function lade_kern(): Promise<string> {
   modul = await SaldinoModul({ locateFile: (name: string) => name });
-  await modul.speicher_oeffnen(arbeitsverzeichnis);
-  return modul;
+  try {
+    await modul.speicher_oeffnen(arbeitsverzeichnis);
+    return "";
+  } catch (grund) {
+    ohne_speicher = true;
+    return (
+      `Dieser Browser gibt Saldino keinen Speicher (${grund instanceof Error ? grund.message : String(grund)}). ` +
+      "Du kannst arbeiten, aber beim Schließen des Tabs geht alles verloren – sichere deine Arbeit mit „Alles Speichern“."
+    );
+  }
 }
 
 // Writes the changes of the working directory to IndexedDB: a change counts
 // as done only once this has finished. Where the browser refuses (no space,
 // private mode), the pupil is told, as the desktop tells of a failed flush.
 export async function sichere(): Promise<void> {
+  if (ohne_speicher) {
+    return;
+  }
   try {
     await kern().speicher_sichern();
   } catch (grund) {

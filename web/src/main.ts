@@ -52,7 +52,7 @@ function panels(kontenplan_wechseln: () => void, einstellungen: () => Promise<vo
 }
 
 async function starten(): Promise<void> {
-  await lade_kern();
+  const ohne_speicher = await lade_kern();
   const antwort = kern().starten(arbeitsverzeichnis, "/vorrat");
   await sichere();
   const journal = kern().buchungsseite();
@@ -68,6 +68,9 @@ async function starten(): Promise<void> {
   document.body.dataset.bereit = "ja";
   if (antwort.fehler) {
     await fehler(antwort.fehler);
+  }
+  if (ohne_speicher) {
+    await fehler(ohne_speicher);
   }
   for (const hinweis of antwort.hinweise ?? []) {
     await meldung(hinweis);

@@ -156,3 +156,12 @@ test("a journal of many blocks keeps a change, a booking and a deletion through 
   expect(geloescht.length).toBeLessThan(vorher.length);
   expect((await neu_geladen()).equals(geloescht)).toBe(true);
 });
+
+test("without the browser's storage the pupil is told and works in memory", async ({ page }) => {
+  await page.addInitScript(() => Object.defineProperty(window, "indexedDB", { value: undefined }));
+  await page.goto("/");
+  expect(await antworte(page, "OK")).toContain("Dieser Browser gibt Saldino keinen Speicher");
+  await lade(page, join(daten, "loesungen", "loesung1.sdn"));
+  await page.click("#SpeedButton4");
+  await expect(page.locator("#Memo1")).toContainText("Bilanz der Fahrrad Müller KG");
+});
