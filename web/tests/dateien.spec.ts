@@ -165,3 +165,13 @@ test("without the browser's storage the pupil is told and works in memory", asyn
   await page.click("#SpeedButton4");
   await expect(page.locator("#Memo1")).toContainText("Bilanz der Fahrrad Müller KG");
 });
+
+test("Ende asks, downloads the backup and ends the program", async ({ page }) => {
+  await gestartet(page);
+  await lade(page, join(daten, "loesungen", "loesung1.sdn"));
+  const laden = page.waitForEvent("download");
+  await page.click("#SpeedButton31");
+  expect(await antworte(page, "Ja")).toBe("Vor dem Beenden speichern?");
+  expect((await laden).suggestedFilename()).toBe("Fahrrad Müller KG.sdn");
+  await expect(page.locator("#Beendet")).toBeVisible();
+});
