@@ -39,6 +39,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -235,6 +236,27 @@ void code_nicht_umbrechen(QTextDocument& dokument) {
     }
 }
 
+// The Markdown laid out at the page size, pictures fitted. A new document
+// each time: laying out a document again after setMarkdown lost every line
+// after the second picture.
+std::unique_ptr<QTextDocument> gesetzt(const QString& markdown,
+                                       const std::map<QString, QImage>& bilder, QSizeF seite) {
+    auto dokument = std::make_unique<QTextDocument>();
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setPointSizeF(10.5);
+    dokument->setDefaultFont(schrift);
+    dokument->setMarkdown(markdown);
+    // After the text: setting it clears the resources.
+    for (const auto& [name, bild] : bilder) {
+        dokument->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("bild:") + name),
+                              bild);
+    }
+    dokument->setPageSize(seite);
+    bilder_einpassen(*dokument, bilder, seite.width() - 2 * dokument->documentMargin());
+    code_nicht_umbrechen(*dokument);
+    return dokument;
+}
+
 // Each page drawn on its own, clipped to its lines, and numbered.
 void drucke_seiten(QTextDocument& dokument, QPdfWriter& pdf) {
     QPainter maler(&pdf);
@@ -303,34 +325,23 @@ int main(int argc, char* argv[]) {
     const qreal dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
     QSizeF seite = pdf.pageLayout().paintRect(QPageLayout::Inch).size() * dpi;
     seite.setHeight(seite.height() - dpi / 3);
-    QTextDocument dokument;
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setPointSizeF(10.5);
-    dokument.setDefaultFont(schrift);
     std::vector<int> seiten;
+    std::unique_ptr<QTextDocument> dokument;
     for (int versuch = 0; versuch < 4; ++versuch) {
-        dokument.setMarkdown(mit_inhalt(markdown, seiten));
-        // After the text: setting it clears the resources.
-        for (const auto& [name, bild] : bilder) {
-            dokument.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("bild:") + name),
-                                 bild);
-        }
-        dokument.setPageSize(seite);
-        bilder_einpassen(dokument, bilder, seite.width() - 2 * dokument.documentMargin());
-        code_nicht_umbrechen(dokument);
-        const std::vector<int> neu = abschnittsseiten(dokument);
+        dokument = gesetzt(mit_inhalt(markdown, seiten), bilder, seite);
+        const std::vector<int> neu = abschnittsseiten(*dokument);
         if (neu == seiten) {
             break;
         }
         seiten = neu;
     }
-    drucke_seiten(dokument, pdf);
+    drucke_seiten(*dokument, pdf);
 
     QFile anzahl(ziel.left(ziel.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".seiten"));
     if (!anzahl.open(QIODevice::WriteOnly) ||
-        anzahl.write(QByteArray::number(dokument.pageCount()) + '\n') < 0) {
+        anzahl.write(QByteArray::number(dokument->pageCount()) + '\n') < 0) {
         qFatal("%s: %s", qPrintable(anzahl.fileName()), qPrintable(anzahl.errorString()));
     }
-    std::printf("%s: %d Seiten\n", argv[3], dokument.pageCount());
+    std::printf("%s: %d Seiten\n", argv[3], dokument->pageCount());
     return 0;
 }

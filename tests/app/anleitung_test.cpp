@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <map>
+
 namespace saldino::test {
 namespace {
 
@@ -68,6 +70,94 @@ TEST_F(AnleitungTest, PupilsAndTeachersGetTheirOwnDocument) {
         QStringLiteral("saldino-cli pruefen --loesung $L/loesung2.sdn --csv abgaben/*.sdn > "
                        "klasse.csv")));
 }
+
+// The words of a text, ligatures undone ("ﬀ" as "ff"), each with its count.
+std::map<QString, int> woerter(const QString& text) {
+    std::map<QString, int> anzahl;
+    const QRegularExpression wort(QStringLiteral("[\\w]+"),
+                                  QRegularExpression::UseUnicodePropertiesOption);
+    for (auto it = wort.globalMatch(text.normalized(QString::NormalizationForm_KC));
+         it.hasNext();) {
+        ++anzahl[it.next().captured()];
+    }
+    return anzahl;
+}
+
+// The Markdown as it reads: no picture (the picture stands for it), a link's
+// text without its address, no markup.
+QString ohne_auszeichnung(QString markdown) {
+    markdown.remove(QRegularExpression(QStringLiteral("!\\[[^\\]]*\\]\\([^)]*\\)")));
+    markdown.replace(QRegularExpression(QStringLiteral("\\[([^\\]]*)\\]\\([^)]*\\)")),
+                     QStringLiteral("\\1"));
+    return markdown;
+}
+
+struct Dokument {
+    const char* quelle;
+    const char* pdf;
+};
+
+void PrintTo(const Dokument& dokument, std::ostream* aus) {
+    *aus << dokument.quelle;
+}
+
+class DokumentTest : public ::testing::TestWithParam<Dokument> {};
+
+// Every word of the source is printed, every heading stands in the text, and
+// every picture is drawn once.
+TEST_P(DokumentTest, KeepsEveryWordHeadingAndPicture) {
+    QFile quelle(QStringLiteral(SALDINO_DOCS "/") + QLatin1String(GetParam().quelle));
+    ASSERT_TRUE(quelle.open(QIODevice::ReadOnly));
+    const QString markdown = QString::fromUtf8(quelle.readAll());
+    const QString pdf = QLatin1String(GetParam().pdf);
+    QString gedruckt = poppler(QStringLiteral("pdftotext"), {}, pdf);
+    const std::map<QString, int> da = woerter(gedruckt);
+    int gesamt = 0;
+    int gefunden = 0;
+    QStringList fehlen;
+    for (const auto& [wort, n] : woerter(ohne_auszeichnung(markdown))) {
+        const auto treffer = da.find(wort);
+        const int davon = treffer == da.end() ? 0 : std::min(n, treffer->second);
+        gesamt += n;
+        gefunden += davon;
+        if (davon < n) {
+            fehlen.append(wort);
+        }
+    }
+    ASSERT_GT(gesamt, 500);
+    EXPECT_GE(gefunden * 100, gesamt * 99)
+        << gefunden << " von " << gesamt
+        << " Wörtern; fehlen: " << fehlen.join(QLatin1Char(' ')).toStdString();
+
+    gedruckt = gedruckt.normalized(QString::NormalizationForm_KC)
+                   .replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    const QRegularExpression ueberschrift(QStringLiteral("^#+ (.*)$"),
+                                          QRegularExpression::MultilineOption);
+    bool code = false;
+    for (const QString& zeile : markdown.split(QLatin1Char('\n'))) {
+        code = zeile.startsWith(QLatin1String("```")) ? !code : code;
+        const QRegularExpressionMatch kopf = ueberschrift.match(zeile);
+        if (!code && kopf.hasMatch()) {
+            EXPECT_TRUE(gedruckt.contains(kopf.captured(1).remove(QLatin1Char('`'))))
+                << kopf.captured(1).toStdString();
+        }
+    }
+
+    const qsizetype bilder = markdown.count(QRegularExpression(QStringLiteral("!\\[")));
+    const QStringList liste = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list")}, pdf)
+                                  .split(QLatin1Char('\n'));
+    const qsizetype gezeichnet =
+        liste.filter(QRegularExpression(QStringLiteral("^\\s*\\d+\\s+\\d+\\s+image\\b"))).size();
+    EXPECT_EQ(gezeichnet, bilder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dokumente, DokumentTest,
+    ::testing::Values(Dokument{"anleitung.md", SALDINO_ANLEITUNG_PDF},
+                      Dokument{"lehrerhandbuch.md", SALDINO_LEHRERHANDBUCH_PDF}),
+    [](const auto& info) {
+        return std::string(info.param.quelle).substr(0, std::string(info.param.quelle).find('.'));
+    });
 
 TEST_F(AnleitungTest, NamesEveryCommandOfBothPanels) {
     starte();
