@@ -1,15 +1,22 @@
 # bash completion for saldino-cli: its commands, options and backup files.
+# Names are offered one per line, so that a name with blanks stays whole.
+_saldino_cli_dateien() {
+    compopt -o filenames 2>/dev/null
+    mapfile -t COMPREPLY < <(compgen -f -X '!*.sdn' -- "$1"; compgen -d -- "$1")
+}
+
 _saldino_cli() {
     local aktuell vorher
     aktuell="${COMP_WORDS[COMP_CWORD]}"
     vorher="${COMP_WORDS[COMP_CWORD - 1]}"
     case "$vorher" in
     --dir | -C)
-        COMPREPLY=($(compgen -d -- "$aktuell"))
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -d -- "$aktuell")
         return
         ;;
     --loesung | laden | pruefen | sichern)
-        COMPREPLY=($(compgen -f -X '!*.sdn' -- "$aktuell") $(compgen -d -- "$aktuell"))
+        _saldino_cli_dateien "$aktuell"
         return
         ;;
     esac
@@ -28,7 +35,7 @@ _saldino_cli() {
         COMPREPLY=($(compgen -W 'bilanz betriebsergebnis abschluss journal kontenblatt kontenplan
             sichern laden pruefen rueckgaengig wiederholen verlauf' -- "$aktuell"))
     elif [ "$befehl" = pruefen ]; then
-        COMPREPLY=($(compgen -f -X '!*.sdn' -- "$aktuell") $(compgen -d -- "$aktuell"))
+        _saldino_cli_dateien "$aktuell"
     fi
 }
 complete -F _saldino_cli saldino-cli

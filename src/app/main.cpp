@@ -86,8 +86,15 @@ int starte(gui::Dialoge& dialoge, bool pruefstart) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    std::vector<std::string> argumente(argv + 1, argv + argc);
-    const app::Startaufruf aufruf = app::lies_startaufruf(argumente);
+    // Help and version need no display; everything else is read after Qt
+    // took its own options (-style, -platform, -reverse …).
+    app::Startaufruf aufruf =
+        app::lies_startaufruf(app::nur_hilfe_und_version({argv + 1, argv + argc}));
+    std::optional<QApplication> anwendung;
+    if (aufruf.art == app::Startaufruf::Art::starten) {
+        anwendung.emplace(argc, argv);
+        aufruf = app::lies_startaufruf({argv + 1, argv + argc});
+    }
     switch (aufruf.art) {
     case app::Startaufruf::Art::hilfe:
         std::fputs(app::startaufruf_hilfe, stdout);
@@ -101,8 +108,7 @@ int main(int argc, char* argv[]) {
     default:
         break;
     }
-    QApplication anwendung(argc, argv);
-    app::anwendung_einrichten(anwendung);
+    app::anwendung_einrichten(*anwendung);
     if (aufruf.art == app::Startaufruf::Art::anleitung) {
         auto pdf = app::programmdatenordner() / "Anleitung.pdf";
         if (!std::filesystem::exists(pdf)) {

@@ -5,12 +5,16 @@
 namespace saldino::app {
 
 const char* const startaufruf_hilfe =
-    "Aufruf: saldino [VERZEICHNIS]\n"
+    "Aufruf: saldino [--pruefstart] [QT-OPTIONEN] [VERZEICHNIS]\n"
     "Startet Saldino im Arbeitsverzeichnis (Vorgabe: ~/Saldino) und legt dort die\n"
     "mitgelieferten Dateien an, die fehlen; vorhandene werden nie überschrieben.\n"
     "  --anleitung  die Anleitung (PDF) öffnen\n"
+    "  --pruefstart den Start ohne Benutzer prüfen: jede Meldung wird mit \"Nein\"\n"
+    "               beantwortet und auf die Standardfehlerausgabe geschrieben;\n"
+    "               Rückgabewert 0 ohne Meldung, sonst 1\n"
     "  --help       diese Hilfe\n"
-    "  --version    die Versionsnummer\n";
+    "  --version    die Versionsnummer\n"
+    "Dazu die Optionen von Qt, zum Beispiel -style NAME, -platform NAME, -reverse.\n";
 
 Startaufruf lies_startaufruf(const std::vector<std::string>& argumente) {
     Startaufruf aufruf;
@@ -43,6 +47,18 @@ Startaufruf lies_startaufruf(const std::vector<std::string>& argumente) {
         aufruf.verzeichnis = verzeichnisse[0];
     }
     return aufruf;
+}
+
+std::vector<std::string> nur_hilfe_und_version(const std::vector<std::string>& argumente) {
+    for (const std::string& argument : argumente) {
+        if (argument == "--") {
+            break;
+        }
+        if (argument == "--help" || argument == "-h" || argument == "--version") {
+            return {argument};
+        }
+    }
+    return {};
 }
 
 std::filesystem::path standardverzeichnis() {

@@ -21,6 +21,11 @@ struct Startaufruf {
 
 Startaufruf lies_startaufruf(const std::vector<std::string>& argumente);
 
+// "--help", "-h" or "--version" where one stands among the options (the
+// first of them), else nothing: what can be answered before Qt reads its
+// own options (-style, -platform …), which lies_startaufruf would refuse.
+std::vector<std::string> nur_hilfe_und_version(const std::vector<std::string>& argumente);
+
 // The working directory without an argument: "Saldino" in the user's home.
 std::filesystem::path standardverzeichnis();
 

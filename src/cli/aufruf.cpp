@@ -1,10 +1,21 @@
 #include "cli/aufruf.h"
 
+#include "runtime/text.h"
+
 #include <getopt.h>
 
 namespace saldino::cli {
 
-std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]) {
+namespace {
+
+// An argument as the terminal may show it.
+std::string gelesen(const std::vector<char*>& argumente, int i) {
+    return runtime::name_nach_anzeige(argumente[static_cast<std::size_t>(i)]);
+}
+
+} // namespace
+
+Aufruf lies_aufruf(int argc, const char* const argv[]) {
     enum : int { dir = 'C', loesung = 1000, csv, hilfe, version };
     static const ::option optionen[] = {
         {"dir", required_argument, nullptr, dir},
@@ -24,7 +35,7 @@ std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]) {
     ::optind = 0; // a fresh start for every call
     ::opterr = 0;
     for (int option;
-         (option = ::getopt_long(argc, argumente.data(), "C:h", optionen, nullptr)) != -1;) {
+         (option = ::getopt_long(argc, argumente.data(), ":C:h", optionen, nullptr)) != -1;) {
         switch (option) {
         case dir:
             aufruf.verzeichnis = ::optarg;
@@ -42,8 +53,15 @@ std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]) {
         case version:
             aufruf.version = true;
             break;
+        case ':':
+            aufruf.fehler = "Option „" + gelesen(argumente, ::optind - 1) + "“ braucht einen Wert";
+            return aufruf;
         default:
-            return std::nullopt;
+            aufruf.fehler = "unbekannte Option „" +
+                            (::optopt != 0 ? std::string("-") + static_cast<char>(::optopt)
+                                           : gelesen(argumente, ::optind - 1)) +
+                            "“";
+            return aufruf;
         }
     }
     if (::optind < argc) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,9 +16,10 @@ struct Aufruf {
     bool version = false;
     std::string befehl;
     std::vector<std::string> argumente;
+    // Why the options cannot be read ("unbekannte Option „-x“"), "" when they can.
+    std::string fehler;
 };
 
-// None for an unknown option or an option without its value.
-std::optional<Aufruf> lies_aufruf(int argc, const char* const argv[]);
+Aufruf lies_aufruf(int argc, const char* const argv[]);
 
 } // namespace saldino::cli

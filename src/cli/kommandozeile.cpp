@@ -20,6 +20,7 @@
 #include "runtime/sperre.h"
 #include "runtime/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <filesystem>
@@ -218,14 +219,31 @@ const std::array<Befehl, 12>& befehle() {
     return tabelle;
 }
 
-const Befehl* finde_befehl(const Aufruf& aufruf) {
-    for (const Befehl& befehl : befehle()) {
-        if (befehl.name == aufruf.befehl) {
-            const std::size_t erwartet = befehl.argument == Argument::keins ? 0 : 1;
-            return aufruf.argumente.size() == erwartet ? &befehl : nullptr;
-        }
+// Why the call cannot run, "" when it can (`befehl` is then its command).
+std::string fehler_im_aufruf(const Aufruf& aufruf, const Befehl*& befehl) {
+    if (!aufruf.fehler.empty()) {
+        return aufruf.fehler;
     }
-    return nullptr;
+    if (aufruf.befehl.empty()) {
+        return "Befehl fehlt";
+    }
+    const auto gefunden = std::ranges::find(befehle(), aufruf.befehl, &Befehl::name);
+    if (gefunden == befehle().end()) {
+        return "unbekannter Befehl „" + runtime::name_nach_anzeige(aufruf.befehl) + "“";
+    }
+    if (!aufruf.loesung.empty() || aufruf.csv) {
+        return "--loesung und --csv gehören zu „pruefen --loesung LOESUNG DATEI…“";
+    }
+    const std::string name = "„" + std::string(gefunden->name) + "“";
+    if (gefunden->argument == Argument::keins && !aufruf.argumente.empty()) {
+        return name + " hat kein Argument";
+    }
+    if (gefunden->argument != Argument::keins && aufruf.argumente.size() != 1) {
+        return name + (aufruf.argumente.empty() ? " braucht " : " nimmt nur ") +
+               (gefunden->argument == Argument::konto ? "ein Konto" : "eine Datei");
+    }
+    befehl = &*gefunden;
+    return {};
 }
 
 // A backup file is named relative to where the tool was called.
@@ -278,33 +296,36 @@ void fehlende_datei_nennen(std::FILE* fehler, const std::string& datei) {
 } // namespace
 
 int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fehler) {
-    const std::optional<Aufruf> aufruf = lies_aufruf(argc, argv);
-    if (aufruf && aufruf->hilfe) {
+    Aufruf aufruf = lies_aufruf(argc, argv);
+    if (aufruf.hilfe && aufruf.fehler.empty()) {
         schreibe(aus, hilfe);
         return erfolg;
     }
-    if (aufruf && aufruf->version) {
+    if (aufruf.version && aufruf.fehler.empty()) {
         schreibe(aus, "saldino-cli " SALDINO_VERSION "\n");
         return erfolg;
     }
-    if (aufruf && aufruf->befehl == "pruefen" && !aufruf->loesung.empty() &&
-        !aufruf->argumente.empty() && aufruf->verzeichnis.empty()) {
-        return klasse_pruefen(*aufruf, aus, fehler);
+    if (aufruf.befehl == "pruefen" && !aufruf.loesung.empty() && aufruf.fehler.empty()) {
+        if (!aufruf.argumente.empty() && aufruf.verzeichnis.empty()) {
+            return klasse_pruefen(aufruf, aus, fehler);
+        }
+        aufruf.fehler = aufruf.argumente.empty()
+                            ? "„pruefen --loesung LOESUNG“ braucht mindestens eine Datei"
+                            : "„pruefen --loesung“ liest kein Arbeitsverzeichnis (--dir)";
     }
-    const Befehl* befehl =
-        aufruf && aufruf->loesung.empty() && !aufruf->csv ? finde_befehl(*aufruf) : nullptr;
-    if (befehl == nullptr) {
-        schreibe(fehler, hilfe);
+    const Befehl* befehl = nullptr;
+    if (const std::string grund = fehler_im_aufruf(aufruf, befehl); !grund.empty()) {
+        schreibe(fehler, "saldino-cli: " + grund + "\nMehr dazu: saldino-cli --help\n");
         return falscher_aufruf;
     }
-    const std::string argument = aufruf->argumente.empty() ? std::string() : aufruf->argumente[0];
+    const std::string argument = aufruf.argumente.empty() ? std::string() : aufruf.argumente[0];
     const std::string datei = datei_von(*befehl, argument);
-    if (!aufruf->verzeichnis.empty()) {
+    if (!aufruf.verzeichnis.empty()) {
         try {
-            runtime::wechsle_verzeichnis(aufruf->verzeichnis);
+            runtime::wechsle_verzeichnis(aufruf.verzeichnis);
         } catch (const runtime::Laufzeitfehler& f) {
             schreibe(fehler,
-                     "saldino-cli: " + runtime::name_nach_anzeige(aufruf->verzeichnis) + ": ");
+                     "saldino-cli: " + runtime::name_nach_anzeige(aufruf.verzeichnis) + ": ");
             zeile(fehler, f.meldung());
             return laufzeitfehler;
         }

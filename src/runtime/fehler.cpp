@@ -3,32 +3,49 @@
 #include "runtime/text.h"
 
 #include <cerrno>
+#include <string_view>
 
 namespace saldino::runtime {
 
+namespace {
+
+struct Fehlertext {
+    int nummer;
+    std::string_view text; // UTF-8
+};
+
+// Every failure of the system the program can meet, with its German reason;
+// any other is "E/A-Fehler <Nummer>".
+constexpr Fehlertext fehlertexte[] = {
+    {ENOENT, "Datei nicht gefunden"},
+    {EINVAL, "Ungültiger Dateiname"},
+    {ENAMETOOLONG, "Ungültiger Dateiname"},
+    {EISDIR, "Ungültiger Dateiname"},
+    {ENOTDIR, "Ein Teil des Pfades ist kein Ordner"},
+    {ELOOP, "Zu viele Verweise im Pfad"},
+    {EMFILE, "Zu viele geöffnete Dateien"},
+    {ENFILE, "Zu viele geöffnete Dateien"},
+    {EACCES, "Dateizugriff verweigert"},
+    {EPERM, "Dateizugriff verweigert"},
+    {EROFS, "Dateizugriff verweigert"},
+    {ETXTBSY, "Dateizugriff verweigert"},
+    {ENOSPC, "Zu wenig Speicherplatz"},
+    {EDQUOT, "Zu wenig Speicherplatz"},
+    {EFBIG, "Zu wenig Speicherplatz"},
+    {EIO, "Lese- oder Schreibfehler auf dem Datenträger"},
+    {EBUSY, "Datei oder Ordner wird gerade benutzt"},
+    {EXDEV, "Verschieben auf einen anderen Datenträger nicht möglich"},
+};
+
+} // namespace
+
 std::string dateifehler_text(int fehlernummer) {
-    switch (fehlernummer) {
-    case ENOENT:
-        return "Datei nicht gefunden";
-    case EINVAL:
-    case ENAMETOOLONG:
-    case EISDIR:
-        return utf8_nach_cp1252("Ungültiger Dateiname");
-    case EMFILE:
-    case ENFILE:
-        return utf8_nach_cp1252("Zu viele geöffnete Dateien");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY:
-        return "Dateizugriff verweigert";
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return "Zu wenig Speicherplatz";
-    default:
-        return "E/A-Fehler " + std::to_string(fehlernummer);
+    for (const Fehlertext& eintrag : fehlertexte) {
+        if (eintrag.nummer == fehlernummer) {
+            return utf8_nach_cp1252(eintrag.text);
+        }
     }
+    return "E/A-Fehler " + std::to_string(fehlernummer);
 }
 
 void wirf_dateifehler(int fehlernummer) {

@@ -46,6 +46,11 @@ for seite in saldino saldino-cli; do
 done
 grep -q 'complete -F _saldino_cli saldino-cli' "$p/share/bash-completion/completions/saldino-cli" ||
     falsch "Vervollständigung für die bash fehlt"
+# A backup whose name has blanks is offered whole.
+mkdir "$tmp/abgaben" && touch "$tmp/abgaben/Klasse 8b.sdn" "$tmp/abgaben/notiz.txt"
+angebot="$(cd "$tmp/abgaben" && bash -c 'source "$1"; COMP_WORDS=(saldino-cli laden Kl); COMP_CWORD=2
+    _saldino_cli; printf "%s|" "${COMPREPLY[@]}"' - "$p/share/bash-completion/completions/saldino-cli")"
+[ "$angebot" = "Klasse 8b.sdn|" ] || falsch "Vervollständigung: $angebot"
 
 grep -q '<svg' "$p/share/icons/hicolor/scalable/apps/saldino.svg" || falsch "SVG-Symbol fehlt"
 for n in 16 22 24 32 48 64 128 256; do
@@ -106,6 +111,10 @@ status=0
 "$p/bin/saldino" a b 2>/dev/null || status=$?
 [ "$status" = 64 ] || falsch "zwei Argumente: Status $status statt 64"
 "$p/bin/saldino" --help | grep -q '^Aufruf: saldino' || falsch "saldino --help"
+# Qt's own options are Qt's, wherever they stand, and need no display for --help.
+env -u QT_QPA_PLATFORM DISPLAY= WAYLAND_DISPLAY= "$p/bin/saldino" -style fusion --help | grep -q '^Aufruf: saldino' ||
+    falsch "saldino -style fusion --help"
+starten -style fusion -reverse "$tmp/Klasse 8b" || falsch "Start mit Qt-Optionen: $(cat "$tmp/fehler")"
 "$p/bin/saldino" --version | grep -q '^saldino [0-9]' || falsch "saldino --version"
 status=0
 (cd "$tmp" && HOME="$tmp/home" "$p/bin/saldino" -x 2>/dev/null) || status=$?

@@ -22,3 +22,12 @@ if [ -e "$web/saldino.wasm" ] && ! grep -q ' ./usr/share/saldino/web/saldino.was
     echo "the package lacks the browser edition (usr/share/saldino/web)" >&2
     exit 1
 fi
+# The manual pages as man renders them: no warning of troff.
+dpkg-deb -x "$paket" "$ziel/inhalt"
+for seite in "$ziel"/inhalt/usr/share/man/man1/*.1.gz; do
+    warnungen="$(LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null)"
+    if [ -n "$warnungen" ]; then
+        echo "$(basename "$seite"): $warnungen" >&2
+        exit 1
+    fi
+done

@@ -83,17 +83,25 @@ TEST_P(Fehlertexte, NameTheCauseInGerman) {
     EXPECT_EQ(cp1252_nach_utf8(dateifehler_text(GetParam().nummer)), GetParam().meldung);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dateien, Fehlertexte,
-                         ::testing::Values(Fehlerfall{ENOENT, "Datei nicht gefunden"},
-                                           Fehlerfall{ENAMETOOLONG, "Ungültiger Dateiname"},
-                                           Fehlerfall{EMFILE, "Zu viele geöffnete Dateien"},
-                                           Fehlerfall{EACCES, "Dateizugriff verweigert"},
-                                           Fehlerfall{EROFS, "Dateizugriff verweigert"},
-                                           Fehlerfall{ENOSPC, "Zu wenig Speicherplatz"},
-                                           Fehlerfall{EIO, "E/A-Fehler 5"}),
-                         [](const auto& info) {
-                             return test::zeilenname(info.param.meldung, info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Dateien, Fehlertexte,
+    ::testing::Values(Fehlerfall{ENOENT, "Datei nicht gefunden"},
+                      Fehlerfall{ENOTDIR, "Ein Teil des Pfades ist kein Ordner"},
+                      Fehlerfall{EISDIR, "Ungültiger Dateiname"},
+                      Fehlerfall{ENAMETOOLONG, "Ungültiger Dateiname"},
+                      Fehlerfall{ELOOP, "Zu viele Verweise im Pfad"},
+                      Fehlerfall{EMFILE, "Zu viele geöffnete Dateien"},
+                      Fehlerfall{EACCES, "Dateizugriff verweigert"},
+                      Fehlerfall{EPERM, "Dateizugriff verweigert"},
+                      Fehlerfall{EROFS, "Dateizugriff verweigert"},
+                      Fehlerfall{ETXTBSY, "Dateizugriff verweigert"},
+                      Fehlerfall{ENOSPC, "Zu wenig Speicherplatz"},
+                      Fehlerfall{EDQUOT, "Zu wenig Speicherplatz"},
+                      Fehlerfall{EIO, "Lese- oder Schreibfehler auf dem Datenträger"},
+                      Fehlerfall{EBUSY, "Datei oder Ordner wird gerade benutzt"},
+                      Fehlerfall{EXDEV, "Verschieben auf einen anderen Datenträger nicht möglich"},
+                      Fehlerfall{ENXIO, "E/A-Fehler 6"}),
+    [](const auto& info) { return test::zeilenname(info.param.meldung, info.index); });
 
 struct Integerfall {
     const char* text;
