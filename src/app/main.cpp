@@ -1,3 +1,4 @@
+#include "app/anleitung.h"
 #include "app/anwendung.h"
 #include "app/start.h"
 #include "app/tform1.h"
@@ -8,10 +9,11 @@
 #include "gui/qtext.h"
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
+#include "runtime/meldungen.h"
 #include "runtime/sperre.h"
+#include "runtime/text.h"
 
 #include <QApplication>
-#include <QProcess>
 
 #include <cstdio>
 #include <optional>
@@ -110,15 +112,15 @@ int main(int argc, char* argv[]) {
     }
     app::anwendung_einrichten(*anwendung);
     if (aufruf.art == app::Startaufruf::Art::anleitung) {
-        auto pdf = app::programmdatenordner() / "Anleitung.pdf";
-        if (!std::filesystem::exists(pdf)) {
-            pdf = SALDINO_ANLEITUNG_BAU;
+        const std::filesystem::path pdf = app::programmanleitung();
+        const QString grund = app::oeffne_und_warte(pdf);
+        if (!grund.isEmpty()) {
+            const std::string meldung = runtime::meldungen::anleitung_nicht_oeffnbar(
+                runtime::name_nach_anzeige(pdf.string()), grund.toStdString());
+            std::fprintf(stderr, "saldino: %s\n", meldung.c_str());
+            return 1;
         }
-        // The desktop's program for PDF files, as the menu entry's action asks.
-        return QProcess::startDetached(QStringLiteral("xdg-open"),
-                                       {QString::fromStdString(pdf.string())})
-                   ? 0
-                   : 1;
+        return 0;
     }
     gui::QtDialoge fenster_dialoge;
     Pruefdialoge pruef_dialoge;

@@ -1,5 +1,5 @@
 #include "app/tform1.h"
-
+#include "app/anleitung.h"
 #include "app/anwendung.h"
 #include "app/startseite.h"
 #include "backup/aufgaben.h"
@@ -19,12 +19,14 @@
 #include "reports/kontenblattseite.h"
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
+#include "runtime/text.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -343,10 +345,16 @@ void TForm1::SpeedButton31Click() {
     close();
 }
 
+// The manual opens in the desktop's PDF viewer; only when none opens it, a
+// box says where it lies.
 void TForm1::SpeedButton34Click() {
-    dialoge_.meldung(QStringLiteral(
-        "Auf eine eigene Hilfedatei wurde verzichtet. Bitte lesen Sie die Anleitung, die sich als "
-        "PDF-Dokument im gleichen Verzeichnis befindet, wie das Programm!"));
+    const std::filesystem::path pdf = anleitung();
+    oeffne(pdf, [fenster = QPointer<TForm1>(this), pdf](const QString&) {
+        if (fenster) {
+            fenster->dialoge_.fehler(gui::aus_utf8(runtime::meldungen::anleitung_nicht_oeffnbar(
+                runtime::name_nach_anzeige(pdf.string()))));
+        }
+    });
 }
 
 } // namespace saldino::app

@@ -52,6 +52,14 @@ std::string gehoert_zum_programm(std::string_view datei) {
         {"Die Datei ", datei, " gehört zum Programm und kann nicht überschrieben werden."});
 }
 
+std::string anleitung_nicht_oeffnbar(std::string_view pdf, std::string_view grund) {
+    if (grund.empty()) {
+        return zusammen({"Die Anleitung ", pdf,
+                         " kann nicht geöffnet werden. Sie liegt im Arbeitsverzeichnis."});
+    }
+    return zusammen({"Die Anleitung ", pdf, " kann nicht geöffnet werden: ", grund});
+}
+
 std::string zu_gross(std::string_view datei) {
     return zusammen({"Die Datei ", datei, " ist zu groß."});
 }

@@ -60,6 +60,11 @@ std::string nicht_sicher(std::string_view grund);
 // "Die Datei <datei> gehört zum Programm und kann nicht überschrieben werden."
 std::string gehoert_zum_programm(std::string_view datei);
 
+// "Die Anleitung <pdf> kann nicht geöffnet werden. Sie liegt im
+// Arbeitsverzeichnis." (the window), or with the reason instead of the
+// second sentence: "... kann nicht geöffnet werden: <grund>" (saldino --anleitung).
+std::string anleitung_nicht_oeffnbar(std::string_view pdf, std::string_view grund = {});
+
 // "Die Datei <datei> ist zu groß."
 std::string zu_gross(std::string_view datei);
 

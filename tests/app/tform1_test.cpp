@@ -11,6 +11,8 @@
 #include "reports/berichtsseite.h"
 #include "runtime/text.h"
 
+#include <filesystem>
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -304,13 +306,50 @@ TEST_F(StartTest, EndeAnsweredYesSavesAndClosesEvenWhenTheSaveIsCancelled) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(StartTest, HilfePointsToTheManual) {
+// A stand-in for the desktop's launcher on PATH: it notes the file it was
+// asked to open and ends with `status`.
+class Oeffner {
+public:
+    Oeffner(const Arbeitsverzeichnis& verzeichnis, int status) : pfad_(qgetenv("PATH")) {
+        std::filesystem::create_directories(verzeichnis.pfad() / "werkzeug");
+        verzeichnis.schreibe("werkzeug/xdg-open",
+                             "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/geoeffnet\"\nexit " +
+                                 std::to_string(status) + "\n");
+        std::filesystem::permissions(verzeichnis.pfad() / "werkzeug/xdg-open",
+                                     std::filesystem::perms::owner_all);
+        qputenv("PATH", QByteArray::fromStdString((verzeichnis.pfad() / "werkzeug").string()) +
+                            ':' + pfad_);
+    }
+    ~Oeffner() { qputenv("PATH", pfad_); }
+
+private:
+    QByteArray pfad_;
+};
+
+// "Hilfe" opens the manual of the working directory; only when nothing opens
+// it, a box says where it lies.
+TEST_F(StartTest, HilfeOpensTheManualAndSaysWhereItLiesWhenItCannot) {
+    verzeichnis.schreibe("Anleitung.pdf", "%PDF-1.4\n");
+    const std::string pdf = (verzeichnis.pfad() / "Anleitung.pdf").string();
     starte();
-    klicke(knopf::hilfe);
-    EXPECT_EQ(
-        dialoge.nimm(Art::meldung),
-        "Auf eine eigene Hilfedatei wurde verzichtet. Bitte lesen Sie die Anleitung, die sich als "
-        "PDF-Dokument im gleichen Verzeichnis befindet, wie das Programm!");
+    {
+        Oeffner oeffner(verzeichnis, 0);
+        klicke(knopf::hilfe);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return std::filesystem::exists(verzeichnis.pfad() / "werkzeug/geoeffnet"); }));
+        QTest::qWait(100); // the launcher has ended; no box follows
+        EXPECT_EQ(verzeichnis.lies("werkzeug/geoeffnet"), pdf + "\n");
+    }
+    {
+        Oeffner oeffner(verzeichnis, 3);
+        klicke(knopf::hilfe);
+        QStringList boxen;
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !(boxen += dialoge.nimm_alle(Art::fehler)).isEmpty(); }));
+        EXPECT_EQ(boxen[0], QString::fromStdString("Die Anleitung " + pdf +
+                                                   " kann nicht geöffnet werden. Sie liegt im "
+                                                   "Arbeitsverzeichnis."));
+    }
     EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
 }
 
@@ -386,9 +425,11 @@ TEST_F(StartTest, TheButtonOfThePageShownIsMarked) {
     klicke(knopf::einstellungen); // refused: the journal stays shown
     dialoge.nimm(Art::meldung);
     EXPECT_EQ(markiert(), knopf::journal);
-    klicke(knopf::hilfe);
-    dialoge.nimm(Art::meldung);
+    const Oeffner oeffner(verzeichnis, 0);
+    klicke(knopf::hilfe); // opens the manual, shows no page
     EXPECT_EQ(markiert(), knopf::journal);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return std::filesystem::exists(verzeichnis.pfad() / "werkzeug/geoeffnet"); }));
 }
 
 TEST_F(StartTest, TextsFromFilesAndTheCompanyFieldsStayReadable) {

@@ -129,5 +129,11 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do
     sleep 0.2
 done
 [ "$(cat "$tmp/geoeffnet" 2>/dev/null)" -ef "$p/share/saldino/Anleitung.pdf" ] || falsch "--anleitung"
+# No viewer for PDF files: status 1 and the reason.
+printf '#!/bin/sh\nexit 3\n' >"$tmp/werkzeug/xdg-open"
+status=0
+PATH="$tmp/werkzeug:$PATH" "$p/bin/saldino" --anleitung 2>"$tmp/fehler" || status=$?
+[ "$status" = 1 ] && grep -q 'kann nicht geöffnet werden: kein Programm für PDF-Dateien' "$tmp/fehler" ||
+    falsch "--anleitung ohne Betrachter: Status $status, $(cat "$tmp/fehler")"
 
 exit "$fehler"
