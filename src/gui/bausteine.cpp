@@ -1,4 +1,5 @@
 #include "gui/bausteine.h"
+#include "gui/befehlsknopf.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -88,14 +89,9 @@ private:
 
 QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text,
                            const QRect& ort) {
-    auto* knopf = new QToolButton(eltern);
+    auto* knopf = new Befehlsknopf(eltern);
     knopf->setObjectName(QString::fromLatin1(name));
     knopf->setText(text);
-    knopf->setAutoRaise(true);
-    // Raised under the mouse, sunken while pressed or while checked.
-    knopf->setAttribute(Qt::WA_Hover);
-    knopf->setFocusPolicy(Qt::NoFocus);
-    knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
     knopf->setGeometry(ort);
     return knopf;
 }

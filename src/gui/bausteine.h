@@ -18,7 +18,7 @@ class QWidget;
 // Controls placed at fixed positions on a page, each named by its objectName.
 namespace saldino::gui {
 
-// A flat command button that never takes the focus.
+// A flat command button (gui::Befehlsknopf): focus by Tab only, runs on Space or Enter.
 QToolButton* flacher_knopf(QWidget* eltern, const char* name, const QString& text,
                            const QRect& ort);
 
