@@ -79,6 +79,12 @@ StartSeite::StartSeite(gui::Programm& programm, QWidget* eltern) : QWidget(elter
     RichEdit1->setGeometry(40, 312, 593, 113);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The notice is read, not written: its text can be selected and walked
+    // with the keys, and Tab goes on to the next control.
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RichEdit1->setTabChangesFocus(true);
+    RichEdit1->setAccessibleName(QStringLiteral("Wichtiger Hinweis"));
 
     programm.registriere_zeige_handler(this, [this] { TabSheet1Show(); });
 }

@@ -112,6 +112,7 @@ void TForm1::panels_anlegen() {
     Panel3->setFixedSize(216, 143);
     oben->addWidget(Panel3);
     CheckListBox1 = new QListWidget(Panel2);
+    CheckListBox1->setAccessibleName(QStringLiteral("Aufgabenliste"));
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     QFont liste(QStringLiteral("Courier New"));
     liste.setStyleHint(QFont::TypeWriter);

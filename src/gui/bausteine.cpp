@@ -114,6 +114,12 @@ QLineEdit* eingabefeld(QWidget* eltern, const char* name, const QRect& ort) {
     return feld;
 }
 
+void beschrifte(QLabel* label, QWidget* feld) {
+    label->setBuddy(feld);
+    feld->setAccessibleName(
+        QString(label->text()).remove(QLatin1Char('&')).remove(QLatin1Char(':')).trimmed());
+}
+
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, const QRect& ort) {
     auto* knopf = new QPushButton(text, eltern);
     knopf->setObjectName(QString::fromLatin1(name));

@@ -26,6 +26,10 @@ QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, int
 
 QLineEdit* eingabefeld(QWidget* eltern, const char* name, const QRect& ort);
 
+// Makes `label` the label of `feld`: a screen reader calls the field by the
+// label's text without its colon, and the label's access key reaches it.
+void beschrifte(QLabel* label, QWidget* feld);
+
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, const QRect& ort);
 
 // A string grid: the header is its fixed row 0, table row k-1 is its row k.

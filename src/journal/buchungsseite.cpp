@@ -94,14 +94,18 @@ void BuchungsSeite::kopf_anlegen() {
     gui::beschriftung(this, "Label25", QStringLiteral("Buchungs-Nummer:"), 32, 48);
     Label26 = gui::beschriftung(this, "Label26", QStringLiteral("0"), 160, 48);
     Label26->setMinimumWidth(200);
-    gui::beschriftung(this, "Label27", QStringLiteral("Buchungsdatum:"), 32, 67);
+    QLabel* datum = gui::beschriftung(this, "Label27", QStringLiteral("Buchungsdatum:"), 32, 67);
     Edit14 = gui::eingabefeld(this, "Edit14", {160, 64, 121, 21});
+    gui::beschrifte(datum, Edit14);
     gui::beschriftung(this, "Label50",
                       QStringLiteral("(Format: TT.MM.JJ oder TT.MM.JJJJ oder TTMMJJ)"), 304, 67);
-    gui::beschriftung(this, "Label28", QStringLiteral("Einzahler/Empfänger:"), 32, 91);
+    QLabel* person =
+        gui::beschriftung(this, "Label28", QStringLiteral("Einzahler/Empfänger:"), 32, 91);
     Edit15 = gui::eingabefeld(this, "Edit15", {160, 88, 217, 21});
-    gui::beschriftung(this, "Label29", QStringLiteral("Zahlungsgrund:"), 32, 115);
+    gui::beschrifte(person, Edit15);
+    QLabel* grund = gui::beschriftung(this, "Label29", QStringLiteral("Zahlungsgrund:"), 32, 115);
     Edit16 = gui::eingabefeld(this, "Edit16", {160, 112, 217, 21});
+    gui::beschrifte(grund, Edit16);
     gui::beschriftung(this, "Label30", QStringLiteral("Betrag::"), 32, 144);
     Label31 = gui::beschriftung(this, "Label31", null_euro, 160, 144);
 
@@ -130,6 +134,11 @@ void BuchungsSeite::kontozeilen_anlegen() {
         const QByteArray haben = "Edit" + QByteArray::number(18 + 2 * static_cast<int>(i));
         Soll[i] = gui::eingabefeld(this, soll.constData(), {232, oben, 81, 21});
         Haben[i] = gui::eingabefeld(this, haben.constData(), {368, oben, 81, 21});
+        // One heading names each column; a screen reader hears the line too.
+        const int zeile = static_cast<int>(i) + 1;
+        box->setAccessibleName(QStringLiteral("Konto %1").arg(zeile));
+        Soll[i]->setAccessibleName(QStringLiteral("Sollbetrag %1").arg(zeile));
+        Haben[i]->setAccessibleName(QStringLiteral("Habenbetrag %1").arg(zeile));
         fokus->beobachte(box, [this, i] { ComboBoxExit(i); });
         for (QLineEdit* feld : {Soll[i], Haben[i]}) {
             fokus->beobachte(feld, [this, feld] { BetragExit(feld); });

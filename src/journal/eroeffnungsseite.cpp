@@ -47,6 +47,8 @@ EroeffnungsSeite::EroeffnungsSeite(gui::Programm& programm, QWidget* eltern)
     Label35 =
         gui::beschriftung(this, "Label35", QStringLiteral("Datum der Eröffnungsbilanz:"), 24, 387);
     Edit27 = gui::eingabefeld(this, "Edit27", {184, 384, 121, 21});
+    gui::beschrifte(Label35, Edit27);
+    StringGrid2->setAccessibleName(QStringLiteral("Anfangsbestände"));
     SpeedButton7 =
         gui::flacher_knopf(this, "SpeedButton7", QStringLiteral("OK"), {512, 360, 49, 49});
     connect(SpeedButton7, &QToolButton::clicked, this,

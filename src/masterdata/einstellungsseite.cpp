@@ -36,23 +36,27 @@ EinstellungsSeite::EinstellungsSeite(gui::Programm& programm, QWidget* eltern)
     CheckBox1->setChecked(true);
     Label22 = gui::beschriftung(this, "Label22", QStringLiteral("einheitl. MWST-Satz"), 184, 32);
     Edit13 = gui::eingabefeld(this, "Edit13", {288, 24, 65, 21});
+    gui::beschrifte(Label22, Edit13);
     Edit13->setText(QStringLiteral("0,00"));
     Label23 = gui::beschriftung(this, "Label23", QStringLiteral("in %"), 360, 32);
     CheckBox2 = kontrollkaestchen(
         this, "CheckBox2", QStringLiteral("Konten mit dem Wert 0,00 in der Bilanz darstellen!"), 48,
         56);
 
-    gui::beschriftung(this, "Label46", QStringLiteral("Jahr der Buchhaltng:"), 56, 152);
+    QLabel* jahr =
+        gui::beschriftung(this, "Label46", QStringLiteral("Jahr der Buchhaltng:"), 56, 152);
     Edit28 = gui::eingabefeld(this, "Edit28", {216, 144, 121, 21});
+    gui::beschrifte(jahr, Edit28);
     const std::array<const char*, 4> namen = {"Edit9", "Edit10", "Edit11", "Edit12"};
     const std::array<const char*, 4> labels = {"Label18", "Label19", "Label20", "Label21"};
     for (int i = 0; i < 4; ++i) {
         const int oben = 176 + 24 * i;
-        gui::beschriftung(this, labels[static_cast<std::size_t>(i)],
-                          QStringLiteral("Bezeichnung für Kontenplan %1:").arg(i + 1), 56,
-                          oben + 8);
+        QLabel* label = gui::beschriftung(
+            this, labels[static_cast<std::size_t>(i)],
+            QStringLiteral("Bezeichnung für Kontenplan %1:").arg(i + 1), 56, oben + 8);
         Edit9bis12[static_cast<std::size_t>(i)] =
             gui::eingabefeld(this, namen[static_cast<std::size_t>(i)], {216, oben, 121, 21});
+        gui::beschrifte(label, Edit9bis12[static_cast<std::size_t>(i)]);
     }
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Aktuell"), this);

@@ -50,6 +50,7 @@ FirmenSeite::FirmenSeite(gui::Programm& programm, QWidget* eltern)
             label->move(f.ort.left() - 6 - label->width(), label->y());
         }
         Edit[i] = gui::eingabefeld(this, f.name, f.ort);
+        gui::beschrifte(label, Edit[i]);
         gui::festfarben(Edit[i], QColor::fromRgb(gui::himmelblau));
     }
     gui::beschriftung(this, "Label7", QStringLiteral("Bankverbindung:"), 48, 144);

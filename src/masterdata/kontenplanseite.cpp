@@ -51,6 +51,7 @@ KontenplanSeite::KontenplanSeite(gui::Programm& programm, QWidget* eltern)
     }
     StringGrid1 = gui::gitter(this, "StringGrid1", 5, mindestzeilen, {204, 67, 57, 64, 58},
                               {24, 80, 472, 352});
+    StringGrid1->setAccessibleName(QStringLiteral("Konten des Kontenplans"));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     programm.registriere_zeige_handler(this, [this] { TabSheet9Show(); });

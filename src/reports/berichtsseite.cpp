@@ -19,6 +19,7 @@ BerichtsSeite::BerichtsSeite(gui::Programm& programm, QWidget* eltern, const cha
     rahmen->setContentsMargins(0, 0, 0, 0);
     rahmen->setSpacing(0);
     Memo = new gui::Berichtsansicht(this, ansichtsname, schrift);
+    Memo->setAccessibleName(QStringLiteral("Bericht ") + titel);
     Memo->drucken_einrichten(programm, [titel] { return titel; });
     rahmen->addWidget(Memo, 1);
     leiste = gui::berichtsleiste(this, Memo);

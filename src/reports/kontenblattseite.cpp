@@ -27,6 +27,7 @@ KontenblattSeite::KontenblattSeite(gui::Programm& programm, QWidget* eltern)
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(0);
     Memo3 = new gui::Berichtsansicht(links, "Memo3", {"Courier New", 13, false});
+    Memo3->setAccessibleName(QStringLiteral("Kontenblatt"));
     Memo3->drucken_einrichten(programm, [this] {
         const QListWidgetItem* konto = ListBox1->currentItem();
         return konto == nullptr ? QStringLiteral("Kontenblatt")
@@ -36,6 +37,7 @@ KontenblattSeite::KontenblattSeite(gui::Programm& programm, QWidget* eltern)
     leiste = gui::berichtsleiste(links, Memo3);
     spalte->addWidget(leiste);
     ListBox1 = new QListWidget(Splitter2);
+    ListBox1->setAccessibleName(QStringLiteral("Konten"));
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     Splitter2->addWidget(links);
     Splitter2->addWidget(ListBox1);
