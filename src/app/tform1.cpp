@@ -196,6 +196,26 @@ void TForm1::seiten_anlegen() {
         [this] { TabSheet7->SpeedButton24Click(); }, TabSheet7);
     knopf(Panel3, "SpeedButton35", QStringLiteral("Grundeinstellungen"), {-8, 88, 225, 57},
           zeige(TabSheet2), TabSheet2);
+    tabfolge_anlegen();
+}
+
+// Tab walks the page shown (the booking page as it is filled in, any other
+// in reading order), then the commands of the left and the top panel, then
+// the exercise checklist, and round again.
+void TForm1::tabfolge_anlegen() {
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        if (PageControl1->widget(i) != TabSheet4) {
+            gui::lesereihenfolge(PageControl1->widget(i));
+        }
+    }
+    QWidget* ende = previousInFocusChain();
+    for (QWidget* panel : {Panel1, Panel3}) {
+        for (QToolButton* k : panel->findChildren<QToolButton*>()) {
+            QWidget::setTabOrder(ende, k);
+            ende = k;
+        }
+    }
+    QWidget::setTabOrder(ende, CheckListBox1);
 }
 
 void TForm1::befehl(const std::function<void()>& schritt) {

@@ -12,6 +12,8 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace saldino::gui {
 
@@ -112,6 +114,40 @@ QLineEdit* eingabefeld(QWidget* eltern, const char* name, const QRect& ort) {
     feld->setObjectName(QString::fromLatin1(name));
     feld->setGeometry(ort);
     return feld;
+}
+
+void tabfolge(std::initializer_list<QWidget*> felder) {
+    QWidget* vorher = nullptr;
+    for (QWidget* feld : felder) {
+        if (vorher != nullptr) {
+            QWidget::setTabOrder(vorher, feld);
+        }
+        vorher = feld;
+    }
+}
+
+void lesereihenfolge(QWidget* seite) {
+    const auto eigenes = [seite](const QWidget* feld) {
+        for (QWidget* oben = feld->parentWidget(); oben != seite; oben = oben->parentWidget()) {
+            if ((oben->focusPolicy() & Qt::TabFocus) != 0) {
+                return false;
+            }
+        }
+        return (feld->focusPolicy() & Qt::TabFocus) != 0 && feld->focusProxy() == nullptr;
+    };
+    std::vector<QWidget*> felder;
+    for (QWidget* feld : seite->findChildren<QWidget*>()) {
+        if (eigenes(feld)) {
+            felder.push_back(feld);
+        }
+    }
+    const auto ort = [seite](const QWidget* feld) { return feld->mapTo(seite, QPoint(0, 0)); };
+    std::stable_sort(felder.begin(), felder.end(), [&](const QWidget* a, const QWidget* b) {
+        return std::pair(ort(a).y(), ort(a).x()) < std::pair(ort(b).y(), ort(b).x());
+    });
+    for (std::size_t i = 1; i < felder.size(); ++i) {
+        QWidget::setTabOrder(felder[i - 1], felder[i]);
+    }
 }
 
 void beschrifte(QLabel* label, QWidget* feld) {
@@ -244,6 +280,8 @@ Gitter* gitter(QWidget* eltern, const char* name, int spalten, int zeilen,
     tabelle->setObjectName(QString::fromLatin1(name));
     tabelle->setGeometry(ort);
     tabelle->verticalHeader()->hide();
+    // Tab leaves the grid for the next control; the arrow keys move in it.
+    tabelle->setTabKeyNavigation(false);
     // The minimum first: a default below the style's minimum would be raised to it.
     tabelle->verticalHeader()->setMinimumSectionSize(15);
     tabelle->verticalHeader()->setDefaultSectionSize(15);

@@ -26,6 +26,14 @@ QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, int
 
 QLineEdit* eingabefeld(QWidget* eltern, const char* name, const QRect& ort);
 
+// Chains the focus through `felder` in this order: Tab goes from each to the next.
+void tabfolge(std::initializer_list<QWidget*> felder);
+
+// Chains the focus through the controls of `seite` in reading order: top to
+// bottom, then left to right. A control inside another that takes the focus
+// (the line of a combo box) belongs to that one.
+void lesereihenfolge(QWidget* seite);
+
 // Makes `label` the label of `feld`: a screen reader calls the field by the
 // label's text without its colon, and the label's access key reaches it.
 void beschrifte(QLabel* label, QWidget* feld);

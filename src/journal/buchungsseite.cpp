@@ -43,6 +43,10 @@ BuchungsSeite::BuchungsSeite(gui::Programm& programm, QWidget* eltern)
     gross.setBold(true);
     SpeedButton29->setFont(gross);
     SpeedButton29->setEnabled(false);
+    // Tab: the form as it is filled in, then "Buchen", then the commands.
+    gui::tabfolge({Haben[zeilen_je_buchung - 1], SpeedButton29, SpeedButton8, SpeedButton9,
+                   SpeedButton25, SpeedButton26, SpeedButton27, SpeedButton28, SpeedButton36,
+                   Rueckgaengig});
 
     Panel5 = new QWidget(this);
     Panel5->setObjectName(QStringLiteral("Panel5"));

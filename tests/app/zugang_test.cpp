@@ -8,7 +8,10 @@
 #include "masterdata/einstellungen.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QSet>
 #include <QStackedWidget>
 
 #include <map>
@@ -69,6 +72,50 @@ TEST_F(ZugangTest, EveryControlOfEveryPageHasANameOfItsOwn) {
                 EXPECT_EQ(zugangsname(label->buddy()),
                           label->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')).trimmed())
                     << label->objectName().toStdString();
+            }
+        }
+    }
+}
+
+// Tab from the page's first control walks every command of the page and of
+// both panels and comes round again: no control holds the focus.
+TEST_F(ZugangTest, TabReachesEveryCommandOfEveryPage) {
+    starte();
+    for (int i = 0; i < form->PageControl1->count(); ++i) {
+        QWidget* seite = form->PageControl1->widget(i);
+        form->seite_zeigen(seite);
+        QApplication::processEvents();
+        const QList<QWidget*> felder = erreichbare(form.get());
+        ASSERT_FALSE(felder.isEmpty());
+        QWidget* anfang = form->nextInFocusChain();
+        while (!felder.contains(anfang)) {
+            anfang = anfang->nextInFocusChain();
+        }
+        anfang->setFocus(Qt::TabFocusReason);
+        QSet<QWidget*> erreicht = {anfang};
+        for (qsizetype n = 0; n < 3 * felder.size(); ++n) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* jetzt = QApplication::focusWidget();
+            ASSERT_NE(jetzt, nullptr);
+            while (jetzt->focusProxy() != nullptr) {
+                jetzt = jetzt->focusProxy();
+            }
+            if (jetzt == anfang) {
+                break;
+            }
+            erreicht.insert(jetzt->parentWidget() != nullptr &&
+                                    qobject_cast<QComboBox*>(jetzt->parentWidget()) != nullptr
+                                ? jetzt->parentWidget()
+                                : jetzt);
+        }
+        EXPECT_EQ(QApplication::focusWidget(), anfang) << seite->objectName().toStdString();
+        // Every command shown, whatever its focus policy (radio buttons are
+        // one stop, walked with the arrows).
+        for (QAbstractButton* knopf : form->findChildren<QAbstractButton*>()) {
+            if (knopf->isVisibleTo(form.get()) && knopf->isEnabled() &&
+                qobject_cast<QRadioButton*>(knopf) == nullptr) {
+                EXPECT_TRUE(erreicht.contains(knopf)) << seite->objectName().toStdString() << ": "
+                                                      << knopf->objectName().toStdString();
             }
         }
     }
