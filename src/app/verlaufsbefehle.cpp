@@ -10,24 +10,11 @@
 #include "runtime/meldungen.h"
 #include "runtime/text.h"
 
-#include <QShortcut>
 #include <QStackedWidget>
 
 #include <algorithm>
 
 namespace saldino::app {
-
-void TForm1::kuerzel_anlegen() {
-    const auto kuerzel = [this](const QKeySequence& tasten, void (TForm1::*befehl_)()) {
-        auto* taste = new QShortcut(tasten, this);
-        taste->setContext(Qt::WindowShortcut);
-        connect(taste, &QShortcut::activated, this,
-                [this, befehl_] { befehl([this, befehl_] { (this->*befehl_)(); }); });
-    };
-    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_Z), &TForm1::rueckgaengig);
-    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_Y), &TForm1::wiederholen);
-    kuerzel(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &TForm1::wiederholen);
-}
 
 void TForm1::rueckgaengig() {
     runtime::wechsle_verzeichnis(startverzeichnis.string());

@@ -81,6 +81,11 @@ EinstellungsSeite::EinstellungsSeite(gui::Programm& programm, QWidget* eltern)
     };
     connect(Button1, &QPushButton::clicked, this, befehl(&EinstellungsSeite::Button1Click));
     connect(Button2, &QPushButton::clicked, this, befehl(&EinstellungsSeite::Button2Click));
+    // Enter in a field is "Speichern".
+    for (QLineEdit* feld :
+         {Edit13, Edit28, Edit9bis12[0], Edit9bis12[1], Edit9bis12[2], Edit9bis12[3]}) {
+        connect(feld, &QLineEdit::returnPressed, Button2, &QPushButton::click);
+    }
     // Runs whenever the box changes state, by the user or by the program.
     connect(CheckBox1, &QCheckBox::toggled, this, befehl(&EinstellungsSeite::CheckBox1Click));
 }

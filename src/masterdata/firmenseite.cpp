@@ -59,6 +59,10 @@ FirmenSeite::FirmenSeite(gui::Programm& programm, QWidget* eltern)
         gui::flacher_knopf(this, "SpeedButton32", QStringLiteral("OK"), {368, 352, 49, 49});
     connect(SpeedButton32, &QToolButton::clicked, this,
             [this] { programm_.befehl([this] { SpeedButton32Click(); }); });
+    // Enter in a field is "OK".
+    for (QLineEdit* feld : Edit) {
+        connect(feld, &QLineEdit::returnPressed, SpeedButton32, &QToolButton::click);
+    }
 }
 
 void FirmenSeite::werte_in(Einstellungen& werte) const {
