@@ -1,5 +1,6 @@
 // The manual built beside the program and the window's icon.
 #include "app/fenster.h"
+#include "runtime/tastatur.h"
 
 #include <QFile>
 #include <QImage>
@@ -158,6 +159,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return std::string(info.param.quelle).substr(0, std::string(info.param.quelle).find('.'));
     });
+
+// The manual's section "Tastatur" names every key of the key table.
+TEST_F(AnleitungTest, NamesEveryKeyOfTheKeyTable) {
+    QString text = poppler(QStringLiteral("pdftotext"), {});
+    text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    ASSERT_TRUE(text.contains(QStringLiteral("Tastatur")));
+    for (const runtime::Tastenkuerzel& eintrag : runtime::tastenkuerzel) {
+        QString taste = QString::fromUtf8(eintrag.anzeige.data(),
+                                          static_cast<qsizetype>(eintrag.anzeige.size()));
+        // "Strg+2" stands in "Strg+1 bis Strg+6", "Alt+3" in "Alt+1 bis Alt+4".
+        const QRegularExpression bereich(QStringLiteral("(Strg|Alt)\\+(\\d)"));
+        if (const auto treffer = bereich.match(taste); treffer.hasMatch()) {
+            const QString art = treffer.captured(1);
+            const int n = treffer.captured(2).toInt();
+            bool gefunden = text.contains(taste);
+            for (const QRegularExpressionMatch& b :
+                 QRegularExpression(art + QStringLiteral("\\+(\\d) bis ") + art +
+                                    QStringLiteral("\\+(\\d)"))
+                     .globalMatch(text)) {
+                gefunden = gefunden || (b.captured(1).toInt() <= n && n <= b.captured(2).toInt());
+            }
+            EXPECT_TRUE(gefunden) << taste.toStdString();
+        } else {
+            EXPECT_TRUE(text.contains(taste)) << taste.toStdString();
+        }
+    }
+}
 
 TEST_F(AnleitungTest, NamesEveryCommandOfBothPanels) {
     starte();
