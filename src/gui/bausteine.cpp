@@ -1,6 +1,7 @@
 #include "gui/bausteine.h"
 #include "gui/befehlsknopf.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -114,6 +115,15 @@ QLineEdit* eingabefeld(QWidget* eltern, const char* name, const QRect& ort) {
     feld->setObjectName(QString::fromLatin1(name));
     feld->setGeometry(ort);
     return feld;
+}
+
+void ansage(QLabel* label, const QString& text) {
+    if (label->text() == text) {
+        return;
+    }
+    label->setText(text);
+    QAccessibleValueChangeEvent ereignis(label, text);
+    QAccessible::updateAccessibility(&ereignis);
 }
 
 void tabfolge(std::initializer_list<QWidget*> felder) {

@@ -26,6 +26,11 @@ QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, int
 
 QLineEdit* eingabefeld(QWidget* eltern, const char* name, const QRect& ort);
 
+// Shows `text` in a label that follows the user's typing (running sums, the
+// account hint) and, when it changed, tells a screen reader, which may read
+// it out while the focus stays in the field.
+void ansage(QLabel* label, const QString& text);
+
 // Chains the focus through `felder` in this order: Tab goes from each to the next.
 void tabfolge(std::initializer_list<QWidget*> felder);
 

@@ -83,9 +83,9 @@ void Buchungshinweise::summen_zeigen() {
         markieren(soll_[i], summen.soll_unlesbar[i]);
         markieren(haben_[i], summen.haben_unlesbar[i]);
     }
-    summe_soll->setText(QStringLiteral("Summe Soll: ") + gui::als_qstring(summen.soll));
-    summe_haben->setText(QStringLiteral("Summe Haben: ") + gui::als_qstring(summen.haben));
-    differenz->setText(QStringLiteral("Differenz: ") + gui::als_qstring(summen.differenz));
+    gui::ansage(summe_soll, QStringLiteral("Summe Soll: ") + gui::als_qstring(summen.soll));
+    gui::ansage(summe_haben, QStringLiteral("Summe Haben: ") + gui::als_qstring(summen.haben));
+    gui::ansage(differenz, QStringLiteral("Differenz: ") + gui::als_qstring(summen.differenz));
     QPalette farbe = differenz_normal_;
     if (!summen.ausgeglichen) {
         farbe.setColor(differenz->foregroundRole(), QColor(0xC0, 0, 0));
@@ -111,8 +111,8 @@ void Buchungshinweise::hinweis_zeigen() {
     if (aktive_box_ && kontenplan_) {
         konto = kontenplan_->konto(gui::als_cp1252(konten_[*aktive_box_]->currentText()));
     }
-    kontohinweis->setText(konto == nullptr ? QString()
-                                           : gui::als_qstring(masterdata::kontohinweis(*konto)));
+    gui::ansage(kontohinweis,
+                konto == nullptr ? QString() : gui::als_qstring(masterdata::kontohinweis(*konto)));
 }
 
 } // namespace saldino::journal

@@ -104,8 +104,9 @@ void EroeffnungsSeite::summen_zeigen() {
         zellen.push_back(gui::als_cp1252(StringGrid2->sichtbarer_text(static_cast<int>(k), 1)));
     }
     const Eroeffnungssummen summen = eroeffnungssummen(konten_, zellen);
-    summe_aktiva->setText(QStringLiteral("Summe Aktiva: ") + gui::als_qstring(summen.aktiva));
-    summe_passiva->setText(QStringLiteral("Summe Passiva: ") + gui::als_qstring(summen.passiva));
+    gui::ansage(summe_aktiva, QStringLiteral("Summe Aktiva: ") + gui::als_qstring(summen.aktiva));
+    gui::ansage(summe_passiva,
+                QStringLiteral("Summe Passiva: ") + gui::als_qstring(summen.passiva));
 }
 
 void EroeffnungsSeite::SpeedButton7Click() {
