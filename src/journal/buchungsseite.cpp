@@ -141,6 +141,7 @@ void BuchungsSeite::kontozeilen_anlegen() {
         // One heading names each column; a screen reader hears the line too.
         const int zeile = static_cast<int>(i) + 1;
         box->setAccessibleName(QStringLiteral("Konto %1").arg(zeile));
+        box->lineEdit()->setAccessibleName(box->accessibleName()); // what takes the focus
         Soll[i]->setAccessibleName(QStringLiteral("Sollbetrag %1").arg(zeile));
         Haben[i]->setAccessibleName(QStringLiteral("Habenbetrag %1").arg(zeile));
         fokus->beobachte(box, [this, i] { ComboBoxExit(i); });
