@@ -227,7 +227,8 @@ std::string fehler_im_aufruf(const Aufruf& aufruf, const Befehl*& befehl) {
     if (aufruf.befehl.empty()) {
         return "Befehl fehlt";
     }
-    const auto gefunden = std::ranges::find(befehle(), aufruf.befehl, &Befehl::name);
+    const auto gefunden = std::find_if(befehle().begin(), befehle().end(),
+                                       [&](const Befehl& b) { return b.name == aufruf.befehl; });
     if (gefunden == befehle().end()) {
         return "unbekannter Befehl „" + runtime::name_nach_anzeige(aufruf.befehl) + "“";
     }

@@ -17,6 +17,7 @@
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
+#include "runtime/tastatur.h"
 #include "runtime/rtf.h"
 #include "runtime/text.h"
 
@@ -251,6 +252,19 @@ std::string version() {
     return SALDINO_VERSION;
 }
 
+// The keys of the commands: [object name, keys, as shown] each.
+val tasten() {
+    val liste = val::array();
+    for (const runtime::Tastenkuerzel& eintrag : runtime::tastenkuerzel) {
+        val zeile = val::array();
+        for (const std::string_view teil : {eintrag.knopf, eintrag.tasten, eintrag.anzeige}) {
+            zeile.call<void>("push", std::string(teil));
+        }
+        liste.call<void>("push", zeile);
+    }
+    return liste;
+}
+
 // The page's message when the browser did not store a change.
 std::string nicht_gespeichert(const std::string& grund) {
     return runtime::meldungen::nicht_sicher(grund);
@@ -259,6 +273,7 @@ std::string nicht_gespeichert(const std::string& grund) {
 EMSCRIPTEN_BINDINGS(saldino) {
     emscripten::function("version", &version);
     emscripten::function("nicht_gespeichert", &nicht_gespeichert);
+    emscripten::function("tasten", &tasten);
     emscripten::function("starten", &starten);
     emscripten::function("bericht", &bericht);
     emscripten::function("konten", &konten);

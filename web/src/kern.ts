@@ -59,6 +59,7 @@ interface Modul {
   speicher_sichern(): Promise<void>;
   version(): string;
   nicht_gespeichert(grund: string): string;
+  tasten(): [string, string, string][];
   starten(arbeitsverzeichnis: string, vorrat: string): Antwort & { hinweise?: string[] };
   bericht(art: string, konto: string): Bericht;
   konten(): Antwort & { konten: string[] };

@@ -11,6 +11,7 @@ import { buchungsseite } from "./seiten/buchung.js";
 import { eroeffnungsseite } from "./seiten/eroeffnung.js";
 import { einstellungsseite, firmenseite, kontenplanseite } from "./seiten/einstellungen.js";
 import { startseite } from "./seiten/start.js";
+import { tasten_einrichten } from "./tastatur.js";
 import { zustand } from "./zustand.js";
 
 // The commands of the two panels; pages the browser does not have yet stay disabled.
@@ -64,6 +65,7 @@ async function starten(): Promise<void> {
   buchungsseite();
   eroeffnungsseite();
   zoom_anwenden();
+  tasten_einrichten();
   await startseite();
   document.body.dataset.bereit = "ja";
   if (antwort.fehler) {

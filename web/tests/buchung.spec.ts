@@ -119,3 +119,19 @@ test("a date of each form is booked as the desktop books it", async ({ page }) =
     await expect(page.locator("#Edit14")).toHaveValue(gebucht);
   }
 });
+
+// The desktop's keys: Alt+N starts a booking, Alt+B books it, each button's
+// tooltip names its key.
+test("a booking made with the desktop's keys", async ({ page }) => {
+  await expect(page.locator("#SpeedButton8")).toHaveAttribute("title", "Neu (Alt+N)");
+  await page.locator("#Edit14").focus();
+  await page.keyboard.press("Alt+N");
+  await expect(page.locator("#SpeedButton29")).toBeEnabled();
+  await page.locator("#Edit14").fill("0201");
+  await page.locator("#ComboBox1").fill("Kasse");
+  await page.locator("#Edit17").fill("10");
+  await page.locator("#ComboBox2").fill("Bank");
+  await page.locator("#Edit20").fill("10");
+  await page.keyboard.press("Alt+B");
+  await expect(page.locator("#SpeedButton29")).toBeDisabled();
+});
