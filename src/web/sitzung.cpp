@@ -252,6 +252,11 @@ std::string version() {
     return SALDINO_VERSION;
 }
 
+// "Die Anleitung <pdf> kann nicht geöffnet werden: <grund>"
+std::string anleitung_fehlt(const std::string& pdf, const std::string& grund) {
+    return runtime::meldungen::anleitung_nicht_oeffnbar(pdf, grund);
+}
+
 // The keys of the commands: [object name, keys, as shown] each.
 val tasten() {
     val liste = val::array();
@@ -274,6 +279,7 @@ EMSCRIPTEN_BINDINGS(saldino) {
     emscripten::function("version", &version);
     emscripten::function("nicht_gespeichert", &nicht_gespeichert);
     emscripten::function("tasten", &tasten);
+    emscripten::function("anleitung_fehlt", &anleitung_fehlt);
     emscripten::function("starten", &starten);
     emscripten::function("bericht", &bericht);
     emscripten::function("konten", &konten);

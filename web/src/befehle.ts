@@ -1,7 +1,7 @@
 // The commands of the left panel that are no page: "Alles Speichern",
 // "Sicherung laden!", "Ende" and "Hilfe". A backup leaves the browser as a
 // download and comes in through a file picker; its bytes are the desktop's.
-import { frage, meldung, zeige_antwort } from "./dialoge.js";
+import { fehler, frage, zeige_antwort } from "./dialoge.js";
 import { sichtbare_neu_zeigen } from "./fenster.js";
 import { kern, sichere } from "./kern.js";
 import { firmendaten_zeigen } from "./seiten/einstellungen.js";
@@ -80,8 +80,15 @@ export async function ende(): Promise<void> {
   document.body.append(schluss);
 }
 
+// The manual lies beside the pages; it opens in a tab of its own, and only
+// when the server has none, a box says so.
 export async function hilfe(): Promise<void> {
-  await meldung(
-    "Auf eine eigene Hilfedatei wurde verzichtet. Bitte lesen Sie die Anleitung, die sich als PDF-Dokument im gleichen Verzeichnis befindet, wie das Programm!",
-  );
+  const pdf = "Anleitung.pdf";
+  const antwort = await fetch(pdf, { method: "HEAD" }).catch((grund: unknown) => String(grund));
+  if (typeof antwort !== "string" && antwort.ok) {
+    window.open(pdf, "_blank", "noopener");
+    return;
+  }
+  const grund = typeof antwort === "string" ? antwort : `der Server hat sie nicht (Status ${antwort.status})`;
+  await fehler(kern().anleitung_fehlt(pdf, grund));
 }

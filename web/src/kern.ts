@@ -60,6 +60,7 @@ interface Modul {
   version(): string;
   nicht_gespeichert(grund: string): string;
   tasten(): [string, string, string][];
+  anleitung_fehlt(pdf: string, grund: string): string;
   starten(arbeitsverzeichnis: string, vorrat: string): Antwort & { hinweise?: string[] };
   bericht(art: string, konto: string): Bericht;
   konten(): Antwort & { konten: string[] };

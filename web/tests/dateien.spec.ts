@@ -175,3 +175,12 @@ test("Ende asks, downloads the backup and ends the program", async ({ page }) =>
   expect((await laden).suggestedFilename()).toBe("Fahrrad Müller KG.sdn");
   await expect(page.locator("#Beendet")).toBeVisible();
 });
+
+// "Hilfe" opens the manual that lies beside the pages (F1 as well).
+test("Hilfe opens the manual in a tab of its own", async ({ page, context }) => {
+  await gestartet(page);
+  const neu = context.waitForEvent("page");
+  await page.keyboard.press("F1");
+  const anleitung = await neu;
+  expect(anleitung.url()).toMatch(/\/Anleitung\.pdf$/);
+});
