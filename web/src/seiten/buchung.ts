@@ -237,7 +237,12 @@ export function buchungsseite(): void {
     soll.push(feld(s, `Edit${17 + 2 * i}`, `Sollbetrag ${i + 1}`, 232, oben, 81));
     haben.push(feld(s, `Edit${18 + 2 * i}`, `Habenbetrag ${i + 1}`, 368, oben, 81));
   }
-  const anzeige = (id: string, oben: number) => label(s, id, "", 480, oben);
+  // The running sums and the hint are read out when they change.
+  const ansage = (element: HTMLElement) => {
+    element.setAttribute("aria-live", "polite");
+    return element;
+  };
+  const anzeige = (id: string, oben: number) => ansage(label(s, id, "", 480, oben));
   const f: Felder = {
     Label26,
     Edit14,
@@ -251,7 +256,7 @@ export function buchungsseite(): void {
     summeSoll: anzeige("SummeSoll", 184),
     summeHaben: anzeige("SummeHaben", 200),
     differenz: anzeige("Differenz", 216),
-    hinweis: label(s, "Kontohinweis", "", 32, 312),
+    hinweis: ansage(label(s, "Kontohinweis", "", 32, 312)),
   };
   k("SpeedButton8", "Neu", 32, 41, async () => {
     loesche_formular(f);

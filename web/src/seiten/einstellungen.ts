@@ -59,6 +59,7 @@ export function kontenplanseite(): HTMLButtonElement {
   platziere(rahmen, { links: 24, oben: 80, breite: 472, hoehe: 352 });
   const gitter = document.createElement("table");
   gitter.id = "StringGrid1";
+  gitter.setAttribute("aria-label", "Konten des Kontenplans");
   gitter.className = "gitter kontenplangitter";
   // The desktop's column widths; a longer text is cut and shown whole as a tip.
   const spalten = gitter.appendChild(document.createElement("colgroup"));

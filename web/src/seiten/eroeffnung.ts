@@ -20,6 +20,7 @@ export function eroeffnungsseite(): void {
   const gitter = document.createElement("table");
   gitter.id = "StringGrid2";
   gitter.className = "gitter";
+  gitter.setAttribute("aria-label", "Anfangsbestände");
   const kopf = gitter.createTHead().insertRow();
   for (const text of ["Konto", "Eröffnungsbetrag"]) {
     const zelle = document.createElement("th");
@@ -34,6 +35,10 @@ export function eroeffnungsseite(): void {
   const datum = eingabefeld(s, "Edit27", { links: 184, oben: 384, breite: 121 });
   const aktiva = beschriftung(s, "SummeAktiva", "", { links: 320, oben: 372 });
   const passiva = beschriftung(s, "SummePassiva", "", { links: 320, oben: 390 });
+  // Read out when they change, while the focus stays in the grid.
+  for (const summe of [aktiva, passiva]) {
+    summe.setAttribute("aria-live", "polite");
+  }
 
   const zellen = (): HTMLInputElement[] => Array.from(koerper.querySelectorAll("input"));
   const werte = () => zellen().map((z) => z.value);
