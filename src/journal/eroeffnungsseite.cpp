@@ -91,6 +91,8 @@ void EroeffnungsSeite::TabSheet3Show() {
         name->setFlags(Qt::ItemIsEnabled);
         name->setBackground(palette().button());
         StringGrid2->setItem(zeile, 0, name);
+        // A screen reader names the row by its account (the row heading stays hidden).
+        StringGrid2->setVerticalHeaderItem(zeile, new QTableWidgetItem(name->text()));
         StringGrid2->setze_text(
             zeile, 1, betraege[k] ? gui::als_qstring(betragstext(*betraege[k])) : QString());
     }

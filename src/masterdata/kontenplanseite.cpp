@@ -127,6 +127,9 @@ void KontenplanSeite::kontenplan_auswahl() {
     for (std::size_t k = 0; k < konten.size(); ++k) {
         const TKonto& konto = konten[k];
         const int zeile = static_cast<int>(k);
+        // A screen reader names the row by its account (the row heading stays hidden).
+        StringGrid1->setVerticalHeaderItem(
+            zeile, new QTableWidgetItem(gui::als_qstring(konto.bezeichnung)));
         int spalte = 0;
         for (const std::string* feld :
              {&konto.bezeichnung, &konto.bilanz, &konto.guv, &konto.seite, &konto.bn}) {

@@ -3,8 +3,10 @@
 // text, and Tab reaches every command.
 #include "app/fenster.h"
 #include "backup/sicherung.h"
+#include "gui/bausteine.h"
 #include "hilfen/bericht.h"
 #include "hilfen/steuerelemente.h"
+#include "journal/eroeffnungsseite.h"
 #include "masterdata/einstellungen.h"
 
 #include <QAccessible>
@@ -119,6 +121,19 @@ TEST_F(ZugangTest, TabReachesEveryCommandOfEveryPage) {
             }
         }
     }
+}
+
+// The opening grid tells a screen reader its column and the account of each row.
+TEST_F(ZugangTest, TheOpeningGridNamesItsColumnsAndRows) {
+    starte();
+    klicke(knopf::eroeffnungsbuchungen);
+    QAccessibleInterface* tabelle =
+        QAccessible::queryAccessibleInterface(form->TabSheet3->StringGrid2);
+    ASSERT_NE(tabelle, nullptr);
+    ASSERT_NE(tabelle->tableInterface(), nullptr);
+    EXPECT_EQ(tabelle->tableInterface()->columnDescription(1), QStringLiteral("Eröffnungsbetrag"));
+    EXPECT_EQ(tabelle->tableInterface()->rowDescription(0), QStringLiteral("Gebäude"));
+    EXPECT_EQ(tabelle->tableInterface()->rowDescription(7), QStringLiteral("Kasse"));
 }
 
 } // namespace
