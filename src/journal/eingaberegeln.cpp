@@ -101,9 +101,40 @@ std::optional<std::int64_t> ganze_cent(double wert) {
     return k;
 }
 
-} // namespace
+// A date as pupils write it, with one-digit day or month ("2.1.", "2.1.04",
+// "8.01.2004"), padded to the form the date rule reads ("02.01." …);
+// any other text as it is.
+std::string aufgefuellt(std::string_view text) {
+    std::size_t i = 0;
+    const auto zahl = [&](std::size_t wenigstens, std::size_t hoechstens) -> std::string_view {
+        const std::size_t anfang = i;
+        while (i < text.size() && i - anfang < hoechstens && runtime::ist_ziffer(text[i])) {
+            ++i;
+        }
+        return i - anfang >= wenigstens ? text.substr(anfang, i - anfang) : std::string_view();
+    };
+    const std::string_view tag = zahl(1, 2);
+    if (tag.empty() || i >= text.size() || text[i++] != '.') {
+        return std::string(text);
+    }
+    const std::string_view monat = zahl(1, 2);
+    if (monat.empty() || i >= text.size() || text[i++] != '.') {
+        return std::string(text);
+    }
+    const std::string_view jahr = zahl(0, 4);
+    if (i != text.size() || (jahr.size() != 0 && jahr.size() != 2 && jahr.size() != 4) ||
+        (tag.size() == 2 && monat.size() == 2)) {
+        return std::string(text);
+    }
+    const auto zwei = [](std::string_view teil) {
+        return teil.size() == 1 ? "0" + std::string(teil) : std::string(teil);
+    };
+    return zwei(tag) + "." + zwei(monat) + "." + std::string(jahr);
+}
 
-std::string checkdate(std::string_view text, std::int32_t buchungsjahr) {
+// The date rule on the forms it reads; throws the integer conversion error
+// for a character that is not a digit where the form wants one.
+std::string datum_der_form(std::string_view text, std::int32_t buchungsjahr) {
     const std::size_t laenge = text.size();
     const bool punkte = laenge >= 6 && text[2] == '.' && text[5] == '.';
     if (laenge == 4) {
@@ -139,6 +170,17 @@ std::string checkdate(std::string_view text, std::int32_t buchungsjahr) {
         return std::string(ungueltiges_datum);
     }
     return datumstext(tag, monat, jahr);
+}
+
+} // namespace
+
+std::string checkdate(std::string_view text, std::int32_t buchungsjahr) {
+    try {
+        return datum_der_form(aufgefuellt(text), buchungsjahr);
+    } catch (const runtime::Laufzeitfehler&) {
+        // A letter or a blank where a digit belongs: the date cannot be read.
+        return std::string(ungueltiges_datum);
+    }
 }
 
 double lies_betrag(std::string_view text) {

@@ -10,10 +10,11 @@
 namespace saldino::journal {
 
 // The date rule: TTMM, TT.MM.JJJJ, TT.MM.JJ, TT.MM. and TTMMJJ become
-// "TT.MM.JJJJ" (TTMM and TT.MM. with the booking year, neither range-checked);
-// anything else, and a date out of range, "00.00.0000". A
-// character that is not a digit where the chosen form wants one throws
-// "'<character>' ist kein gültiger Integerwert".
+// "TT.MM.JJJJ" (TTMM and TT.MM. with the booking year, neither range-checked),
+// and so do the same forms with a one-digit day or month as pupils write
+// them ("2.1.", "2.1.04", "8.01.2004"); anything else, a character that is
+// not a digit where the form wants one, and a date out of range give
+// "00.00.0000", which the pages ask about before they book it.
 std::string checkdate(std::string_view text, std::int32_t buchungsjahr);
 
 // What the date rule gives for a date it cannot read.

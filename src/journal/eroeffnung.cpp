@@ -105,6 +105,20 @@ Eroeffnungseingabe lies_eroeffnung(const std::vector<std::string>& zellen) {
     return eingabe;
 }
 
+Eroeffnungspruefung pruefe_eroeffnung(const std::vector<masterdata::TKonto>& konten,
+                                      const std::vector<std::string>& zellen,
+                                      std::string_view datum, std::int32_t buchungsjahr) {
+    Eroeffnungspruefung pruefung;
+    pruefung.eingabe = lies_eroeffnung(zellen);
+    if (pruefung.eingabe.verworfen || konten.empty()) {
+        return pruefung;
+    }
+    pruefung.datum = checkdate(datum, buchungsjahr);
+    pruefung.datum_unlesbar = pruefung.datum == ungueltiges_datum;
+    pruefung.summen = eroeffnungssummen(konten, zellen);
+    return pruefung;
+}
+
 std::int32_t eroeffnung_buchen(const std::vector<masterdata::TKonto>& konten,
                                const std::vector<double>& betraege, const std::string& datum) {
     runtime::Ersatzdatei journal(journaldatei);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The opening balances: one opening record per account with an amount,
@@ -52,6 +53,21 @@ struct Eroeffnungseingabe {
 };
 
 Eroeffnungseingabe lies_eroeffnung(const std::vector<std::string>& zellen);
+
+// What "OK" finds before it asks anything: the cells as read (a refused
+// cell stops everything first), the opening date as the date rule reads it
+// and whether it could (asked about before anything is booked), the sums by
+// side (an opening that does not balance is asked about next).
+struct Eroeffnungspruefung {
+    Eroeffnungseingabe eingabe;
+    std::string datum;
+    bool datum_unlesbar = false;
+    Eroeffnungssummen summen;
+};
+
+Eroeffnungspruefung pruefe_eroeffnung(const std::vector<masterdata::TKonto>& konten,
+                                      const std::vector<std::string>& zellen,
+                                      std::string_view datum, std::int32_t buchungsjahr);
 
 // Replaces the journal by the opening records of the accounts whose amount
 // is above 0, in chart order and numbered from 0, written into a temporary

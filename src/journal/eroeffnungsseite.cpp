@@ -113,60 +113,57 @@ void EroeffnungsSeite::summen_zeigen() {
 
 void EroeffnungsSeite::SpeedButton7Click() {
     StringGrid2->offene_zelle_uebernehmen();
-    // The chart is read once, for the question below and for the booking.
+    // The chart is read once, for the checks below and for the booking.
     std::optional<masterdata::Kontenplan> kontenplan;
+    std::optional<Eroeffnungspruefung> pruefung;
     if (programm_.kontenplan_nr != 0) {
         kontenplan.emplace(programm_.kontenplan_nr);
-    }
-    // An opening that does not balance would show its difference as a profit.
-    if (kontenplan) {
         std::vector<std::string> zellen;
         for (std::size_t k = 0; k < kontenplan->konten().size(); ++k) {
             zellen.push_back(gui::als_cp1252(StringGrid2->text(static_cast<int>(k), 1)));
         }
-        const Eroeffnungssummen summen = eroeffnungssummen(kontenplan->konten(), zellen);
-        if (!summen.ausgeglichen &&
-            !programm_.dialoge().frage(gui::aus_utf8(
-                runtime::meldungen::nicht_ausgeglichen(summen.aktiva, summen.passiva)))) {
-            return;
-        }
+        pruefung = pruefe_eroeffnung(kontenplan->konten(), zellen, gui::als_cp1252(Edit27->text()),
+                                     programm_.buchungsjahr);
+    }
+    // A cell that cannot be read stops everything before any question.
+    if (pruefung && pruefung->eingabe.verworfen) {
+        const std::size_t k = *pruefung->eingabe.verworfen;
+        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::unlesbarer_betrag(
+            StringGrid2->text(static_cast<int>(k), 1).toStdString(),
+            runtime::cp1252_nach_utf8(kontenplan->konten()[k].bezeichnung))));
+        return;
+    }
+    // A date the date rule cannot read would be booked as "00.00.0000" unseen.
+    if (pruefung && pruefung->datum_unlesbar &&
+        !programm_.dialoge().frage(
+            gui::aus_utf8(runtime::meldungen::unlesbares_datum(Edit27->text().toStdString())))) {
+        return;
+    }
+    // An opening that does not balance would show its difference as a profit.
+    if (pruefung && !pruefung->summen.ausgeglichen &&
+        !programm_.dialoge().frage(gui::aus_utf8(runtime::meldungen::nicht_ausgeglichen(
+            pruefung->summen.aktiva, pruefung->summen.passiva)))) {
+        return;
     }
     if (!programm_.dialoge().frage(
             QStringLiteral("Achtung! Es werden alle bisherigen Buchungen gelöscht und nur diese "
                            "Anfangsbestände gebucht! Fortfahren?"))) {
         return;
     }
-    // Nothing is deleted before everything that is to be booked could be read.
     if (!kontenplan) {
         programm_.dialoge().meldung(kein_kontenplan);
         return;
     }
-    const auto& konten = kontenplan->konten();
-    std::vector<std::string> zellen;
-    for (std::size_t k = 0; k < konten.size(); ++k) {
-        zellen.push_back(gui::als_cp1252(StringGrid2->text(static_cast<int>(k), 1)));
-    }
-    const Eroeffnungseingabe eingabe = lies_eroeffnung(zellen);
-    if (eingabe.verworfen) {
-        const std::size_t k = *eingabe.verworfen;
-        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::unlesbarer_betrag(
-            StringGrid2->text(static_cast<int>(k), 1).toStdString(),
-            runtime::cp1252_nach_utf8(konten[k].bezeichnung))));
-        return;
-    }
     const QSignalBlocker still(StringGrid2);
-    for (std::size_t k = 0; k < konten.size(); ++k) {
-        StringGrid2->setze_text(static_cast<int>(k), 1, gui::als_qstring(eingabe.zellen[k]));
+    for (std::size_t k = 0; k < kontenplan->konten().size(); ++k) {
+        StringGrid2->setze_text(static_cast<int>(k), 1,
+                                gui::als_qstring(pruefung->eingabe.zellen[k]));
     }
-    const std::vector<double>& betraege = eingabe.betraege;
-    const std::string datum =
-        konten.empty() ? std::string()
-                       : checkdate(gui::als_cp1252(Edit27->text()), programm_.buchungsjahr);
-
     auto aenderung = backup::Aenderung::ersetzen(
         true, false,
         runtime::utf8_nach_cp1252("Eröffnungsbuchungen gebucht (alle Buchungen ersetzt)"));
-    const std::int32_t anzahl = eroeffnung_buchen(konten, betraege, datum);
+    const std::int32_t anzahl =
+        eroeffnung_buchen(kontenplan->konten(), pruefung->eingabe.betraege, pruefung->datum);
     aenderung.festhalten();
     programm_.anzahl_buchungen = anzahl;
     programm_.aktuelle_buchung = anzahl;

@@ -63,6 +63,55 @@ val eroeffnungssummen(const val& zellen) {
     });
 }
 
+namespace {
+
+// The check of "OK" on the chart's accounts, `zellen` as typed (UTF-8).
+journal::Eroeffnungspruefung pruefung_von(const masterdata::Kontenplan& kontenplan,
+                                          const val& zellen, const std::string& datum) {
+    std::vector<std::string> getippt = zellen_von(zellen);
+    getippt.resize(kontenplan.konten().size());
+    return journal::pruefe_eroeffnung(kontenplan.konten(), getippt,
+                                      runtime::utf8_nach_cp1252(datum), buchungsjahr);
+}
+
+// The refusal of a cell that cannot be read, as the desktop words it.
+std::string refusal(const masterdata::Kontenplan& kontenplan, const val& zellen, std::size_t k) {
+    const std::vector<std::string> getippt = zellen_von(zellen);
+    return runtime::utf8_nach_cp1252(runtime::meldungen::unlesbarer_betrag(
+        runtime::cp1252_nach_utf8(k < getippt.size() ? getippt[k] : std::string()),
+        runtime::cp1252_nach_utf8(kontenplan.konten()[k].bezeichnung)));
+}
+
+} // namespace
+
+// What "OK" finds before it asks: a cell that cannot be read (its refusal as
+// the message, nothing is asked then), the question about an unreadable date
+// ("datumsfrage") and about an opening that does not balance ("frage"), each
+// "" when there is none. Without a chart nothing is checked.
+val eroeffnung_pruefen(const val& zellen, const std::string& datum) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        antwort.set("datumsfrage", std::string());
+        antwort.set("frage", std::string());
+        const std::int32_t nr = kontenplan_nr();
+        if (nr == 0) {
+            return std::nullopt;
+        }
+        const masterdata::Kontenplan kontenplan(nr);
+        const journal::Eroeffnungspruefung pruefung = pruefung_von(kontenplan, zellen, datum);
+        if (pruefung.eingabe.verworfen) {
+            return refusal(kontenplan, zellen, *pruefung.eingabe.verworfen);
+        }
+        if (pruefung.datum_unlesbar) {
+            antwort.set("datumsfrage", runtime::meldungen::unlesbares_datum(datum));
+        }
+        if (!pruefung.summen.ausgeglichen) {
+            antwort.set("frage", runtime::meldungen::nicht_ausgeglichen(pruefung.summen.aktiva,
+                                                                        pruefung.summen.passiva));
+        }
+        return std::nullopt;
+    });
+}
+
 // "OK", after its questions: the journal replaced by the opening records,
 // unless no chart is chosen or a cell cannot be read (nothing changes then).
 val eroeffnung_buchen(const val& zellen, const std::string& datum) {
@@ -72,24 +121,16 @@ val eroeffnung_buchen(const val& zellen, const std::string& datum) {
             return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
         }
         const masterdata::Kontenplan kontenplan(nr);
-        const auto& konten = kontenplan.konten();
-        std::vector<std::string> getippt = zellen_von(zellen);
-        getippt.resize(konten.size());
-        const journal::Eroeffnungseingabe eingabe = journal::lies_eroeffnung(getippt);
-        if (eingabe.verworfen) {
-            const std::size_t k = *eingabe.verworfen;
-            return runtime::utf8_nach_cp1252(runtime::meldungen::unlesbarer_betrag(
-                runtime::cp1252_nach_utf8(getippt[k]),
-                runtime::cp1252_nach_utf8(konten[k].bezeichnung)));
+        const journal::Eroeffnungspruefung pruefung = pruefung_von(kontenplan, zellen, datum);
+        if (pruefung.eingabe.verworfen) {
+            return refusal(kontenplan, zellen, *pruefung.eingabe.verworfen);
         }
-        antwort.set("zellen", utf8_liste(eingabe.zellen));
-        const std::string tag =
-            konten.empty() ? std::string()
-                           : journal::checkdate(runtime::utf8_nach_cp1252(datum), buchungsjahr);
+        antwort.set("zellen", utf8_liste(pruefung.eingabe.zellen));
         auto aenderung = backup::Aenderung::ersetzen(
             true, false,
             runtime::utf8_nach_cp1252("Eröffnungsbuchungen gebucht (alle Buchungen ersetzt)"));
-        antwort.set("anzahl", journal::eroeffnung_buchen(konten, eingabe.betraege, tag));
+        antwort.set("anzahl", journal::eroeffnung_buchen(
+                                  kontenplan.konten(), pruefung.eingabe.betraege, pruefung.datum));
         aenderung.festhalten();
         return std::nullopt;
     });
@@ -98,6 +139,7 @@ val eroeffnung_buchen(const val& zellen, const std::string& datum) {
 EMSCRIPTEN_BINDINGS(eroeffnungsseite) {
     emscripten::function("eroeffnungsseite", &eroeffnungsseite);
     emscripten::function("eroeffnungssummen", &eroeffnungssummen);
+    emscripten::function("eroeffnung_pruefen", &eroeffnung_pruefen);
     emscripten::function("eroeffnung_buchen", &eroeffnung_buchen);
 }
 

@@ -157,6 +157,7 @@ TEST_P(Schreibfehler, BookingChangingAndDeleting) {
 TEST_P(Schreibfehler, TheOpeningBalances) {
     starte();
     klicke(knopf::eroeffnungsbuchungen);
+    form->TabSheet3->Edit27->setText(QStringLiteral("01.01.04"));
     int betrag = 100;
     pruefe([] {},
            [&] {

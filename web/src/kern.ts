@@ -98,6 +98,7 @@ interface Modul {
   eroeffnungssummen(
     zellen: string[],
   ): Antwort & { aktiva: string; passiva: string; ausgeglichen: boolean; frage: string };
+  eroeffnung_pruefen(zellen: string[], datum: string): Antwort & { datumsfrage: string; frage: string };
   eroeffnung_buchen(zellen: string[], datum: string): Antwort & { zellen?: string[]; anzahl?: number };
 }
 

@@ -50,10 +50,17 @@ export function eroeffnungsseite(): void {
 
   knopf(s, "SpeedButton7", "OK", { links: 512, oben: 360, breite: 49, hoehe: 49 }, () =>
     befehl(async () => {
-      const summen = kern().eroeffnungssummen(werte());
-      // An opening that does not balance would show its difference as a profit.
-      if (!summen.fehler && !summen.ausgeglichen && !(await frage(summen.frage))) {
+      // A cell that cannot be read stops everything before any question; a
+      // date that cannot be read and an opening that does not balance are asked about.
+      const pruefung = kern().eroeffnung_pruefen(werte(), datum.value);
+      if (pruefung.fehler || pruefung.meldung) {
+        await zeige_antwort(pruefung);
         return;
+      }
+      for (const text of [pruefung.datumsfrage, pruefung.frage]) {
+        if (text && !(await frage(text))) {
+          return;
+        }
       }
       if (
         !(await frage(
