@@ -50,7 +50,7 @@ BuchungsSeite::BuchungsSeite(gui::Programm& programm, QWidget* eltern)
 
     Panel5 = new QWidget(this);
     Panel5->setObjectName(QStringLiteral("Panel5"));
-    hinweise = new Buchungshinweise(this, ComboBox, Soll, Haben);
+    hinweise = new Buchungshinweise(this, ComboBox, Soll, Haben, Label31);
 
     programm.registriere_zeige_handler(this, [this] { TabSheet4Show(); });
 }
@@ -111,7 +111,9 @@ void BuchungsSeite::kopf_anlegen() {
     Edit16 = gui::eingabefeld(this, "Edit16", {160, 112, 217, 21});
     gui::beschrifte(grund, Edit16);
     gui::beschriftung(this, "Label30", QStringLiteral("Betrag::"), 32, 144);
+    // The booking's debit total, as "Summe Soll" shows it.
     Label31 = gui::beschriftung(this, "Label31", null_euro, 160, 144);
+    Label31->setMinimumWidth(120);
 
     gui::beschriftung(this, "Label32", QStringLiteral("Konto:"), 32, 168);
     gui::beschriftung(this, "Label33", QStringLiteral("Sollbetrag:"), 232, 168);

@@ -66,7 +66,7 @@ public:
     QLabel* Label44 = nullptr; // "Buchung:", hidden
     QLabel* Label45 = nullptr; // position text, hidden
     QLabel* Label26 = nullptr; // booking number
-    QLabel* Label31 = nullptr; // "0,00" beside "Betrag::"
+    QLabel* Label31 = nullptr; // beside "Betrag::": the booking's debit total
     QLineEdit* Edit14 = nullptr;
     QLineEdit* Edit15 = nullptr;
     QLineEdit* Edit16 = nullptr;

@@ -40,8 +40,9 @@ QLabel* anzeige(QWidget* seite, const char* name, int oben) {
 Buchungshinweise::Buchungshinweise(QWidget* seite,
                                    const std::array<QComboBox*, zeilen_je_buchung>& konten,
                                    const std::array<QLineEdit*, zeilen_je_buchung>& soll,
-                                   const std::array<QLineEdit*, zeilen_je_buchung>& haben)
-    : QObject(seite), seite_(seite), konten_(konten), soll_(soll), haben_(haben) {
+                                   const std::array<QLineEdit*, zeilen_je_buchung>& haben,
+                                   QLabel* betrag)
+    : QObject(seite), seite_(seite), konten_(konten), soll_(soll), haben_(haben), betrag_(betrag) {
     summe_soll = anzeige(seite, "SummeSoll", 184);
     summe_haben = anzeige(seite, "SummeHaben", 200);
     differenz = anzeige(seite, "Differenz", 216);
@@ -84,6 +85,7 @@ void Buchungshinweise::summen_zeigen() {
         markieren(haben_[i], summen.haben_unlesbar[i]);
     }
     gui::ansage(summe_soll, QStringLiteral("Summe Soll: ") + gui::als_qstring(summen.soll));
+    betrag_->setText(gui::als_qstring(summen.soll));
     gui::ansage(summe_haben, QStringLiteral("Summe Haben: ") + gui::als_qstring(summen.haben));
     gui::ansage(differenz, QStringLiteral("Differenz: ") + gui::als_qstring(summen.differenz));
     QPalette farbe = differenz_normal_;

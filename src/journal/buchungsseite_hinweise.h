@@ -28,9 +28,10 @@ class Buchungshinweise : public QObject {
     Q_OBJECT
 
 public:
+    // `betrag` is the page's figure beside "Betrag::": the booking's debit total.
     Buchungshinweise(QWidget* seite, const std::array<QComboBox*, zeilen_je_buchung>& konten,
                      const std::array<QLineEdit*, zeilen_je_buchung>& soll,
-                     const std::array<QLineEdit*, zeilen_je_buchung>& haben);
+                     const std::array<QLineEdit*, zeilen_je_buchung>& haben, QLabel* betrag);
     ~Buchungshinweise() override;
     Q_DISABLE_COPY_MOVE(Buchungshinweise)
 
@@ -54,6 +55,7 @@ private:
     std::optional<std::size_t> aktive_box_;
     std::unique_ptr<masterdata::Kontenplan> kontenplan_;
     QPalette differenz_normal_;
+    QLabel* betrag_;
 };
 
 } // namespace saldino::journal

@@ -463,6 +463,7 @@ TEST_F(BuchungsTest, TheFormShowsItsTotalsAndTheAccountInTheFocusedBoxWhileTypin
     tippe_nur(seite()->Soll[0], "100,5");
     EXPECT_EQ(hinweise.kontohinweis->text(), "");
     EXPECT_EQ(hinweise.summe_soll->text(), "Summe Soll: 100,50");
+    EXPECT_EQ(seite()->Label31->text(), "100,50"); // "Betrag::" shows the same figure
     EXPECT_EQ(hinweise.differenz->text(), "Differenz: 100,50");
     const auto farbe = [&hinweise] {
         return hinweise.differenz->palette().color(hinweise.differenz->foregroundRole());

@@ -35,6 +35,7 @@ test("a booking typed as a pupil types it is stored as the desktop stores it", a
     ["Bank", "0", "1190,004"],
   ]);
   await expect(page.locator("#SummeSoll")).toHaveText("Summe Soll: 1190,00");
+  await expect(page.locator("#Label31")).toHaveText("1190,00");
   await expect(page.locator("#Differenz")).toHaveText("Differenz: 0,00");
   await page.click("#SpeedButton29");
   await expect(page.locator("#SpeedButton29")).toBeDisabled();

@@ -21,6 +21,7 @@ interface Felder {
   haben: HTMLInputElement[];
   Buchen: HTMLButtonElement;
   Aendern: HTMLButtonElement;
+  betrag: HTMLElement; // beside "Betrag::": the booking's debit total
   summeSoll: HTMLElement;
   summeHaben: HTMLElement;
   differenz: HTMLElement;
@@ -56,6 +57,7 @@ function summen_zeigen(f: Felder): void {
     f.haben.map((k) => k.value),
   );
   f.summeSoll.textContent = `Summe Soll: ${s.soll}`;
+  f.betrag.textContent = s.soll;
   f.summeHaben.textContent = `Summe Haben: ${s.haben}`;
   f.differenz.textContent = `Differenz: ${s.differenz}`;
   f.differenz.classList.toggle("rot", !s.ausgeglichen);
@@ -218,7 +220,7 @@ export function buchungsseite(): void {
   label(s, "Label29", "Zahlungsgrund:", 32, 115, "Edit16");
   const Edit16 = feld(s, "Edit16", "Zahlungsgrund", 160, 112, 217);
   label(s, "Label30", "Betrag::", 32, 144);
-  label(s, "Label31", "0,00", 160, 144);
+  const Label31 = label(s, "Label31", "0,00", 160, 144);
   label(s, "Label32", "Konto:", 32, 168);
   label(s, "Label33", "Sollbetrag:", 232, 168);
   label(s, "Label34", "Habenbetrag::", 368, 168);
@@ -253,6 +255,7 @@ export function buchungsseite(): void {
     haben,
     Buchen: document.createElement("button"),
     Aendern: document.createElement("button"),
+    betrag: Label31,
     summeSoll: anzeige("SummeSoll", 184),
     summeHaben: anzeige("SummeHaben", 200),
     differenz: anzeige("Differenz", 216),
