@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStackedWidget>
 
 namespace saldino::app {
 
@@ -85,6 +86,9 @@ void TForm1::SpeedButton33Click() {
     aktuelle_buchung = geladen.buchungen;
     position_schreiben();
     TabSheet9->geladenen_kontenplan_zeigen();
+    // The page shown shows the loaded journal at once (the booking page its
+    // last booking), not what was there before.
+    seitenwechsel(PageControl1->currentIndex());
     if (!geladen.nicht_sicher.empty()) {
         dialoge_.meldung(gui::als_qstring(geladen.nicht_sicher));
     }

@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace saldino::journal {
 
 namespace {
@@ -169,6 +171,7 @@ bool BuchungsSeite::neueingabe() const {
 
 void BuchungsSeite::TabSheet4Show() {
     const std::int32_t anzahl = zaehle_buchungen();
+    journalstand_merken();
     if (!neueingabe()) {
         Label26->setText(QString::number(anzahl));
     }
@@ -204,6 +207,7 @@ void BuchungsSeite::buchung_anzeigen(std::int32_t n) {
         return;
     }
     buchung_ = lies_buchung(n);
+    journalstand_merken();
     buchungsformular_loeschen();
     const Buchungsformular formular = formular_von(buchung_);
     Label26->setText(QString::number(static_cast<std::int64_t>(buchung_.Nr) + 1));
@@ -303,7 +307,27 @@ void BuchungsSeite::SpeedButton27Click() {
         navigiere(Richtung::letzte, programm_.aktuelle_buchung, programm_.anzahl_buchungen));
 }
 
+void BuchungsSeite::journalstand_merken() {
+    journalstand_ = runtime::stand_von(journaldatei);
+}
+
+bool BuchungsSeite::journal_ersetzt() const {
+    const runtime::Dateistand jetzt = runtime::stand_von(journaldatei);
+    return jetzt.vorhanden != journalstand_.vorhanden || jetzt.groesse != journalstand_.groesse ||
+           jetzt.zeit != journalstand_.zeit;
+}
+
 void BuchungsSeite::SpeedButton28Click() {
+    // A form filled from a journal that has since been replaced (a backup
+    // loaded, another program) would overwrite a booking of the new one.
+    if (journal_ersetzt()) {
+        programm_.anzahl_buchungen = zaehle_buchungen();
+        programm_.aktuelle_buchung =
+            std::min(programm_.aktuelle_buchung, programm_.anzahl_buchungen);
+        buchung_anzeigen(programm_.aktuelle_buchung);
+        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::journal_ersetzt));
+        return;
+    }
     if (!programm_.dialoge().frage(
             QStringLiteral("Möchtest du den Buchungssatz wirklich ändern?"))) {
         return;
@@ -320,6 +344,7 @@ void BuchungsSeite::SpeedButton28Click() {
         buchung_ueberschreiben(programm_.aktuelle_buchung, buchung_);
         aenderung.festhalten();
     }
+    journalstand_merken();
     programm_.position_schreiben();
 }
 
@@ -332,6 +357,7 @@ void BuchungsSeite::SpeedButton29Click() {
     programm_.anzahl_buchungen = buchung_anhaengen(buchung_);
     aenderung.festhalten();
     programm_.aktuelle_buchung = programm_.anzahl_buchungen;
+    journalstand_merken();
     programm_.position_schreiben();
     zustand_anzeigen();
 }

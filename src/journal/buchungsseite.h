@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/buchung.h"
+#include "runtime/ort.h"
 
 #include <QWidget>
 
@@ -90,6 +91,10 @@ private:
 
     gui::Programm& programm_;
     TBuchung buchung_; // the working record
+    // The journal file as it was when the form showed a booking of it.
+    runtime::Dateistand journalstand_;
+    void journalstand_merken();
+    bool journal_ersetzt() const;
 };
 
 } // namespace saldino::journal

@@ -32,6 +32,10 @@ inline constexpr std::string_view plan_beiseite =
     "Eine unterbrochene Änderung konnte nicht abgeschlossen werden und wurde beiseitegelegt; "
     "die Dateien sind wie vor dieser Änderung.";
 
+inline constexpr std::string_view journal_ersetzt =
+    "Das Journal wurde inzwischen ersetzt. Die Buchung wird neu angezeigt; ändere sie bitte "
+    "noch einmal.";
+
 // Followed by the system's reason.
 inline constexpr std::string_view nicht_sperrbar =
     "Das Arbeitsverzeichnis kann nicht gesperrt werden: ";

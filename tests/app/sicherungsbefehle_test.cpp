@@ -1,10 +1,12 @@
 #include "app/fenster.h"
 #include "backup/aufgabenseite.h"
+#include "backup/sicherung.h"
 #include "gui/bausteine.h"
 #include "hilfen/bericht.h"
 #include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "journal/buchungsseite.h"
+#include "masterdata/einstellungen.h"
 #include "masterdata/einstellungsseite.h"
 #include "masterdata/firmenseite.h"
 #include "masterdata/kontenplanseite.h"
@@ -30,6 +32,11 @@ protected:
 
     QString pfad(const char* name) {
         return QString::fromStdString((verzeichnis.pfad() / name).string());
+    }
+
+    void mit_kontenplan_1() {
+        const std::string text = verzeichnis.lies("einstellungen.txt");
+        verzeichnis.schreibe("einstellungen.txt", text.substr(0, text.rfind("-1\r\n")) + "0\r\n");
     }
 };
 
@@ -123,6 +130,49 @@ TEST_F(SicherungsbefehleTest, LoadingReplacesCompanyChartAndJournal) {
     klicke(knopf::alles_speichern);
     dialoge.nimm(Art::speichern);
     EXPECT_EQ(verzeichnis.lies("wieder.sdn"), verzeichnis.lies("gut.sdn"));
+}
+
+// The booking page shown while a backup is loaded shows the loaded journal at
+// once: "Ändern" then changes nothing of it that the pupil did not see.
+TEST_F(SicherungsbefehleTest, LoadingRefreshesTheBookingPageAndAendernKeepsTheLoadedJournal) {
+    verzeichnis.schreibe("gut.sdn", "Neu GmbH|Weg 2|Ort||||Kunz|Chef|1\r\n|"
+                                    "0|05.03.2004|P|G|Kasse|5|0|Bank|0|5||0|0||0|0||0|0|\r\n");
+    buche({{"Kasse", 20, 0}, {"Bank", 0, 20}}, "zwei");
+    mit_kontenplan_1();
+    starte();
+    klicke(knopf::buchungen);
+    klicke(knopf::erste);
+    dialoge.waehle_datei(pfad("gut.sdn"));
+    dialoge.antworte(true);
+    klicke(knopf::sicherung_laden);
+    dialoge.nimm(Art::oeffnen);
+    dialoge.nimm(Art::frage);
+    const std::string geladen = verzeichnis.lies(journal::journaldatei);
+    EXPECT_EQ(form->TabSheet4->Edit16->text(), "G");
+    dialoge.antworte(true);
+    klicke(knopf::aendern);
+    dialoge.nimm(Art::frage);
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), geladen);
+}
+
+// A journal replaced behind the page (another program, a copy) is never
+// overwritten with a form of the old one: the page shows the new booking.
+TEST_F(SicherungsbefehleTest, AendernRefusesAFormOfAJournalReplacedMeanwhile) {
+    mit_kontenplan_1();
+    starte();
+    klicke(knopf::buchungen);
+    klicke(knopf::erste);
+    verzeichnis.schreibe("gut.sdn", "Neu GmbH|Weg 2|Ort||||Kunz|Chef|1\r\n|"
+                                    "0|05.03.2004|P|G|Kasse|5|0|Bank|0|5||0|0||0|0||0|0|\r\n");
+    masterdata::Einstellungen werte;
+    masterdata::lies_einstellungen(werte);
+    ASSERT_EQ(backup::lade_sicherung(pfad("gut.sdn").toStdString(), werte).ungueltige_zeile, 0);
+    const std::string neu = verzeichnis.lies(journal::journaldatei);
+    klicke(knopf::aendern);
+    EXPECT_EQ(dialoge.nimm(Art::meldung), "Das Journal wurde inzwischen ersetzt. Die Buchung wird "
+                                          "neu angezeigt; ändere sie bitte noch einmal.");
+    EXPECT_EQ(verzeichnis.lies(journal::journaldatei), neu);
+    EXPECT_EQ(form->TabSheet4->Edit16->text(), "G");
 }
 
 TEST_F(SicherungsbefehleTest, ABadFileOrNoChangesNothing) {
