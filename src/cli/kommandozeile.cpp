@@ -85,6 +85,16 @@ Ausgang bericht(std::optional<std::string> meldung) {
     return {std::move(meldung), erfolg};
 }
 
+// A report that may carry a notice above it (an opening that did not
+// balance): the notice goes to standard error, the status is 1, the report
+// stays as it is.
+Ausgang bericht_mit_hinweis(std::optional<std::string> meldung, const std::string& hinweis) {
+    if (meldung || hinweis.empty()) {
+        return bericht(std::move(meldung));
+    }
+    return {runtime::utf8_nach_cp1252(hinweis), programmmeldung};
+}
+
 Ausgang kontenplan(const Kontext& k) {
     const masterdata::Kontenplan plan(k.daten.kontenplan_nr);
     // Each field on its own, so that a tab in a name cannot add a column.
@@ -184,11 +194,18 @@ struct Befehl {
 const std::array<Befehl, 12>& befehle() {
     static const std::array<Befehl, 12> tabelle = {{
         {"bilanz", Argument::keins, false,
-         [](const Kontext& k) { return bericht(reports::bilanz(k.daten, k.ziel)); }},
+         [](const Kontext& k) {
+             std::string hinweis;
+             return bericht_mit_hinweis(reports::bilanz(k.daten, k.ziel, &hinweis), hinweis);
+         }},
         {"betriebsergebnis", Argument::keins, false,
          [](const Kontext& k) { return bericht(reports::betriebsergebnis(k.daten, k.ziel)); }},
         {"abschluss", Argument::keins, false,
-         [](const Kontext& k) { return bericht(reports::abschlussbericht(k.daten, k.ziel)); }},
+         [](const Kontext& k) {
+             std::string hinweis;
+             return bericht_mit_hinweis(reports::abschlussbericht(k.daten, k.ziel, &hinweis),
+                                        hinweis);
+         }},
         {"journal", Argument::keins, false,
          [](const Kontext& k) {
              reports::journalliste(k.ziel);

@@ -241,7 +241,16 @@ double summe(const Kontoseite& seite) {
 }
 
 Abschluss abschluss(const masterdata::Kontenplan& kontenplan) {
-    return Abschliessen(konten_mit_summen(kontenplan)).fertig();
+    std::vector<Konto> konten = konten_mit_summen(kontenplan);
+    double eroeffnungssaldo = 0;
+    for (const Konto& konto : konten) {
+        if (konto.eintrag->bezeichnung == journal::eroeffnungsbilanzkonto()) {
+            eroeffnungssaldo = konto.soll - konto.haben;
+        }
+    }
+    Abschluss ergebnis = Abschliessen(std::move(konten)).fertig();
+    ergebnis.eroeffnungssaldo = eroeffnungssaldo;
+    return ergebnis;
 }
 
 } // namespace saldino::reports

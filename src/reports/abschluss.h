@@ -48,6 +48,8 @@ struct Abschluss {
     bool hat_steuern = false;
     double zahllast = 0;           // Umsatzsteuer left after the closing
     double vorsteuerueberhang = 0; // Vorsteuer left after the closing
+    // The balance of the "Eröffnungsbilanzkonto": not 0 when the opening did not balance.
+    double eroeffnungssaldo = 0;
 };
 
 // Reads the journal once and closes every account of the chart.
@@ -56,6 +58,9 @@ Abschluss abschluss(const masterdata::Kontenplan& kontenplan);
 // The page "Abschluss" and `saldino-cli abschluss`: the company, the closing
 // entries, the GuV-Konto and the SBK as T-accounts, the development of the
 // equity. Without a chart only the heading and the program's message.
-std::optional<std::string> abschlussbericht(const Berichtsdaten& daten, const Zeilenziel& ziel);
+// `hinweis` gets what the page says above the report when the opening did
+// not balance (UTF-8, "" otherwise).
+std::optional<std::string> abschlussbericht(const Berichtsdaten& daten, const Zeilenziel& ziel,
+                                            std::string* hinweis = nullptr);
 
 } // namespace saldino::reports

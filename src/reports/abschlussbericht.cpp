@@ -1,6 +1,7 @@
 // The lines of the page "Abschluss" and of `saldino-cli abschluss`.
 #include "journal/eingaberegeln.h"
 #include "reports/abschluss.h"
+#include "reports/kontensalden.h"
 #include "runtime/meldungen.h"
 #include "runtime/text.h"
 
@@ -103,12 +104,16 @@ void eigenkapital(const Zeilenziel& ziel, const Abschluss& abschluss) {
 
 } // namespace
 
-std::optional<std::string> abschlussbericht(const Berichtsdaten& daten, const Zeilenziel& ziel) {
+std::optional<std::string> abschlussbericht(const Berichtsdaten& daten, const Zeilenziel& ziel,
+                                            std::string* hinweis) {
     kopfblock(ziel, "Abschluss der ", daten.firma);
     if (daten.kontenplan_nr == 0) {
         return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
     }
     const Abschluss ergebnis = abschluss(masterdata::Kontenplan(daten.kontenplan_nr));
+    if (hinweis != nullptr) {
+        *hinweis = eroeffnungshinweis(ergebnis.eroeffnungssaldo);
+    }
     ziel("");
     buchungen(ziel, ergebnis);
     t_konto(ziel, "GuV-Konto", ergebnis.guv_soll, ergebnis.guv_haben);

@@ -6,6 +6,7 @@
 #include "reports/bilanz.h"
 #include "reports/journalliste.h"
 
+#include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -18,6 +19,15 @@ BerichtsSeite::BerichtsSeite(gui::Programm& programm, QWidget* eltern, const cha
     auto* rahmen = new QVBoxLayout(this);
     rahmen->setContentsMargins(0, 0, 0, 0);
     rahmen->setSpacing(0);
+    Hinweis = new QLabel(this);
+    Hinweis->setObjectName(QStringLiteral("%1Hinweis").arg(QLatin1String(seitenname)));
+    Hinweis->setTextFormat(Qt::PlainText);
+    Hinweis->setWordWrap(true);
+    QPalette rot = Hinweis->palette();
+    rot.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
+    Hinweis->setPalette(rot);
+    Hinweis->hide();
+    rahmen->addWidget(Hinweis);
     Memo = new gui::Berichtsansicht(this, ansichtsname, schrift);
     Memo->setAccessibleName(QStringLiteral("Bericht ") + titel);
     Memo->drucken_einrichten(programm, [titel] { return titel; });
@@ -33,14 +43,19 @@ void BerichtsSeite::zeige(const gui::Bericht& bericht) {
 void BerichtsSeite::baue_beim_zeigen(Quelle quelle) {
     programm_.registriere_zeige_handler(this, [this, quelle = std::move(quelle)] {
         const Berichtsdaten daten = programm_.berichtsdaten();
-        zeige([&](const Zeilenziel& ziel) { return quelle(daten, ziel); });
+        std::string hinweis;
+        Hinweis->hide();
+        zeige([&](const Zeilenziel& ziel) { return quelle(daten, ziel, hinweis); });
+        Hinweis->setText(QString::fromStdString(hinweis));
+        Hinweis->setVisible(!hinweis.empty());
     });
 }
 
 BerichtsSeite* bilanzseite(gui::Programm& programm, QWidget* eltern) {
     auto* seite = new BerichtsSeite(programm, eltern, "TabSheet5", "Memo1", {"Courier", 16, true},
                                     QStringLiteral("Bilanz und GuV"));
-    seite->baue_beim_zeigen(bilanz);
+    seite->baue_beim_zeigen([](const Berichtsdaten& daten, const Zeilenziel& ziel,
+                               std::string& hinweis) { return bilanz(daten, ziel, &hinweis); });
     QToolButton* abschluss =
         gui::leistenknopf(seite->leiste, "Abschluss", QStringLiteral("Abschluss"));
     abschluss->setToolTip(QStringLiteral("Der Jahresabschluss: Abschlussbuchungen, GuV-Konto "
@@ -66,14 +81,19 @@ BerichtsSeite* journalseite(gui::Programm& programm, QWidget* eltern) {
 BerichtsSeite* betriebsergebnisseite(gui::Programm& programm, QWidget* eltern) {
     auto* seite = new BerichtsSeite(programm, eltern, "TabSheet11", "Memo4",
                                     {"Courier New", 16, true}, QStringLiteral("Betriebsergebnis"));
-    seite->baue_beim_zeigen(betriebsergebnis);
+    seite->baue_beim_zeigen([](const Berichtsdaten& daten, const Zeilenziel& ziel, std::string&) {
+        return betriebsergebnis(daten, ziel);
+    });
     return seite;
 }
 
 BerichtsSeite* abschlussseite(gui::Programm& programm, QWidget* eltern) {
     auto* seite = new BerichtsSeite(programm, eltern, "TabSheet13", "Memo6",
                                     {"Courier New", 13, false}, QStringLiteral("Abschluss"));
-    seite->baue_beim_zeigen(abschlussbericht);
+    seite->baue_beim_zeigen(
+        [](const Berichtsdaten& daten, const Zeilenziel& ziel, std::string& hinweis) {
+            return abschlussbericht(daten, ziel, &hinweis);
+        });
     return seite;
 }
 

@@ -13,6 +13,8 @@ namespace saldino::gui {
 class Programm;
 }
 
+class QLabel;
+
 namespace saldino::reports {
 
 // A report page: one report view filled from a report builder of the core,
@@ -21,9 +23,10 @@ class BerichtsSeite : public QWidget {
     Q_OBJECT
 
 public:
-    // A report built from what the reports read of the settings.
-    using Quelle =
-        std::function<std::optional<std::string>(const Berichtsdaten&, const Zeilenziel&)>;
+    // A report built from what the reports read of the settings; it may leave
+    // a notice for the line above it (UTF-8).
+    using Quelle = std::function<std::optional<std::string>(const Berichtsdaten&, const Zeilenziel&,
+                                                            std::string&)>;
 
     BerichtsSeite(gui::Programm& programm, QWidget* eltern, const char* seitenname,
                   const char* ansichtsname, gui::Schrift schrift, const QString& titel);
@@ -36,6 +39,7 @@ public:
     void baue_beim_zeigen(Quelle quelle);
 
     gui::Berichtsansicht* Memo = nullptr;
+    QLabel* Hinweis = nullptr; // red above the report, shown only with a notice
     QWidget* leiste = nullptr; // "Drucken…", "Als PDF…", "Größer", "Kleiner"
 
 private:

@@ -8,7 +8,8 @@
 
 namespace saldino::reports {
 
-std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& ziel) {
+std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& ziel,
+                                  std::string* hinweis) {
     kopfblock(ziel, "Bilanz der ", daten.firma);
     if (daten.kontenplan_nr == 0) {
         return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
@@ -16,6 +17,9 @@ std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& 
     const masterdata::Kontenplan kontenplan(daten.kontenplan_nr);
     const auto& konten = kontenplan.konten();
     const std::vector<double> salden = journalsummen(kontenplan).salden;
+    if (hinweis != nullptr) {
+        *hinweis = eroeffnungshinweis(eroeffnungssaldo(kontenplan, salden));
+    }
 
     ziel("");
     ziel(trennlinie);

@@ -16,6 +16,9 @@ namespace saldino::reports {
 // message when the report cannot be built ("Du hast keinen Kontenplan
 // ausgewählt!", Windows-1252); file errors are thrown after the lines built
 // so far.
-std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& ziel);
+// `hinweis` gets what the page says above the report when the opening did
+// not balance (UTF-8, "" otherwise).
+std::optional<std::string> bilanz(const Berichtsdaten& daten, const Zeilenziel& ziel,
+                                  std::string* hinweis = nullptr);
 
 } // namespace saldino::reports

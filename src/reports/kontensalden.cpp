@@ -1,8 +1,13 @@
 #include "reports/kontensalden.h"
 
 #include "journal/buchung.h"
+#include "journal/eingaberegeln.h"
+#include "journal/eroeffnung.h"
+#include "runtime/meldungen.h"
+#include "runtime/text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -85,6 +90,26 @@ Journalsummen journalsummen(const masterdata::Kontenplan& kontenplan) {
         ergebnis.salden.push_back(summen[nach_name.at(konto.bezeichnung).summe]);
     }
     return ergebnis;
+}
+
+std::string eroeffnungshinweis(double saldo) {
+    const journal::Centbetrag cent = journal::in_cent(saldo);
+    if (cent.null()) {
+        return {};
+    }
+    return runtime::meldungen::eroeffnung_unausgeglichen(
+        runtime::cp1252_nach_utf8(journal::betragstext(std::fabs(saldo))));
+}
+
+double eroeffnungssaldo(const masterdata::Kontenplan& kontenplan,
+                        const std::vector<double>& salden) {
+    const auto& konten = kontenplan.konten();
+    for (std::size_t k = 0; k < konten.size() && k < salden.size(); ++k) {
+        if (konten[k].bezeichnung == journal::eroeffnungsbilanzkonto()) {
+            return salden[k];
+        }
+    }
+    return 0;
 }
 
 bool passivseite(const masterdata::TKonto& konto) {

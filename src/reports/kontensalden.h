@@ -2,6 +2,7 @@
 
 #include "masterdata/kontenplan.h"
 
+#include <string>
 #include <vector>
 
 // What the balance sheet and the operating result need of the journal,
@@ -22,6 +23,17 @@ struct Journalsummen {
 };
 
 Journalsummen journalsummen(const masterdata::Kontenplan& kontenplan);
+
+// What the balance sheet and the closing say above the report when the
+// opening did not balance: the "Eröffnungsbilanzkonto" keeps the difference
+// as its balance (`saldo`), which flows into the profit and the sums. UTF-8,
+// "" for a balance of 0,00.
+std::string eroeffnungshinweis(double saldo);
+
+// The balance of the "Eröffnungsbilanzkonto" among `salden` (chart order), 0
+// where the chart has none.
+double eroeffnungssaldo(const masterdata::Kontenplan& kontenplan,
+                        const std::vector<double>& salden);
 
 // Whether an account stands on the credit side: liabilities ("P") and
 // revenues ("H").

@@ -60,6 +60,11 @@ std::string anleitung_nicht_oeffnbar(std::string_view pdf, std::string_view grun
     return zusammen({"Die Anleitung ", pdf, " kann nicht geöffnet werden: ", grund});
 }
 
+std::string eroeffnung_unausgeglichen(std::string_view differenz) {
+    return zusammen({"Die Eröffnungsbilanz ist nicht ausgeglichen (Differenz ", differenz,
+                     "). Gewinn und Summen enthalten diese Differenz."});
+}
+
 std::string zu_gross(std::string_view datei) {
     return zusammen({"Die Datei ", datei, " ist zu groß."});
 }

@@ -61,6 +61,10 @@ std::string geladen_nicht_sicher(std::string_view grund);
 // geschrieben: <grund>"
 std::string nicht_sicher(std::string_view grund);
 
+// "Die Eröffnungsbilanz ist nicht ausgeglichen (Differenz <differenz>).
+// Gewinn und Summen enthalten diese Differenz."
+std::string eroeffnung_unausgeglichen(std::string_view differenz);
+
 // "Die Datei <datei> gehört zum Programm und kann nicht überschrieben werden."
 std::string gehoert_zum_programm(std::string_view datei);
 

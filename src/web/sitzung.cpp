@@ -17,8 +17,8 @@
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
-#include "runtime/tastatur.h"
 #include "runtime/rtf.h"
+#include "runtime/tastatur.h"
 #include "runtime/text.h"
 
 #include <emscripten/bind.h>
@@ -97,6 +97,7 @@ val starten(const std::string& arbeitsverzeichnis, const std::string& vorrat) {
 // "journal", "abschluss" or "kontenblatt" (of `konto`).
 val bericht(const std::string& art, const std::string& konto) {
     std::string text;
+    std::string hinweis;
     const reports::Zeilenziel ziel = [&text](std::string_view zeile) {
         text += runtime::cp1252_nach_utf8(zeile);
         text += '\n';
@@ -104,13 +105,13 @@ val bericht(const std::string& art, const std::string& konto) {
     val antwort = befehl([&](val&) -> std::optional<std::string> {
         const reports::Berichtsdaten daten = berichtsdaten();
         if (art == "bilanz") {
-            return reports::bilanz(daten, ziel);
+            return reports::bilanz(daten, ziel, &hinweis);
         }
         if (art == "betriebsergebnis") {
             return reports::betriebsergebnis(daten, ziel);
         }
         if (art == "abschluss") {
-            return reports::abschlussbericht(daten, ziel);
+            return reports::abschlussbericht(daten, ziel, &hinweis);
         }
         if (art == "journal") {
             reports::journalliste(ziel);
@@ -120,6 +121,7 @@ val bericht(const std::string& art, const std::string& konto) {
         return std::nullopt;
     });
     antwort.set("text", text);
+    antwort.set("hinweis", hinweis);
     return antwort;
 }
 

@@ -11,6 +11,7 @@
 #include "reports/kontenblattseite.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -83,6 +84,24 @@ TEST_F(BerichtsseitenTest, TheClosingPageIsReachedFromTheBalanceSheetsCommandRow
         text.contains(QRegularExpression(QStringLiteral("\n  1\\. GuV an Mietaufwand +40,00\n"))))
         << text.toStdString();
     EXPECT_EQ(form->TabSheet13->Memo->druckkopf().titel, "Abschluss");
+}
+
+// The fixture's opening has no counter-entry: the Bilanz and Abschluss pages
+// say so in red above the report; once it balances, the line is gone.
+TEST_F(BerichtsseitenTest, AnUnbalancedOpeningIsNamedAboveTheBalanceSheetAndTheClosing) {
+    starte();
+    const QString hinweis = QStringLiteral("Die Eröffnungsbilanz ist nicht ausgeglichen (Differenz "
+                                           "100,00). Gewinn und Summen enthalten diese Differenz.");
+    klicke(knopf::bilanz);
+    EXPECT_TRUE(form->TabSheet5->Hinweis->isVisible());
+    EXPECT_EQ(form->TabSheet5->Hinweis->text(), hinweis);
+    EXPECT_EQ(ansicht(form->TabSheet5), bilanz());
+    form->abschluss_zeigen();
+    EXPECT_EQ(form->TabSheet13->Hinweis->text(), hinweis);
+    buche({{"Eröffnungsbilanzkonto", 100, 0}, {"Eigenkapital", 0, 100}});
+    klicke(knopf::journal);
+    klicke(knopf::bilanz);
+    EXPECT_FALSE(form->TabSheet5->Hinweis->isVisible());
 }
 
 TEST_F(BerichtsseitenTest, TheJournalNeedsNoChartAndKeepsItsTextWhenTheJournalIsGone) {

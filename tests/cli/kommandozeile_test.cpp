@@ -113,6 +113,24 @@ TEST_F(KommandozeileTest, PrintsTheBalanceSheetInUtf8) {
     EXPECT_EQ(lauf.fehler, "");
 }
 
+// With the Eröffnungsbilanzkonto in the chart and the opening one short,
+// "bilanz" and "abschluss" print the report as it is and the notice on
+// standard error, status 1.
+TEST_F(KommandozeileTest, AnUnbalancedOpeningIsNamedOnStandardError) {
+    verzeichnis.schreibe("Kontenplan2.txt",
+                         runtime::utf8_nach_cp1252("Bank<B> A  B\r\nEigenkapital<B> P  B\r\n"
+                                                   "Eröffnungsbilanzkonto<B> A  B\r\n"));
+    EXPECT_EQ(starte({"bilanz"}).status, erfolg);
+    buche({{"Bank", 5, 0}, {"Eröffnungsbilanzkonto", 0, 5}});
+    for (const char* befehl : {"bilanz", "abschluss"}) {
+        const Lauf lauf = starte({befehl});
+        EXPECT_EQ(lauf.status, programmmeldung) << befehl;
+        EXPECT_EQ(lauf.fehler, "Die Eröffnungsbilanz ist nicht ausgeglichen (Differenz 5,00). "
+                               "Gewinn und Summen enthalten diese Differenz.\n");
+        EXPECT_FALSE(lauf.aus.empty());
+    }
+}
+
 TEST_F(KommandozeileTest, PrintsTheOperatingResultAndAccountSheets) {
     verzeichnis.schreibe("Kontenplan2.txt",
                          runtime::utf8_nach_cp1252("Bank<B> A  B\r\nAufwand<G> A  B\r\n"

@@ -1,3 +1,4 @@
+#include "reports/abschluss.h"
 #include "reports/bilanz.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
@@ -51,6 +52,34 @@ TEST_F(BilanzTest, TheWorkedExampleComesOutToTheLetter) {
     EXPECT_EQ(bericht(),
               test::Arbeitsverzeichnis::lies_datei(SALDINO_FIXTURES_DIR "/bilanz_beispiel.txt"));
     EXPECT_FALSE(meldung);
+}
+
+// An opening that does not balance leaves its difference on the
+// Eröffnungsbilanzkonto: the balance sheet and the closing say so above the
+// report, which stays as it is.
+TEST_F(BilanzTest, AnUnbalancedOpeningIsNamedAboveTheReport) {
+    plan("Bank<B> A  B\r\nEigenkapital<B> P  B\r\nEröffnungsbilanzkonto<B> A  B\r\n");
+    buche({{"Bank", 600, 0}, {ebk, 0, 600}});
+    buche({{ebk, 600, 0}, {"Eigenkapital", 0, 600}});
+    for (const auto& [soll, differenz] : {std::pair{0.0, ""}, std::pair{540.0, "540,00"}}) {
+        if (soll > 0) {
+            buche({{"Bank", soll, 0}, {ebk, 0, soll}});
+        }
+        std::string hinweis = "alt";
+        const std::string text = test::text_von(
+            [&](const Zeilenziel& ziel) { meldung = bilanz(daten, ziel, &hinweis); });
+        EXPECT_EQ(text, bericht());
+        std::string beim_abschluss = "alt";
+        test::text_von(
+            [&](const Zeilenziel& ziel) { abschlussbericht(daten, ziel, &beim_abschluss); });
+        const std::string erwartet =
+            soll > 0
+                ? "Die Eröffnungsbilanz ist nicht ausgeglichen (Differenz " +
+                      std::string(differenz) + "). Gewinn und Summen enthalten diese Differenz."
+                : "";
+        EXPECT_EQ(hinweis, erwartet);
+        EXPECT_EQ(beim_abschluss, erwartet);
+    }
 }
 
 TEST_F(BilanzTest, WithoutAChartOnlyTheHeadingIsBuilt) {

@@ -10,6 +10,7 @@ export interface Antwort {
 
 export interface Bericht extends Antwort {
   text: string; // the report's lines, each followed by "\n"
+  hinweis: string; // the red line above the report (an opening that does not balance), "" for none
 }
 
 export interface RtfLauf {

@@ -1,6 +1,6 @@
 // What the browser tests share: the native saldino-cli as the measure, and
 // the page's own commands.
-import { execFileSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import { copyFileSync, mkdtempSync, readdirSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
@@ -24,6 +24,12 @@ export function arbeitsverzeichnis(): string {
 // The native saldino-cli's standard output in `ordner`.
 export function nativ(ordner: string, ...argumente: string[]): string {
   return execFileSync(cli, argumente, { cwd: ordner, encoding: "utf8" });
+}
+
+// saldino-cli's output, error output and status, whatever the status.
+export function nativ_status(ordner: string, ...argumente: string[]): { aus: string; fehler: string; status: number } {
+  const lauf = spawnSync(cli, argumente, { cwd: ordner, encoding: "utf8" });
+  return { aus: lauf.stdout, fehler: lauf.stderr, status: lauf.status ?? -1 };
 }
 
 export function nativ_bytes(ordner: string, datei: string): Buffer {

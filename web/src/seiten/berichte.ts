@@ -69,6 +69,11 @@ function leiste(eltern: HTMLElement, seitenname: string, memo: HTMLElement): HTM
 
 async function fuelle(memo: HTMLElement, art: string, konto = ""): Promise<void> {
   const bericht = kern().bericht(art, konto);
+  const hinweis = document.getElementById(`${memo.parentElement?.id ?? ""}Hinweis`);
+  if (hinweis) {
+    hinweis.textContent = bericht.hinweis;
+    hinweis.hidden = !bericht.hinweis;
+  }
   memo.textContent = bericht.text;
   memo.scrollTop = 0;
   await zeige_antwort(bericht);
@@ -138,6 +143,13 @@ function berichtsseite(
 ): HTMLElement {
   const s = seite(seitenname, titel);
   s.classList.add("berichtsseite");
+  // Red above the report when the opening does not balance, as on the desktop.
+  const hinweis = document.createElement("p");
+  hinweis.id = `${seitenname}Hinweis`;
+  hinweis.className = "berichtshinweis";
+  hinweis.setAttribute("role", "alert");
+  hinweis.hidden = true;
+  s.append(hinweis);
   const memo = ansicht(s, memoname, titel, schrift);
   const reihe = leiste(s, seitenname, memo);
   registriere_zeige_handler(seitenname, () => fuelle(memo, art));
