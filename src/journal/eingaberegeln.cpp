@@ -288,21 +288,68 @@ Centbetrag in_cent(double wert) {
     return ergebnis;
 }
 
-std::string checkmoney(std::string_view text) {
-    return als_text(in_cent(lies_betrag(text)));
+std::string wie_getippt(std::string_view text) {
+    std::size_t i = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
+    const auto ziffern = [&] {
+        const std::size_t anfang = i;
+        while (i < text.size() && runtime::ist_ziffer(text[i])) {
+            ++i;
+        }
+        return i - anfang;
+    };
+    const std::size_t erste = ziffern();
+    if (erste == 0 || i >= text.size() || text[i] != '.') {
+        return std::string(text);
+    }
+    const std::size_t punkt = i++;
+    const std::size_t danach = ziffern();
+    // "1250.50", "1250.5": a decimal point.
+    if (i == text.size() && (danach == 1 || danach == 2)) {
+        return std::string(text.substr(0, punkt)) + ',' + std::string(text.substr(punkt + 1));
+    }
+    // "80.000,00", "2.500", "1.234.567": thousands points between groups of three.
+    if (erste > 3 || danach != 3) {
+        return std::string(text);
+    }
+    while (i < text.size() && text[i] == '.') {
+        ++i;
+        if (ziffern() != 3) {
+            return std::string(text);
+        }
+    }
+    if (i < text.size() && text[i] == ',') {
+        ++i;
+        ziffern();
+    }
+    if (i != text.size()) {
+        return std::string(text);
+    }
+    std::string ohne;
+    for (char c : text) {
+        if (c != '.') {
+            ohne += c;
+        }
+    }
+    return ohne;
 }
 
-std::string ist_betrag(std::string_view text) {
+std::string checkmoney(std::string_view text) {
+    return als_text(in_cent(lies_betrag(wie_getippt(text))));
+}
+
+std::string ist_betrag(std::string_view eingabe) {
+    const std::string text = wie_getippt(eingabe);
     for (char c : text) {
         if (!runtime::ist_ziffer(c) && c != ',') {
             return "0,00";
         }
     }
-    return std::string(text);
+    return text;
 }
 
 bool ist_verworfener_betrag(std::string_view text) {
-    return text.find_first_not_of(' ') != std::string_view::npos && ist_betrag(text) != text;
+    return text.find_first_not_of(' ') != std::string_view::npos &&
+           ist_betrag(text) != wie_getippt(text);
 }
 
 std::string allgemeine_form(double wert) {

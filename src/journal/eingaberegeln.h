@@ -26,8 +26,15 @@ inline constexpr std::string_view ungueltiges_datum = "00.00.0000";
 // and for a value whose whole part does not fit 64 bits.
 double lies_betrag(std::string_view text);
 
+// An amount as pupils write it in the form the amount rule reads: thousands
+// points between groups of exactly three digits ("80.000,00", "2.500") left
+// out, a single point before one or two last digits ("1250.50") a decimal
+// comma; any other text as it is.
+std::string wie_getippt(std::string_view text);
+
 // The amount rule: the amount text (whole number, comma, two decimals) of a
-// typed amount, the cents rounded half to even on the exact double value.
+// typed amount (as pupils write it, see wie_getippt), the cents rounded half
+// to even on the exact double value.
 std::string checkmoney(std::string_view text);
 
 // An amount rounded to whole cents, half to even on the exact double value.
@@ -44,8 +51,8 @@ struct Centbetrag {
 // as its text) for a value whose whole part does not fit 64 bits.
 Centbetrag in_cent(double wert);
 
-// The amount filter: the text itself when it holds only digits and commas,
-// otherwise "0,00".
+// The amount filter: the text (as pupils write it, see wie_getippt) when it
+// holds only digits and commas, otherwise "0,00".
 std::string ist_betrag(std::string_view text);
 
 // Whether the amount filter would throw away what was typed: the text holds

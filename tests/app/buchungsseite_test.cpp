@@ -469,7 +469,7 @@ TEST_F(BuchungsTest, TheFormShowsItsTotalsAndTheAccountInTheFocusedBoxWhileTypin
         return hinweise.differenz->palette().color(hinweise.differenz->foregroundRole());
     };
     EXPECT_EQ(farbe(), QColor(0xC0, 0, 0));
-    tippe_nur(seite()->Haben[1], "100.50");
+    tippe_nur(seite()->Haben[1], "100.5.0");
     EXPECT_EQ(hinweise.summe_haben->text(), "Summe Haben: 0,00");
     EXPECT_TRUE(seite()->Haben[1]->property("unlesbar").toBool());
     tippe(seite()->Haben[1], "100,50");

@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
             "RoundedPerFieldHalfToEven", {"0,125", "0,125"}, {"0,25"}, "0,24", "0,25", "-0,01", {}},
         SummenFall{"CreditMissing", {"1000"}, {}, "1000,00", "0,00", "1000,00", {}},
         SummenFall{"UnreadableCountsZeroAndIsMarked",
-                   {"80.000,00", "12", "x", "", " 3 "},
+                   {"80.00.00", "12", "x", "", " 3 "},
                    {"15"},
                    "15,00",
                    "15,00",

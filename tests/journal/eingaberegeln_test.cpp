@@ -86,8 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{"0,375", "0,38"}, Fall{"2,675", "2,67"}, Fall{"1e-400", "0,00"},
                       Fall{"2147483648", "2147483648,00"}, Fall{"-2147483648,5", "-2147483648,50"},
                       Fall{"9007199254740993", "9007199254740992,00"},
-                      Fall{"9,2e18", "9200000000000000000,00"},
-                      Fall{"1.000", "'1.000' ist kein gültiger Gleitkommawert"},
+                      Fall{"9,2e18", "9200000000000000000,00"}, Fall{"1.000", "1000,00"},
+                      Fall{"80.000,00", "80000,00"}, Fall{"2.500", "2500,00"},
+                      Fall{"1.234.567,5", "1234567,50"}, Fall{"-1.500", "-1500,00"},
+                      Fall{"1250.50", "1250,50"}, Fall{"1250.5", "1250,50"}, Fall{"1.00", "1,00"},
+                      Fall{"1.2345", "'1.2345' ist kein gültiger Gleitkommawert"},
+                      Fall{"1234.567", "'1234.567' ist kein gültiger Gleitkommawert"},
+                      Fall{"12.34.567", "'12.34.567' ist kein gültiger Gleitkommawert"},
+                      Fall{"1.500.", "'1.500.' ist kein gültiger Gleitkommawert"},
                       Fall{"1,2,3", "'1,2,3' ist kein gültiger Gleitkommawert"},
                       Fall{"abc", "'abc' ist kein gültiger Gleitkommawert"},
                       Fall{"-", "'-' ist kein gültiger Gleitkommawert"},
@@ -107,7 +113,8 @@ TEST_P(Betragsfilter, LetsDigitsAndCommasThrough) {
 
 INSTANTIATE_TEST_SUITE_P(Eingaberegeln, Betragsfilter,
                          ::testing::Values(Fall{"12,50", "12,50"}, Fall{"100", "100"}, Fall{"", ""},
-                                           Fall{"-5", "0,00"}, Fall{"1.000", "0,00"},
+                                           Fall{"-5", "0,00"}, Fall{"1.000", "1000"},
+                                           Fall{"80.000,00", "80000,00"}, Fall{"1.5.0", "0,00"},
                                            Fall{" 5", "0,00"}, Fall{"1,2,3", "1,2,3"}),
                          test::Zeilenname());
 
@@ -124,11 +131,12 @@ TEST_P(VerworfenerBetrag, IsWhatTheFilterWouldTurnIntoZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Eingaberegeln, VerworfenerBetrag,
-    ::testing::Values(Verwerfungsfall{"80.000,00", true}, Verwerfungsfall{"-5", true},
-                      Verwerfungsfall{" 5", true}, Verwerfungsfall{"5 ", true},
-                      Verwerfungsfall{"80000,00", false}, Verwerfungsfall{"1,2,3", false},
-                      Verwerfungsfall{"", false}, Verwerfungsfall{"   ", false},
-                      Verwerfungsfall{"0,00", false}, Verwerfungsfall{"x", true}),
+    ::testing::Values(Verwerfungsfall{"80.000,00", false}, Verwerfungsfall{"80.00.00", true},
+                      Verwerfungsfall{"-5", true}, Verwerfungsfall{" 5", true},
+                      Verwerfungsfall{"5 ", true}, Verwerfungsfall{"80000,00", false},
+                      Verwerfungsfall{"1,2,3", false}, Verwerfungsfall{"", false},
+                      Verwerfungsfall{"   ", false}, Verwerfungsfall{"0,00", false},
+                      Verwerfungsfall{"x", true}),
     [](const auto& info) { return test::zeilenname(info.param.eingabe, info.index); });
 
 struct Zahlfall {

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"Balanced", {"500", "1500,5", "2000,50"}, "2000,50", "2000,50"},
         Fall{"ProfitAndLossAccountsBySide", {"", "", "", "", "10", "7,125"}, "10,00", "7,12"},
         Fall{"RefusedUnreadableAndNotAboveZeroCountNothing",
-             {"80.000,00", "1,2,3", "-5", "0", "", "", "999"},
+             {"80.00.00", "1,2,3", "-5", "0", "", "", "999"},
              "0,00",
              "0,00"},
         Fall{"LargeAmountsExactToTheCent",

@@ -69,13 +69,18 @@ test("the desktop's messages for a wrong account, unequal sides and an unreadabl
   expect(await antworte(page, "OK")).toBe("Konto nicht gefunden!");
   await expect(page.locator("#ComboBox1")).toHaveValue("");
 
-  // An amount with a thousands point is no number, as on the desktop; a
-  // comma amount is rounded to the cent when the field is left.
+  // An amount as pupils write it ("1.190,00") is read, one that is no number
+  // is marked and refused, as on the desktop; a comma amount is rounded to
+  // the cent when the field is left.
   await page.click("#SpeedButton8");
   await page.fill("#Edit17", "1.190,00");
+  await expect(page.locator("#Differenz")).toHaveText("Differenz: 1190,00");
+  await page.click("#Edit18");
+  await expect(page.locator("#Edit17")).toHaveValue("1190,00");
+  await page.fill("#Edit17", "1.19.0");
   await expect(page.locator("#Edit17")).toHaveClass(/unlesbar/);
   await page.click("#Edit18");
-  expect(await antworte(page, "OK")).toBe("'1.190,00' ist kein gültiger Gleitkommawert");
+  expect(await antworte(page, "OK")).toBe("'1.19.0' ist kein gültiger Gleitkommawert");
   await page.fill("#Edit18", "12,345");
   await page.click("#Edit19");
   await expect(page.locator("#Edit18")).toHaveValue("12,35");

@@ -41,13 +41,13 @@ test("a refused amount comes before any question; an unreadable date and an unba
   page,
 }) => {
   const bank = page.getByRole("textbox", { name: "Bank", exact: true });
-  await bank.fill("80.000,00");
+  await bank.fill("80.00.00");
   await page.click("#SpeedButton7");
   expect(await antworte(page, "OK")).toBe(
-    "Der Betrag „80.000,00“ bei „Bank“ ist keine gültige Zahl. Bitte ohne Tausenderpunkte eingeben, zum Beispiel 80000,00.",
+    "Der Betrag „80.00.00“ bei „Bank“ ist keine gültige Zahl. Bitte ohne Tausenderpunkte eingeben, zum Beispiel 80000,00.",
   );
-  await expect(bank).toHaveValue("80.000,00");
-  await bank.fill("80000");
+  await expect(bank).toHaveValue("80.00.00");
+  await bank.fill("80.000");
   await page.fill("#Edit27", "1.1.2O04");
   await page.click("#SpeedButton7");
   expect(await antworte(page, "Nein")).toBe("Das Datum „1.1.2O04“ kann nicht gelesen werden. Trotzdem buchen?");
