@@ -47,8 +47,10 @@ private:
 };
 
 // The click that gives a field the focus selects its whole text instead of
-// placing the cursor. Qt moves the focus before it delivers the press, so
-// the press that follows a focus by mouse is taken here, with its release.
+// placing the cursor, and so does a click into a field that has the focus
+// back (after a message box) and has not been typed in since. Qt moves the
+// focus before it delivers the press, so the press is taken here, with its
+// release.
 class Klickauswahl : public QObject {
 public:
     using QObject::QObject;
@@ -58,9 +60,10 @@ protected:
         auto* feld = static_cast<QLineEdit*>(objekt);
         switch (ereignis->type()) {
         case QEvent::FocusIn:
-            klick_erwartet_ = static_cast<QFocusEvent*>(ereignis)->reason() == Qt::MouseFocusReason;
+            klick_erwartet_ = true;
             break;
         case QEvent::FocusOut:
+        case QEvent::KeyPress:
             klick_erwartet_ = false;
             break;
         case QEvent::MouseButtonPress:

@@ -250,6 +250,14 @@ TEST_F(BuchungsTest, ClickingOrTabbingIntoAnAmountSelectsItSoTypingReplacesIt) {
     QTest::mouseClick(soll, Qt::LeftButton, {}, QPoint(5, soll->height() / 2));
     QTest::mouseClick(soll, Qt::LeftButton, {}, QPoint(5, soll->height() / 2));
     EXPECT_EQ(soll->selectedText(), "");
+    // The focus back in the field (as after a message box), nothing typed
+    // since: a click selects the amount, so "1000" replaces it.
+    form->CheckListBox1->setFocus(Qt::OtherFocusReason);
+    soll->setFocus(Qt::ActiveWindowFocusReason);
+    QTest::mouseClick(soll, Qt::LeftButton, {}, QPoint(5, soll->height() / 2));
+    EXPECT_EQ(soll->selectedText(), "12,00");
+    QTest::keyClicks(soll, "1000");
+    EXPECT_EQ(soll->text(), "1000");
     dialoge.nimm(Art::meldung); // the empty account box 2, left by Tab
 }
 

@@ -84,6 +84,11 @@ test("the desktop's messages for a wrong account, unequal sides and an unreadabl
   await page.fill("#Edit18", "12,345");
   await page.click("#Edit19");
   await expect(page.locator("#Edit18")).toHaveValue("12,35");
+  // Back in a field (as after a box), nothing typed since: a click selects it.
+  await page.locator("#Edit18").focus();
+  await page.click("#Edit18");
+  await page.keyboard.type("1000");
+  await expect(page.locator("#Edit18")).toHaveValue("1000");
 
   await neue_buchung(page, "02.01.", [
     ["Kasse", "10", "0"],

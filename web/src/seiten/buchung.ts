@@ -298,7 +298,20 @@ export function buchungsseite(): void {
         await zeige_antwort(antwort);
       });
       betrag.addEventListener("input", () => summen_zeigen(f));
-      betrag.addEventListener("focus", () => betrag.select());
+      // A click selects the whole amount while nothing was typed since the
+      // field got the focus (also when it gets it back after a box).
+      let ungetippt = false;
+      betrag.addEventListener("focus", () => {
+        ungetippt = true;
+        betrag.select();
+      });
+      betrag.addEventListener("keydown", () => (ungetippt = false));
+      betrag.addEventListener("mousedown", (ereignis) => {
+        if (ungetippt && document.activeElement === betrag) {
+          ereignis.preventDefault();
+          betrag.select();
+        }
+      });
     }
   }
 
