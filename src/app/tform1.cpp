@@ -4,6 +4,7 @@
 #include "app/startseite.h"
 #include "backup/aufgaben.h"
 #include "backup/aufgabenseite.h"
+#include "backup/aufgabenstand.h"
 #include "gui/bausteine.h"
 #include "gui/dialoge.h"
 #include "gui/qtext.h"
@@ -120,6 +121,9 @@ void TForm1::panels_anlegen() {
     liste.setPixelSize(12);
     CheckListBox1->setFont(liste);
     CheckListBox1->setUniformItemSizes(true);
+    // A tick is kept for the next start.
+    connect(CheckListBox1, &QListWidget::itemChanged, this,
+            [this] { befehl([this] { aufgabenstand_sichern(); }); });
     gui::feste_zeilenhoehe(CheckListBox1, 15);
     oben->addWidget(CheckListBox1, 1);
 
@@ -308,15 +312,6 @@ void TForm1::setze_kontenplan_index(int index) {
     TabSheet7->setzeRadioGroup1ItemIndex(index);
 }
 
-void TForm1::aufgabenliste_fuellen(const std::vector<std::string>& zeilen) {
-    CheckListBox1->clear();
-    for (const std::string& zeile : zeilen) {
-        auto* eintrag = new QListWidgetItem(gui::als_qstring(zeile), CheckListBox1);
-        eintrag->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        eintrag->setCheckState(Qt::Unchecked);
-    }
-}
-
 void TForm1::pruefergebnis_zeigen(const std::vector<std::string>& zeilen) {
     TabSheet12->zeige([&zeilen](const reports::Zeilenziel& ziel) {
         for (const std::string& zeile : zeilen) {
@@ -356,6 +351,7 @@ void TForm1::FormCreate() {
         aktuelle_buchung = anzahl_buchungen;
         position_schreiben();
     });
+    befehl([this] { aufgabe_wiederherstellen(); });
     PageControl1->setCurrentWidget(TabSheet1);
 }
 

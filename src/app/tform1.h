@@ -100,6 +100,8 @@ protected:
 private:
     void panels_anlegen();
     void tabfolge_anlegen();
+    void aufgabenstand_sichern();
+    void aufgabe_wiederherstellen();
     void seiten_anlegen();
     // A flat button of a panel; a button that shows `seite` is marked while it is shown.
     void knopf(QWidget* panel, const char* name, const QString& text, const QRect& ort,

@@ -1,4 +1,5 @@
 #include "backup/aufgabenseite.h"
+#include "backup/aufgabenstand.h"
 
 #include "backup/pruefung.h"
 #include "gui/bausteine.h"
@@ -37,11 +38,17 @@ AufgabenSeite::AufgabenSeite(gui::Programm& programm, QWidget* eltern)
             [this] { programm_.befehl([this] { SpeedButton37Click(); }); });
 }
 
-void AufgabenSeite::aufgabe_oeffnen(int n) {
+void AufgabenSeite::aufgabe_oeffnen(int n, bool sichern) {
     letzte_aufgabe_ = n;
+    Label47->hide(); // "Bitte wähle eine Aufgabe aus!": one is chosen
     // A list file that cannot be read leaves the list empty.
     programm_.aufgabenliste_fuellen({});
-    programm_.aufgabenliste_fuellen(lies_aufgabenliste(n));
+    const std::vector<std::string> liste = lies_aufgabenliste(n);
+    programm_.aufgabenliste_fuellen(liste);
+    // Kept for the next start, nothing ticked yet.
+    if (sichern) {
+        schreibe_aufgabenstand({n, std::vector<bool>(liste.size(), false)});
+    }
 }
 
 void AufgabenSeite::SpeedButton37Click() {

@@ -27,8 +27,9 @@ public:
     void titel_setzen(int n, const QString& titel);
 
     // SpeedButton14Click to SpeedButton21Click: the checklist of exercise n
-    // replaces the items of CheckListBox1, all unticked.
-    void aufgabe_oeffnen(int n);
+    // replaces the items of CheckListBox1, all unticked; the choice is kept
+    // for the next start (`sichern`).
+    void aufgabe_oeffnen(int n, bool sichern = true);
 
     // "Prüfen": the journal against the solution of the exercise last opened,
     // shown on the page "Prüfergebnis".

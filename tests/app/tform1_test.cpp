@@ -353,6 +353,26 @@ TEST_F(StartTest, HilfeOpensTheManualAndSaysWhereItLiesWhenItCannot) {
     EXPECT_EQ(form->sichtbare_seite(), static_cast<QWidget*>(form->TabSheet1));
 }
 
+// The exercise chosen and its ticks are there again after a restart; the
+// hint to choose one is gone once one is chosen.
+TEST_F(StartTest, TheChosenExerciseAndItsTicksSurviveARestart) {
+    starte();
+    klicke(knopf::aufgaben);
+    EXPECT_TRUE(form->TabSheet8->Label47->isVisible());
+    klicke(knopf::aufgabe[2]);
+    EXPECT_FALSE(form->TabSheet8->Label47->isVisible());
+    ASSERT_GE(form->CheckListBox1->count(), 2);
+    const QString zweite = form->CheckListBox1->item(1)->text();
+    form->CheckListBox1->item(1)->setCheckState(Qt::Checked);
+    form.reset();
+    starte();
+    ASSERT_GE(form->CheckListBox1->count(), 2);
+    EXPECT_EQ(form->CheckListBox1->item(1)->text(), zweite);
+    EXPECT_EQ(form->CheckListBox1->item(1)->checkState(), Qt::Checked);
+    EXPECT_EQ(form->CheckListBox1->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(form->TabSheet8->letzte_aufgabe(), 2);
+}
+
 TEST_F(StartTest, TheWindowHasItsPanelsAndThirteenPages) {
     starte();
     EXPECT_EQ(form->PageControl1->count(), 13);
