@@ -1,5 +1,6 @@
 #include "backup/befunde.h"
 
+#include "journal/eroeffnung.h"
 #include "runtime/text.h"
 
 #include <algorithm>
@@ -83,19 +84,31 @@ std::optional<Bewertung> gleiche_ab(const std::vector<Buchungszeile>& buchung,
         return std::nullopt;
     }
     std::vector<bool> benutzt = gemeinsam;
-    std::optional<std::size_t> erste;
+    // Each line of the solution the booking lacks, with the booking's line of its account.
+    std::vector<std::pair<const Buchungszeile*, std::size_t>> paare;
     const bool nach_konto = std::all_of(rest.begin(), rest.end(), [&](const Buchungszeile& z) {
         const auto i = finde(buchung, benutzt, [&](const Buchungszeile& b) {
             return b.konto == z.konto && seite(b) == seite(z);
         });
-        erste = erste ? erste : i;
+        if (i) {
+            paare.emplace_back(&z, *i);
+        }
         return i.has_value();
     });
     if (nach_konto) {
-        const Buchungszeile& falsch = buchung[*erste];
+        // An opening amount is named at the account it was typed for, not at
+        // the Eröffnungsbilanzkonto.
+        auto genannt = paare.front();
+        for (const auto& paar : paare) {
+            if (paar.first->konto != journal::eroeffnungsbilanzkonto()) {
+                genannt = paar;
+                break;
+            }
+        }
+        const Buchungszeile& falsch = buchung[genannt.second];
         return Bewertung{2, Befundart::falscher_betrag,
-                         text("falscher Betrag bei „") + rest.front().konto + text("“: ") +
-                             betrag(falsch) + " statt " + betrag(rest.front())};
+                         text("falscher Betrag bei „") + genannt.first->konto + text("“: ") +
+                             betrag(falsch) + " statt " + betrag(*genannt.first)};
     }
     benutzt = gemeinsam;
     std::string konten;
