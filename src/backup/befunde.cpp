@@ -128,9 +128,43 @@ std::optional<Bewertung> gleiche_ab(const std::vector<Buchungszeile>& buchung,
     return std::nullopt;
 }
 
+// A booking with one line fewer or more than the solution's, its other
+// lines on the same accounts and sides (their amounts may follow from the
+// missing line: "Werbung 1160 an Bank 1160" without "Vorsteuer 160").
+std::optional<Bewertung> eine_zeile_anders(const std::vector<Buchungszeile>& buchung,
+                                           const std::vector<Buchungszeile>& loesung) {
+    const bool fehlt = buchung.size() < loesung.size();
+    const std::vector<Buchungszeile>& mehr = fehlt ? loesung : buchung;
+    const std::vector<Buchungszeile>& weniger = fehlt ? buchung : loesung;
+    std::vector<bool> benutzt(mehr.size(), false);
+    for (const Buchungszeile& zeile : weniger) {
+        // The same line first, else one of the same account and side.
+        if (!finde(mehr, benutzt, [&](const Buchungszeile& z) { return z == zeile; }) &&
+            !finde(mehr, benutzt, [&](const Buchungszeile& z) {
+                return z.konto == zeile.konto && seite(z) == seite(zeile);
+            })) {
+            return std::nullopt;
+        }
+    }
+    const auto uebrig = std::find(benutzt.begin(), benutzt.end(), false);
+    const Buchungszeile& zeile = mehr[static_cast<std::size_t>(uebrig - benutzt.begin())];
+    std::string wo = seite(zeile) == '0'   ? text(" ohne Betrag")
+                     : seite(zeile) == 'H' ? " " + betrag(zeile) + " im Haben"
+                                           : " " + betrag(zeile) + " im Soll";
+    return Bewertung{1, Befundart::zeilenzahl,
+                     text(fehlt ? "Zeile fehlt: " : "Zeile zu viel: ") + zeile.konto + wo};
+}
+
 std::optional<Bewertung> bewerte(const VerglicheneBuchung& buchung,
                                  const VerglicheneBuchung& loesung) {
-    if (buchung.zeilen.size() != loesung.zeilen.size() || buchung.zeilen.empty()) {
+    if (buchung.zeilen.empty() || loesung.zeilen.empty()) {
+        return std::nullopt;
+    }
+    if (buchung.zeilen.size() + 1 == loesung.zeilen.size() ||
+        buchung.zeilen.size() == loesung.zeilen.size() + 1) {
+        return eine_zeile_anders(buchung.zeilen, loesung.zeilen);
+    }
+    if (buchung.zeilen.size() != loesung.zeilen.size()) {
         return std::nullopt;
     }
     const std::vector<Buchungszeile> andersherum = getauscht(buchung.zeilen);

@@ -55,6 +55,7 @@ enum class Befundart {
     falsches_konto,
     falscher_betrag,
     aufgeteilt, // several bookings together give the solution booking
+    zeilenzahl, // one line missing or one too many
     fehlt,
 };
 
