@@ -2,6 +2,7 @@
 
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
+#include "runtime/fehler.h"
 
 namespace saldino::journal {
 
@@ -16,13 +17,24 @@ Uebernahme uebernimm(const Buchungsformular& formular, std::int32_t nr, std::int
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
         neu.Konto[i] = formular.konto[i].substr(0, konto_kapazitaet);
     }
+    const auto lies = [&u](const std::string& getippt, std::size_t zeile, bool soll,
+                           std::string& text, double& wert) {
+        try {
+            text = checkmoney(getippt);
+            wert = lies_betrag(text);
+        } catch (const runtime::Laufzeitfehler&) {
+            text = getippt;
+            if (!u.unlesbar) {
+                u.unlesbar = UnlesbarerBetrag{zeile, soll, getippt};
+            }
+        }
+    };
     for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        u.soll_text[i] = checkmoney(formular.soll[i]);
-        neu.Soll[i] = lies_betrag(u.soll_text[i]);
+        lies(formular.soll[i], i, true, u.soll_text[i], neu.Soll[i]);
+        lies(formular.haben[i], i, false, u.haben_text[i], neu.Haben[i]);
     }
-    for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
-        u.haben_text[i] = checkmoney(formular.haben[i]);
-        neu.Haben[i] = lies_betrag(u.haben_text[i]);
+    if (u.unlesbar) {
+        return u;
     }
     u.fehler = pruefe_buchungssatz(neu, kontenplan_nr);
     u.datum_unlesbar = neu.Datum == ungueltiges_datum;

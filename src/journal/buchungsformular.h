@@ -28,12 +28,22 @@ struct Buchungsformular {
 // broken rule and whether the date could not be read (then stored as
 // "00.00.0000" only after the question). A conversion error or a missing
 // chart file throws.
+// An amount field the amount rule cannot read: nothing is booked, the page
+// names it ("Der Betrag „…“ in Zeile n ist keine gültige Zahl.") and puts the
+// focus there.
+struct UnlesbarerBetrag {
+    std::size_t zeile = 0; // from 0
+    bool soll = true;
+    std::string text; // as typed (Windows-1252)
+};
+
 struct Uebernahme {
     TBuchung buchung;
-    Betragsfelder soll_text;
+    Betragsfelder soll_text; // each field's amount text; an unreadable one as typed
     Betragsfelder haben_text;
     Buchungsfehler fehler = Buchungsfehler::keiner;
     bool datum_unlesbar = false;
+    std::optional<UnlesbarerBetrag> unlesbar; // the first, debit before credit of its line
 };
 
 Uebernahme uebernimm(const Buchungsformular& formular, std::int32_t nr, std::int32_t buchungsjahr,

@@ -12,6 +12,7 @@
 #include "journal/buchungsseite_hinweise.h"
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
+#include "runtime/fehler.h"
 #include "runtime/meldungen.h"
 #include "runtime/text.h"
 
@@ -256,6 +257,15 @@ bool BuchungsSeite::buchungssatz_uebernehmen() {
         Haben[i]->setText(gui::als_qstring(neu.haben_text[i]));
     }
     buchung_ = neu.buchung;
+    if (neu.unlesbar) {
+        // Named, and the focus put on the field with its text selected.
+        QLineEdit* feld = (neu.unlesbar->soll ? Soll : Haben)[neu.unlesbar->zeile];
+        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::unlesbarer_betrag_in_zeile(
+            feld->text().toStdString(), neu.unlesbar->zeile + 1)));
+        feld->setFocus(Qt::OtherFocusReason);
+        feld->selectAll();
+        return false;
+    }
     if (neu.fehler != Buchungsfehler::keiner) {
         programm_.dialoge().meldung(gui::aus_utf8(meldung(neu.fehler)));
         return false;
@@ -326,8 +336,12 @@ void BuchungsSeite::Edit14Exit() {
     // The date stays as typed; the date rule runs when a booking is taken over.
 }
 
+// An amount the rule cannot read stays as typed, marked red; "&Buchen" names it.
 void BuchungsSeite::BetragExit(QLineEdit* feld) {
-    feld->setText(gui::als_qstring(checkmoney(gui::als_cp1252(feld->text()))));
+    try {
+        feld->setText(gui::als_qstring(checkmoney(gui::als_cp1252(feld->text()))));
+    } catch (const runtime::Laufzeitfehler&) {
+    }
 }
 
 } // namespace saldino::journal

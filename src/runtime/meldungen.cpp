@@ -65,6 +65,11 @@ std::string eroeffnung_unausgeglichen(std::string_view differenz) {
                      "). Gewinn und Summen enthalten diese Differenz."});
 }
 
+std::string unlesbarer_betrag_in_zeile(std::string_view betrag, std::size_t zeile) {
+    const std::string nummer = std::to_string(zeile);
+    return zusammen({"Der Betrag „", betrag, "“ in Zeile ", nummer, " ist keine gültige Zahl."});
+}
+
 std::string zu_gross(std::string_view datei) {
     return zusammen({"Die Datei ", datei, " ist zu groß."});
 }

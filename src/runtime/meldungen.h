@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -46,6 +47,9 @@ std::string unlesbares_datum(std::string_view datum);
 // "Der Betrag „<betrag>“ bei „<konto>“ ist keine gültige Zahl. Bitte ohne
 // Tausenderpunkte eingeben, zum Beispiel 80000,00."
 std::string unlesbarer_betrag(std::string_view betrag, std::string_view konto);
+
+// "Der Betrag „<betrag>“ in Zeile <zeile> ist keine gültige Zahl."
+std::string unlesbarer_betrag_in_zeile(std::string_view betrag, std::size_t zeile);
 
 // "Die Datei <datei> ist ein Verweis auf eine andere Datei und wird nicht beschrieben."
 std::string verweis(std::string_view datei);

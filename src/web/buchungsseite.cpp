@@ -76,6 +76,13 @@ val uebernehmen(const val& f, std::int32_t k, bool trotzdem) {
             journal::uebernimm(eingabe, anzahl, buchungsjahr, kontenplan_nr());
         antwort.set("soll", utf8_liste(neu.soll_text));
         antwort.set("haben", utf8_liste(neu.haben_text));
+        if (neu.unlesbar) {
+            const std::size_t zeile = neu.unlesbar->zeile;
+            antwort.set("feld",
+                        "Edit" + std::to_string(17 + 2 * zeile + (neu.unlesbar->soll ? 0 : 1)));
+            return runtime::utf8_nach_cp1252(runtime::meldungen::unlesbarer_betrag_in_zeile(
+                runtime::cp1252_nach_utf8(neu.unlesbar->text), zeile + 1));
+        }
         if (neu.fehler != journal::Buchungsfehler::keiner) {
             return runtime::utf8_nach_cp1252(std::string(journal::meldung(neu.fehler)));
         }
@@ -126,11 +133,16 @@ val kontoeingabe(std::size_t zeile, const std::string& text) {
     });
 }
 
-// Leaving an amount field: the amount rule's text, or its error.
+// Leaving an amount field: the amount rule's text; one it cannot read stays
+// as typed (marked red; "&Buchen" names it).
 val betrag(const std::string& text) {
     return befehl([&](val& antwort) -> std::optional<std::string> {
-        antwort.set("text", runtime::cp1252_nach_utf8(
-                                journal::checkmoney(runtime::utf8_nach_cp1252(text))));
+        try {
+            antwort.set("text", runtime::cp1252_nach_utf8(
+                                    journal::checkmoney(runtime::utf8_nach_cp1252(text))));
+        } catch (const runtime::Laufzeitfehler&) {
+            antwort.set("text", text);
+        }
         return std::nullopt;
     });
 }

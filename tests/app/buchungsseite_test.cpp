@@ -284,9 +284,12 @@ TEST_F(BuchungsTest, AnAmountTooLargeForTheReportsIsRefused) {
     tippe(seite()->ComboBox[1], "Bank");
     tippe_nur(seite()->Haben[1], "1e300");
     klicke(knopf::buchen);
-    EXPECT_EQ(dialoge.nimm(Art::fehler), "'1e300' ist kein gültiger Gleitkommawert");
+    // Named with its line; the focus on the field, its text selected.
+    EXPECT_EQ(dialoge.nimm(Art::meldung), "Der Betrag „1e300“ in Zeile 2 ist keine gültige Zahl.");
     EXPECT_EQ(gespeichert(), 0);
     EXPECT_TRUE(seite()->neueingabe());
+    EXPECT_TRUE(seite()->Haben[1]->hasFocus());
+    EXPECT_EQ(seite()->Haben[1]->selectedText(), "1e300");
 }
 
 TEST_F(BuchungsTest, AnAmountWithAnEmptiedAccountIsRefused) {
@@ -538,9 +541,10 @@ TEST_F(BuchungsTest, AmountFieldsNormaliseOnLeavingAndKeepBadText) {
     tippe(seite()->Haben[0], "3");
     EXPECT_EQ(seite()->Soll[0]->text(), "12,50");
     EXPECT_EQ(seite()->Haben[0]->text(), "3,00");
+    // Text that is no amount stays as typed, marked, without a box.
     tippe(seite()->Soll[1], "abc");
-    EXPECT_EQ(dialoge.nimm(Art::fehler), "'abc' ist kein gültiger Gleitkommawert");
     EXPECT_EQ(seite()->Soll[1]->text(), "abc");
+    EXPECT_TRUE(seite()->Soll[1]->property("unlesbar").toBool());
 }
 
 TEST_F(BuchungsTest, WithoutAChartThePageSaysSo) {

@@ -77,7 +77,14 @@ interface Modul {
     formular: Formular,
     k: number,
     trotzdem: boolean,
-  ): Antwort & { soll?: string[]; haben?: string[]; frage?: string; anzahl?: number; gespeichert?: boolean };
+  ): Antwort & {
+    soll?: string[];
+    haben?: string[];
+    frage?: string;
+    anzahl?: number;
+    gespeichert?: boolean;
+    feld?: string;
+  };
   loeschen(k: number): Antwort & { anzahl?: number };
   kontoeingabe(
     zeile: number,

@@ -80,7 +80,10 @@ test("the desktop's messages for a wrong account, unequal sides and an unreadabl
   await page.fill("#Edit17", "1.19.0");
   await expect(page.locator("#Edit17")).toHaveClass(/unlesbar/);
   await page.click("#Edit18");
-  expect(await antworte(page, "OK")).toBe("'1.19.0' ist kein gültiger Gleitkommawert");
+  await expect(page.locator("#Edit17")).toHaveValue("1.19.0"); // kept, marked, no box
+  await page.click("#SpeedButton29");
+  expect(await antworte(page, "OK")).toBe("Der Betrag „1.19.0“ in Zeile 1 ist keine gültige Zahl.");
+  await expect(page.locator("#Edit17")).toBeFocused();
   await page.fill("#Edit18", "12,345");
   await page.click("#Edit19");
   await expect(page.locator("#Edit18")).toHaveValue("12,35");

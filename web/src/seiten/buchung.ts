@@ -127,6 +127,12 @@ async function uebernehmen(f: Felder, k: number): Promise<boolean> {
     await sichere();
   }
   await zeige_antwort(antwort);
+  // An amount that cannot be read: the focus on its field, its text selected.
+  const feld = antwort.feld ? (document.getElementById(antwort.feld) as HTMLInputElement | null) : null;
+  if (feld) {
+    feld.focus();
+    feld.select();
+  }
   if (antwort.anzahl !== undefined) {
     zustand.anzahl_buchungen = antwort.anzahl;
   }
