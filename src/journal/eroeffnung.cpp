@@ -18,15 +18,20 @@ Eroeffnungssummen eroeffnungssummen(const std::vector<masterdata::TKonto>& konte
                                     const std::vector<std::string>& zellen) {
     std::uint64_t aktiva_cent = 0;
     std::uint64_t passiva_cent = 0;
+    std::vector<bool> unlesbar(zellen.size(), false);
     for (std::size_t k = 0; k < konten.size() && k < zellen.size(); ++k) {
-        if (konten[k].bezeichnung == eroeffnungsbilanzkonto() ||
-            ist_verworfener_betrag(zellen[k])) {
+        if (ist_verworfener_betrag(zellen[k])) {
+            unlesbar[k] = true;
             continue;
         }
         Centbetrag betrag;
         try {
             betrag = in_cent(lies_betrag(checkmoney(ist_betrag(zellen[k]))));
         } catch (const runtime::Laufzeitfehler&) {
+            unlesbar[k] = true;
+            continue;
+        }
+        if (konten[k].bezeichnung == eroeffnungsbilanzkonto()) {
             continue;
         }
         // 99 amounts below 10^15 cannot overflow the sum.
@@ -40,7 +45,8 @@ Eroeffnungssummen eroeffnungssummen(const std::vector<masterdata::TKonto>& konte
         const std::uint64_t rest = cent % 100;
         return std::to_string(cent / 100) + (rest < 10 ? ",0" : ",") + std::to_string(rest);
     };
-    return {text(aktiva_cent), text(passiva_cent), aktiva_cent == passiva_cent};
+    return {text(aktiva_cent), text(passiva_cent), aktiva_cent == passiva_cent,
+            std::move(unlesbar)};
 }
 
 std::vector<std::optional<double>>

@@ -36,6 +36,8 @@ struct Eroeffnungssummen {
     std::string aktiva; // amount texts
     std::string passiva;
     bool ausgeglichen = true;
+    // Per cell: "OK" would refuse it or cannot read it (the grid marks it red).
+    std::vector<bool> unlesbar;
 };
 
 Eroeffnungssummen eroeffnungssummen(const std::vector<masterdata::TKonto>& konten,

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTableWidgetItem>
 #include <QToolButton>
 
 #include <optional>
@@ -106,6 +107,18 @@ void EroeffnungsSeite::summen_zeigen() {
         zellen.push_back(gui::als_cp1252(StringGrid2->sichtbarer_text(static_cast<int>(k), 1)));
     }
     const Eroeffnungssummen summen = eroeffnungssummen(konten_, zellen);
+    // A cell "OK" would refuse is marked red while it is typed, as the
+    // booking page marks its amount fields.
+    for (std::size_t k = 0; k < summen.unlesbar.size(); ++k) {
+        QTableWidgetItem* zelle = StringGrid2->item(static_cast<int>(k), 1);
+        if (zelle != nullptr) {
+            const QSignalBlocker still(StringGrid2);
+            zelle->setBackground(summen.unlesbar[k] ? QBrush(QColor(0xFF, 0xC8, 0xC8)) : QBrush());
+            zelle->setToolTip(summen.unlesbar[k]
+                                  ? QStringLiteral("Kein gültiger Betrag: wird nicht gebucht")
+                                  : QString());
+        }
+    }
     gui::ansage(summe_aktiva, QStringLiteral("Summe Aktiva: ") + gui::als_qstring(summen.aktiva));
     gui::ansage(summe_passiva,
                 QStringLiteral("Summe Passiva: ") + gui::als_qstring(summen.passiva));

@@ -58,6 +58,11 @@ val eroeffnungssummen(const val& zellen) {
         antwort.set("aktiva", runtime::cp1252_nach_utf8(summen.aktiva));
         antwort.set("passiva", runtime::cp1252_nach_utf8(summen.passiva));
         antwort.set("ausgeglichen", summen.ausgeglichen);
+        val unlesbar = val::array();
+        for (const bool zelle : summen.unlesbar) {
+            unlesbar.call<void>("push", zelle);
+        }
+        antwort.set("unlesbar", unlesbar);
         antwort.set("frage", runtime::meldungen::nicht_ausgeglichen(summen.aktiva, summen.passiva));
         return std::nullopt;
     });

@@ -312,6 +312,9 @@ TEST_P(VerworfeneZelle, StopsBeforeAnythingChanges) {
     const std::string vorher = verzeichnis.lies(journal::journaldatei);
     setze(gebaeude, "100");
     setze(bank, QString::fromUtf8(GetParam()));
+    // Marked red as it is typed, like the booking page's amount fields.
+    EXPECT_EQ(gitter()->item(bank, 1)->background().color(), QColor(0xFF, 0xC8, 0xC8));
+    EXPECT_EQ(gitter()->item(gebaeude, 1)->background().style(), Qt::NoBrush);
     klicke(knopf::eroeffnung_ok); // refused before any question
     EXPECT_EQ(dialoge.nimm(Art::meldung),
               QStringLiteral("Der Betrag „%1“ bei „Bank“ ist keine gültige Zahl. Bitte ohne "

@@ -32,6 +32,12 @@ TEST_P(Eroeffnungssummen_, AddsTheAmountsOkWouldBookBySide) {
     EXPECT_EQ(summen.aktiva, GetParam().aktiva);
     EXPECT_EQ(summen.passiva, GetParam().passiva);
     EXPECT_EQ(summen.ausgeglichen, std::string(summen.aktiva) == summen.passiva);
+    // Marked are exactly the cells "OK" would refuse or cannot read.
+    for (std::size_t k = 0; k < GetParam().zellen.size(); ++k) {
+        const std::string& zelle = GetParam().zellen[k];
+        const bool erwartet = zelle == "80.00.00" || zelle == "1,2,3" || zelle == "-5";
+        EXPECT_EQ(summen.unlesbar[k], erwartet) << zelle;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

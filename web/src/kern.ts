@@ -105,7 +105,7 @@ interface Modul {
   eroeffnungsseite(): Antwort & { konten?: string[]; betraege?: string[] };
   eroeffnungssummen(
     zellen: string[],
-  ): Antwort & { aktiva: string; passiva: string; ausgeglichen: boolean; frage: string };
+  ): Antwort & { aktiva: string; passiva: string; ausgeglichen: boolean; frage: string; unlesbar?: boolean[] };
   eroeffnung_pruefen(zellen: string[], datum: string): Antwort & { datumsfrage: string; frage: string };
   eroeffnung_buchen(zellen: string[], datum: string): Antwort & { zellen?: string[]; anzahl?: number };
 }

@@ -42,6 +42,7 @@ test("a refused amount comes before any question; an unreadable date and an unba
 }) => {
   const bank = page.getByRole("textbox", { name: "Bank", exact: true });
   await bank.fill("80.00.00");
+  await expect(bank).toHaveClass(/unlesbar/);
   await page.click("#SpeedButton7");
   expect(await antworte(page, "OK")).toBe(
     "Der Betrag „80.00.00“ bei „Bank“ ist keine gültige Zahl. Bitte ohne Tausenderpunkte eingeben, zum Beispiel 80000,00.",

@@ -44,6 +44,12 @@ export function eroeffnungsseite(): void {
   const werte = () => zellen().map((z) => z.value);
   const summen_zeigen = () => {
     const summen = kern().eroeffnungssummen(werte());
+    // A cell "OK" would refuse is marked red as it is typed.
+    zellen().forEach((zelle, k) => {
+      const unlesbar = summen.unlesbar?.[k] === true;
+      zelle.classList.toggle("unlesbar", unlesbar);
+      zelle.title = unlesbar ? "Kein gültiger Betrag: wird nicht gebucht" : "";
+    });
     aktiva.textContent = `Summe Aktiva: ${summen.aktiva ?? "0,00"}`;
     passiva.textContent = `Summe Passiva: ${summen.passiva ?? "0,00"}`;
   };
