@@ -205,6 +205,11 @@ void buchung_ueberschreiben(std::int32_t k, TBuchung& buchung) {
     buchung.Nr = index;
 }
 
+Satz mit_nummer(Satz satz, std::int32_t nr) {
+    schreibe_wert(satz, nr_offset, nr);
+    return satz;
+}
+
 void journal_leeren() {
     runtime::ersetze_datei(journaldatei, {});
 }

@@ -61,6 +61,9 @@ Satz als_satz(const TBuchung& buchung);
 // the field's capacity reads as the capacity.
 TBuchung aus_satz(const Satz& satz);
 
+// The record with another number, every other byte as it is.
+Satz mit_nummer(Satz satz, std::int32_t nr);
+
 // The fields of a record read in place, without copying its texts: what a
 // report needs of each of a million records. Same rules as aus_satz.
 class Satzansicht {

@@ -111,6 +111,35 @@ Eroeffnungseingabe lies_eroeffnung(const std::vector<std::string>& zellen) {
     return eingabe;
 }
 
+std::int32_t anfangsbestaende_ersetzen(const std::vector<masterdata::TKonto>& konten,
+                                       const std::vector<double>& betraege,
+                                       const std::string& datum) {
+    Journalleser leser;
+    runtime::Ersatzdatei journal(journaldatei);
+    std::int32_t anzahl = 0;
+    const auto schreibe = [&journal, &anzahl](const Satz& satz) {
+        const Satz nummeriert = mit_nummer(satz, anzahl++);
+        journal.schreibe({reinterpret_cast<const char*>(nummeriert.data()), nummeriert.size()});
+    };
+    for (std::size_t k = 0; k < konten.size(); ++k) {
+        if (betraege[k] > 0) {
+            schreibe(als_satz(eroeffnungssatz(konten[k], betraege[k], datum)));
+        }
+    }
+    while (const Satz* satz = leser.naechster_satz()) {
+        const Satzansicht buchung(*satz);
+        bool eroeffnung = false;
+        for (std::size_t i = 0; i < zeilen_je_buchung; ++i) {
+            eroeffnung = eroeffnung || buchung.konto(i) == eroeffnungsbilanzkonto();
+        }
+        if (!eroeffnung) {
+            schreibe(*satz);
+        }
+    }
+    journal.fertigstellen();
+    return anzahl;
+}
+
 Eroeffnungspruefung pruefe_eroeffnung(const std::vector<masterdata::TKonto>& konten,
                                       const std::vector<std::string>& zellen,
                                       std::string_view datum, std::int32_t buchungsjahr) {

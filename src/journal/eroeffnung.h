@@ -56,6 +56,14 @@ struct Eroeffnungseingabe {
 
 Eroeffnungseingabe lies_eroeffnung(const std::vector<std::string>& zellen);
 
+// "Nur Anfangsbestände ersetzen": the opening records (those with an
+// "Eröffnungsbilanzkonto" line) replaced by the new ones, first, and every
+// other booking kept in its order after them, renumbered from 0; written
+// into a temporary file first. Returns the journal's new count.
+std::int32_t anfangsbestaende_ersetzen(const std::vector<masterdata::TKonto>& konten,
+                                       const std::vector<double>& betraege,
+                                       const std::string& datum);
+
 // What "OK" finds before it asks anything: the cells as read (a refused
 // cell stops everything first), the opening date as the date rule reads it
 // and whether it could (asked about before anything is booked), the sums by

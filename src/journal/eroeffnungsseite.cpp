@@ -54,6 +54,11 @@ EroeffnungsSeite::EroeffnungsSeite(gui::Programm& programm, QWidget* eltern)
         gui::flacher_knopf(this, "SpeedButton7", QStringLiteral("OK"), {512, 360, 49, 49});
     connect(SpeedButton7, &QToolButton::clicked, this,
             [this] { programm_.befehl([this] { SpeedButton7Click(); }); });
+    NurAnfangsbestaende =
+        gui::flacher_knopf(this, "NurAnfangsbestaende",
+                           QStringLiteral("Nur Anfangsbestände ersetzen"), {480, 414, 185, 25});
+    connect(NurAnfangsbestaende, &QToolButton::clicked, this,
+            [this] { programm_.befehl([this] { NurAnfangsbestaendeClick(); }); });
     summe_aktiva = gui::beschriftung(this, "SummeAktiva", QString(), 320, 372);
     summe_passiva = gui::beschriftung(this, "SummePassiva", QString(), 320, 390);
     for (QLabel* summe : {summe_aktiva, summe_passiva}) {
@@ -124,7 +129,7 @@ void EroeffnungsSeite::summen_zeigen() {
                 QStringLiteral("Summe Passiva: ") + gui::als_qstring(summen.passiva));
 }
 
-void EroeffnungsSeite::SpeedButton7Click() {
+void EroeffnungsSeite::buchen(bool nur_anfangsbestaende) {
     StringGrid2->offene_zelle_uebernehmen();
     // The chart is read once, for the checks below and for the booking.
     std::optional<masterdata::Kontenplan> kontenplan;
@@ -158,7 +163,8 @@ void EroeffnungsSeite::SpeedButton7Click() {
             pruefung->summen.aktiva, pruefung->summen.passiva)))) {
         return;
     }
-    if (!programm_.dialoge().frage(
+    if (!nur_anfangsbestaende &&
+        !programm_.dialoge().frage(
             QStringLiteral("Achtung! Es werden alle bisherigen Buchungen gelöscht und nur diese "
                            "Anfangsbestände gebucht! Fortfahren?"))) {
         return;
@@ -174,9 +180,14 @@ void EroeffnungsSeite::SpeedButton7Click() {
     }
     auto aenderung = backup::Aenderung::ersetzen(
         true, false,
-        runtime::utf8_nach_cp1252("Eröffnungsbuchungen gebucht (alle Buchungen ersetzt)"));
+        runtime::utf8_nach_cp1252(nur_anfangsbestaende
+                                      ? "Anfangsbestände ersetzt"
+                                      : "Eröffnungsbuchungen gebucht (alle Buchungen ersetzt)"));
     const std::int32_t anzahl =
-        eroeffnung_buchen(kontenplan->konten(), pruefung->eingabe.betraege, pruefung->datum);
+        nur_anfangsbestaende
+            ? anfangsbestaende_ersetzen(kontenplan->konten(), pruefung->eingabe.betraege,
+                                        pruefung->datum)
+            : eroeffnung_buchen(kontenplan->konten(), pruefung->eingabe.betraege, pruefung->datum);
     aenderung.festhalten();
     programm_.anzahl_buchungen = anzahl;
     programm_.aktuelle_buchung = anzahl;

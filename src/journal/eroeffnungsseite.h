@@ -30,17 +30,22 @@ public:
     void ueberschriften_setzen();
 
     void TabSheet3Show();
-    void SpeedButton7Click();
+    void SpeedButton7Click() { buchen(false); }
+    // "Nur Anfangsbestände ersetzen": the same checks and questions as "OK"
+    // but the "Achtung!" one; only the opening records are replaced.
+    void NurAnfangsbestaendeClick() { buchen(true); }
 
     gui::Gitter* StringGrid2 = nullptr;
     QLabel* Label35 = nullptr;
     QLineEdit* Edit27 = nullptr;
     QLabel* Label48 = nullptr;
     QToolButton* SpeedButton7 = nullptr;
+    QToolButton* NurAnfangsbestaende = nullptr;
     QLabel* summe_aktiva = nullptr; // the typed amounts by side, as they are typed
     QLabel* summe_passiva = nullptr;
 
 private:
+    void buchen(bool nur_anfangsbestaende);
     void summen_zeigen();
 
     gui::Programm& programm_;

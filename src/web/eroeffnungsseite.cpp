@@ -117,9 +117,10 @@ val eroeffnung_pruefen(const val& zellen, const std::string& datum) {
     });
 }
 
-// "OK", after its questions: the journal replaced by the opening records,
+// "OK", after its questions: the journal replaced by the opening records
+// (`nur`: "Nur Anfangsbestände ersetzen", only the opening records replaced),
 // unless no chart is chosen or a cell cannot be read (nothing changes then).
-val eroeffnung_buchen(const val& zellen, const std::string& datum) {
+val eroeffnung_buchen(const val& zellen, const std::string& datum, bool nur) {
     return befehl([&](val& antwort) -> std::optional<std::string> {
         const std::int32_t nr = kontenplan_nr();
         if (nr == 0) {
@@ -133,9 +134,14 @@ val eroeffnung_buchen(const val& zellen, const std::string& datum) {
         antwort.set("zellen", utf8_liste(pruefung.eingabe.zellen));
         auto aenderung = backup::Aenderung::ersetzen(
             true, false,
-            runtime::utf8_nach_cp1252("Eröffnungsbuchungen gebucht (alle Buchungen ersetzt)"));
-        antwort.set("anzahl", journal::eroeffnung_buchen(
-                                  kontenplan.konten(), pruefung.eingabe.betraege, pruefung.datum));
+            runtime::utf8_nach_cp1252(
+                nur ? "Anfangsbestände ersetzt"
+                    : "Eröffnungsbuchungen gebucht (alle Buchungen ersetzt)"));
+        const auto& konten = kontenplan.konten();
+        antwort.set("anzahl", nur ? journal::anfangsbestaende_ersetzen(
+                                        konten, pruefung.eingabe.betraege, pruefung.datum)
+                                  : journal::eroeffnung_buchen(konten, pruefung.eingabe.betraege,
+                                                               pruefung.datum));
         aenderung.festhalten();
         return std::nullopt;
     });

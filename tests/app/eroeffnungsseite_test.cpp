@@ -302,6 +302,22 @@ TEST_F(EroeffnungsTest, AnUnreadableDateIsAskedAboutAndAPupilsDateIsRead) {
     EXPECT_EQ(journal().front().Datum, "01.01.2004");
 }
 
+// "Nur Anfangsbestände ersetzen" keeps every other booking after the new
+// opening, without the question that all bookings go, and can be undone.
+TEST_F(EroeffnungsTest, OnlyTheOpeningBalancesAreReplaced) {
+    oeffne();
+    setze(kasse, "100");
+    setze(eigenkapital, "100");
+    form->TabSheet3->Edit27->setText(QStringLiteral("01.01.04"));
+    klicke("NurAnfangsbestaende");
+    const std::vector<TBuchung> saetze = journal();
+    ASSERT_EQ(saetze.size(), 3U);
+    EXPECT_EQ(saetze[0].Konto[0], "Kasse");
+    EXPECT_EQ(saetze[2].Grund, "alte Buchung");
+    EXPECT_EQ(saetze[2].Nr, 2);
+    EXPECT_EQ(form->anzahl_buchungen, 3);
+}
+
 class VerworfeneZelle : public EroeffnungsTest,
                         public ::testing::WithParamInterface<const char*> {};
 

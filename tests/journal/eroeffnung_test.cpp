@@ -1,3 +1,5 @@
+#include "hilfen/arbeitsverzeichnis.h"
+#include "hilfen/bericht.h"
 #include "journal/eroeffnung.h"
 
 #include "runtime/text.h"
@@ -55,6 +57,40 @@ INSTANTIATE_TEST_SUITE_P(
              "10000000000000,00",
              "10000000000000,00"}),
     [](const ::testing::TestParamInfo<Fall>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace saldino::journal
+
+namespace saldino::journal {
+namespace {
+
+// "Nur Anfangsbestände ersetzen": the new opening first, every other booking
+// after it in its order, renumbered; the old opening gone.
+TEST(Anfangsbestaende, AreReplacedAndEveryOtherBookingKept) {
+    test::Arbeitsverzeichnis verzeichnis;
+    const std::string ebk = "Eröffnungsbilanzkonto";
+    test::buche({{"Kasse", 100, 0}, {ebk, 0, 100}}, "Eröffnungsbuchung", "01.01.2004");
+    test::buche({{"Miete", 40, 0}, {"Kasse", 0, 40}}, "Miete");
+    test::buche({{ebk, 100, 0}, {"Eigenkapital", 0, 100}}, "Eröffnungsbuchung", "01.01.2004");
+    test::buche({{"Bank", 5, 0}, {"Kasse", 0, 5}}, "Einzahlung");
+    const std::vector<masterdata::TKonto> konten = {konto("Kasse", "A"), konto("Eigenkapital", "P"),
+                                                    konto("Eröffnungsbilanzkonto", "A")};
+    EXPECT_EQ(anfangsbestaende_ersetzen(konten, {200, 200, 0}, "01.01.2004"), 4);
+    std::vector<TBuchung> saetze;
+    Journalleser leser;
+    for (TBuchung b; leser.naechste(b);) {
+        saetze.push_back(b);
+    }
+    ASSERT_EQ(saetze.size(), 4U);
+    EXPECT_EQ(saetze[0].Konto[0], "Kasse");
+    EXPECT_EQ(saetze[0].Soll[0], 200);
+    EXPECT_EQ(saetze[1].Konto[1], "Eigenkapital");
+    EXPECT_EQ(saetze[2].Grund, "Miete");
+    EXPECT_EQ(saetze[3].Grund, "Einzahlung");
+    for (std::int32_t n = 0; n < 4; ++n) {
+        EXPECT_EQ(saetze[static_cast<std::size_t>(n)].Nr, n);
+    }
+}
 
 } // namespace
 } // namespace saldino::journal

@@ -107,7 +107,11 @@ interface Modul {
     zellen: string[],
   ): Antwort & { aktiva: string; passiva: string; ausgeglichen: boolean; frage: string; unlesbar?: boolean[] };
   eroeffnung_pruefen(zellen: string[], datum: string): Antwort & { datumsfrage: string; frage: string };
-  eroeffnung_buchen(zellen: string[], datum: string): Antwort & { zellen?: string[]; anzahl?: number };
+  eroeffnung_buchen(
+    zellen: string[],
+    datum: string,
+    nur: boolean,
+  ): Antwort & { zellen?: string[]; anzahl?: number };
 }
 
 declare const SaldinoModul: (einstellungen: object) => Promise<Modul>;

@@ -56,3 +56,17 @@ test("a refused amount comes before any question; an unreadable date and an unba
   await page.click("#SpeedButton7");
   expect(await antworte(page, "Nein")).toContain("Die Eröffnungsbilanz ist nicht ausgeglichen");
 });
+
+test("only the opening balances are replaced, the other bookings kept", async ({ page }) => {
+  const ordner = arbeitsverzeichnis();
+  await page.getByRole("textbox", { name: "Kasse", exact: true }).fill("2500");
+  await page.getByRole("textbox", { name: "Eigenkapital", exact: true }).fill("150500");
+  await page.fill("#Edit27", "01.01.04");
+  await page.click("#NurAnfangsbestaende");
+  await fertig(page);
+  writeFileSync(join(ordner, "browser.sdn"), (await speichere(page)).bytes);
+  nativ(ordner, "laden", "browser.sdn");
+  const journal = nativ(ordner, "journal");
+  expect(journal).toContain("2500,00");
+  expect(journal).toContain("Barabhebung vom Bankkonto"); // exercise 1's first booking kept
+});

@@ -54,7 +54,9 @@ export function eroeffnungsseite(): void {
     passiva.textContent = `Summe Passiva: ${summen.passiva ?? "0,00"}`;
   };
 
-  knopf(s, "SpeedButton7", "OK", { links: 512, oben: 360, breite: 49, hoehe: 49 }, () =>
+  // "OK" replaces the whole journal; "Nur Anfangsbestände ersetzen" only the
+  // opening records (without the question that all bookings go).
+  const buchen = (nur: boolean) =>
     befehl(async () => {
       // A cell that cannot be read stops everything before any question; a
       // date that cannot be read and an opening that does not balance are asked about.
@@ -69,13 +71,14 @@ export function eroeffnungsseite(): void {
         }
       }
       if (
+        !nur &&
         !(await frage(
           "Achtung! Es werden alle bisherigen Buchungen gelöscht und nur diese Anfangsbestände gebucht! Fortfahren?",
         ))
       ) {
         return;
       }
-      const antwort = kern().eroeffnung_buchen(werte(), datum.value);
+      const antwort = kern().eroeffnung_buchen(werte(), datum.value, nur);
       if (antwort.anzahl !== undefined) {
         await sichere();
         zustand.anzahl_buchungen = zustand.aktuelle_buchung = antwort.anzahl;
@@ -83,7 +86,10 @@ export function eroeffnungsseite(): void {
       antwort.zellen?.forEach((text, k) => (zellen()[k].value = text));
       summen_zeigen();
       await zeige_antwort(antwort);
-    }),
+    });
+  knopf(s, "SpeedButton7", "OK", { links: 512, oben: 360, breite: 49, hoehe: 49 }, () => buchen(false));
+  knopf(s, "NurAnfangsbestaende", "Nur Anfangsbestände ersetzen", { links: 480, oben: 414, breite: 185, hoehe: 25 }, () =>
+    buchen(true),
   );
 
   registriere_zeige_handler("TabSheet3", async () => {
