@@ -2,6 +2,7 @@
 
 #include "app/anwendung.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace saldino::app {
@@ -51,7 +52,9 @@ QString oeffne_und_warte(const std::filesystem::path& pdf) {
 }
 
 void oeffne(const std::filesystem::path& pdf, std::function<void(const QString&)> gescheitert) {
-    auto* prozess = new QProcess;
+    // The launcher belongs to the program, not to the window: closing the
+    // window leaves the viewer alone; the program's end ends a launcher still waiting.
+    auto* prozess = new QProcess(QCoreApplication::instance());
     prozess->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QObject::connect(prozess, &QProcess::finished, prozess, [prozess, gescheitert] {
         if (prozess->exitStatus() != QProcess::NormalExit || prozess->exitCode() != 0) {

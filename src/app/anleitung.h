@@ -19,8 +19,8 @@ std::filesystem::path anleitung();
 QString oeffne_und_warte(const std::filesystem::path& pdf);
 
 // The same without waiting: `gescheitert` hears why, when it could not be
-// opened. The launcher outlives the window (closing Saldino leaves the
-// viewer open), so `gescheitert` must check that what it tells still exists.
+// opened. The launcher outlives the window, so `gescheitert` must check that
+// what it tells still exists.
 void oeffne(const std::filesystem::path& pdf, std::function<void(const QString&)> gescheitert);
 
 } // namespace saldino::app
