@@ -232,14 +232,6 @@ private:
 
 } // namespace
 
-double summe(const Kontoseite& seite) {
-    double ergebnis = 0;
-    for (const auto& [_, betrag] : seite) {
-        ergebnis += betrag;
-    }
-    return ergebnis;
-}
-
 Abschluss abschluss(const masterdata::Kontenplan& kontenplan) {
     std::vector<Konto> konten = konten_mit_summen(kontenplan);
     double eroeffnungssaldo = 0;

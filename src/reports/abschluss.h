@@ -3,6 +3,7 @@
 #include "masterdata/kontenplan.h"
 #include "reports/berichtsdaten.h"
 #include "reports/spalten.h"
+#include "reports/tkonto.h"
 
 #include <optional>
 #include <string>
@@ -24,12 +25,6 @@ struct Abschlussbuchung {
     std::string haben;
     double betrag = 0;
 };
-
-// One side of a T-account: the accounts and amounts in the order booked.
-using Kontoseite = std::vector<std::pair<std::string, double>>;
-
-// The total of one side.
-double summe(const Kontoseite& seite);
 
 struct Abschluss {
     std::vector<Abschlussbuchung> buchungen;

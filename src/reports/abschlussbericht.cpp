@@ -11,49 +11,10 @@ namespace saldino::reports {
 
 namespace {
 
-// A T-account line is two sides of 33 columns and " | " between them.
-constexpr std::size_t namensbreite = 21;
-constexpr std::size_t betragsbreite = 12;
-constexpr std::size_t seitenbreite = namensbreite + betragsbreite;
-const std::string strich(2 * seitenbreite + 3, '-');
+const std::string& strich = t_strich();
 
 std::string text(const char* utf8) {
     return runtime::utf8_nach_cp1252(utf8);
-}
-
-// A name cut as the reports cut it, filled to its column.
-std::string name_spalte(std::string_view name) {
-    std::string spalte = printr(name, static_cast<std::int32_t>(namensbreite) - 1);
-    spalte.resize(namensbreite, ' ');
-    return spalte;
-}
-
-std::string betrag_spalte(double betrag, std::size_t breite = betragsbreite) {
-    const std::string zahl = journal::betragstext(betrag);
-    return std::string(breite > zahl.size() ? breite - zahl.size() : 0, ' ') + zahl;
-}
-
-void t_konto(const Zeilenziel& ziel, std::string_view titel, const Kontoseite& soll,
-             const Kontoseite& haben) {
-    const std::size_t breite = strich.size();
-    const std::size_t luecke = breite - 4 - 5 - titel.size();
-    std::string kopf = "Soll" + std::string(luecke / 2, ' ');
-    kopf.append(titel);
-    kopf += std::string(luecke - luecke / 2, ' ') + "Haben";
-    ziel(kopf);
-    ziel(strich);
-    const auto seite = [](const Kontoseite& eintraege, std::size_t i) {
-        return i < eintraege.size()
-                   ? name_spalte(eintraege[i].first) + betrag_spalte(eintraege[i].second)
-                   : std::string(seitenbreite, ' ');
-    };
-    for (std::size_t i = 0; i < std::max(soll.size(), haben.size()); ++i) {
-        ziel(seite(soll, i) + " | " + seite(haben, i));
-    }
-    ziel(strich);
-    ziel(std::string(namensbreite, ' ') + betrag_spalte(summe(soll)) + " | " +
-         std::string(namensbreite, ' ') + betrag_spalte(summe(haben)));
-    ziel("");
 }
 
 void zeile_mit_betrag(const Zeilenziel& ziel, const std::string& label, double betrag) {

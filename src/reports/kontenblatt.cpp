@@ -1,6 +1,7 @@
 #include "reports/kontenblatt.h"
 
 #include "journal/buchung.h"
+#include "reports/tkonto.h"
 #include "runtime/text.h"
 
 #include <vector>
@@ -50,13 +51,35 @@ void summenzeile(const Zeilenziel& ziel, double summe) {
     ziel(zeile);
 }
 
-} // namespace
-
-void kontenblatt(std::string_view konto, const Zeilenziel& ziel) {
+void titelzeile(std::string_view konto, const Zeilenziel& ziel) {
     static const std::string kopf = runtime::utf8_nach_cp1252("Kontenblatt für das Konto ");
     std::string titel = kopf;
     titel.append(konto);
     ziel(titel);
+}
+
+// The accounts on the other side of the booking than line `zeile` of
+// `konto`: one by its name, several as "Verschiedene", none by the reason.
+std::string gegenkonto(const journal::Satzansicht& buchung, std::string_view konto, bool soll) {
+    std::string_view gefunden;
+    for (std::size_t j = 0; j < journal::zeilen_je_buchung; ++j) {
+        const std::string_view anderes = buchung.konto(j);
+        if (anderes == konto || (soll ? buchung.haben(j) : buchung.soll(j)) == 0 ||
+            anderes == gefunden) {
+            continue;
+        }
+        if (!gefunden.empty()) {
+            return "Verschiedene";
+        }
+        gefunden = anderes;
+    }
+    return std::string(gefunden.empty() ? buchung.grund() : gefunden);
+}
+
+} // namespace
+
+void kontenblatt(std::string_view konto, const Zeilenziel& ziel) {
+    titelzeile(konto, ziel);
     journal::Journalleser leser;
     ziel("");
     ziel("Soll:");
@@ -109,6 +132,37 @@ void kontenblatt(std::string_view konto, const Zeilenziel& ziel) {
     }
     summenzeile(ziel, haben);
     ziel("");
+}
+
+void t_kontenblatt(std::string_view konto, const Zeilenziel& ziel) {
+    titelzeile(konto, ziel);
+    journal::Journalleser leser;
+    ziel("");
+    Kontoseite soll;
+    Kontoseite haben;
+    while (const journal::Satz* satz = leser.naechster_satz()) {
+        const journal::Satzansicht buchung(*satz);
+        const std::string nummer = buchungsnummer(buchung.nr()) + ' ';
+        for (std::size_t i = 0; i < journal::zeilen_je_buchung; ++i) {
+            if (buchung.konto(i) != konto) {
+                continue;
+            }
+            if (buchung.soll(i) != 0) {
+                soll.emplace_back(nummer + gegenkonto(buchung, konto, true), buchung.soll(i));
+            }
+            if (buchung.haben(i) != 0) {
+                haben.emplace_back(nummer + gegenkonto(buchung, konto, false), buchung.haben(i));
+            }
+        }
+    }
+    // As on the list: the side with the smaller total gets the balance.
+    const double saldo = summe(soll) - summe(haben);
+    if (saldo < 0) {
+        soll.emplace_back("Schlussbestand", 0 - saldo);
+    } else if (saldo > 0) {
+        haben.emplace_back("Schlussbestand", saldo);
+    }
+    t_konto(ziel, konto, soll, haben);
 }
 
 } // namespace saldino::reports

@@ -14,4 +14,10 @@ namespace saldino::reports {
 // opened fails after the title line.
 void kontenblatt(std::string_view konto, const Zeilenziel& ziel);
 
+// The same account as a T (Soll left, Haben right, as the closing page draws
+// its accounts): each entry the booking's number and its counter-account
+// ("Verschiedene" for several, the reason for none), the closing balance
+// ("Schlussbestand") on the smaller side, the two totals.
+void t_kontenblatt(std::string_view konto, const Zeilenziel& ziel);
+
 } // namespace saldino::reports

@@ -99,6 +99,31 @@ TEST_F(KontenblattTest, NumberThousandFillsItsField) {
                                     schluss("1,00") + summe("1,00")));
 }
 
+// One side of a T line: the name in 21 columns, the amount in 12.
+std::string t_seite(const std::string& name = "", const std::string& betrag = "") {
+    return name + std::string(21 - name.size(), ' ') + std::string(12 - betrag.size(), ' ') +
+           betrag;
+}
+
+TEST_F(KontenblattTest, TheTShowsCounterAccountsAndTheBalanceOnTheSmallerSide) {
+    buche({{"Kasse", 500, 0}, {"Bank", 0, 500}}, "Einzahlung");
+    buche({{"Waren", 100, 0}, {"Vorsteuer", 19, 0}, {"Kasse", 0, 119}}, "Einkauf");
+    buche({{"Kasse", 5, 5}}, "beides");
+    const std::string strich(69, '-');
+    EXPECT_EQ(test::text_von([](const Zeilenziel& ziel) { t_kontenblatt("Kasse", ziel); }),
+              "Kontenblatt für das Konto Kasse\n\nSoll" + std::string(27, ' ') + "Kasse" +
+                  std::string(28, ' ') + "Haben\n" + strich + "\n" + t_seite("1 Bank", "500,00") +
+                  " | " + t_seite("2 Verschiedene", "119,00") + "\n" +
+                  t_seite("3 beides", "5,00") + " | " + t_seite("3 beides", "5,00") + "\n" +
+                  t_seite() + " | " + t_seite("Schlussbestand", "381,00") + "\n" + strich +
+                  "\n" + t_seite("", "505,00") + " | " + t_seite("", "505,00") + "\n\n");
+    // A name longer than the heading's room is cut, not a crash.
+    EXPECT_EQ(test::text_von([](const Zeilenziel& ziel) {
+                  t_kontenblatt(std::string(80, 'K'), ziel);
+              }).find("Soll K"),
+              std::string::npos);
+}
+
 TEST_F(KontenblattTest, AMissingJournalLeavesTheTitle) {
     std::string text;
     EXPECT_EQ(test::meldung_von([&] {
