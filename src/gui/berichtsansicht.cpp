@@ -25,6 +25,14 @@ const reports::Textzeilen& leere_quelle() {
     return leer;
 }
 
+// A line is measured as a whole, as it is drawn: a font's advances, rounded
+// glyph by glyph, need not add up to the width of one character times the
+// number of characters.
+qreal breite_von(const QFont& schrift, const QPaintDevice* geraet, std::int64_t zeichen) {
+    return QFontMetricsF(schrift, geraet)
+        .horizontalAdvance(QString(static_cast<qsizetype>(zeichen), QLatin1Char('M')));
+}
+
 } // namespace
 
 Berichtsansicht::Berichtsansicht(QWidget* eltern, const char* name, Schrift schrift)
@@ -51,17 +59,54 @@ int Berichtsansicht::pixelgroesse() const {
                                                     Berichtszoom::instanz().prozent() / 100.0)));
 }
 
+QFont Berichtsansicht::schrift_bei(int pixel) const {
+    QFont schrift(QString::fromLatin1(schrift_.familie));
+    schrift.setStyleHint(QFont::TypeWriter);
+    schrift.setFixedPitch(true);
+    schrift.setPixelSize(pixel);
+    schrift.setBold(schrift_.fett);
+    return schrift;
+}
+
+qreal Berichtsansicht::textbreite() const {
+    return std::max(breite_von(font_, viewport(), quelle_->breite()),
+                    quelle_->breite() * zeichenbreite_);
+}
+
+int Berichtsansicht::passender_zoom() const {
+    const int verfuegbar = viewport()->width() - 2 * rand;
+    const auto zeichen = quelle_->breite();
+    int pixel = -1;
+    bool passt = false;
+    for (int prozent = Berichtszoom::groesster; prozent > Berichtszoom::kleinster; --prozent) {
+        const int bei =
+            std::max(1, static_cast<int>(std::lround(schrift_.pixel * prozent / 100.0)));
+        if (bei != pixel) {
+            pixel = bei;
+            const QFont schrift = schrift_bei(pixel);
+            const qreal zeichenbreite =
+                QFontMetricsF(schrift, viewport()).horizontalAdvance(QLatin1Char('M'));
+            passt = std::max(breite_von(schrift, viewport(), zeichen), zeichen * zeichenbreite) <=
+                    verfuegbar;
+        }
+        if (passt) {
+            return prozent;
+        }
+    }
+    return Berichtszoom::kleinster;
+}
+
+void Berichtsansicht::breite_anpassen() {
+    Berichtszoom::instanz().setze(passender_zoom());
+}
+
 void Berichtsansicht::schrift_anwenden() {
     const std::int64_t oben = reihe(verticalScrollBar()->value()).zeile;
     const std::int64_t cursorreihe = reihe_von(cursor_) - verticalScrollBar()->value();
     const bool cursor_sichtbar = cursorreihe >= 0 && cursorreihe < sichtbare_reihen();
-    font_ = QFont(QString::fromLatin1(schrift_.familie));
-    font_.setStyleHint(QFont::TypeWriter);
-    font_.setFixedPitch(true);
-    font_.setPixelSize(pixelgroesse());
-    font_.setBold(schrift_.fett);
+    font_ = schrift_bei(pixelgroesse());
     setFont(font_);
-    const QFontMetricsF masse(font_);
+    const QFontMetricsF masse(font_, viewport());
     zeichenbreite_ = std::max<qreal>(1, masse.horizontalAdvance(QLatin1Char('M')));
     zeilenhoehe_ = std::max(1, QFontMetrics(font_).lineSpacing());
     reihen_berechnen();
@@ -80,6 +125,11 @@ void Berichtsansicht::setze(std::shared_ptr<const reports::Zeilenquelle> quelle)
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     viewport()->update();
+    // Until a zoom is chosen, a report wider than its view starts at its width.
+    if (Berichtszoom::instanz().frei() && isVisible() && !umbruch_ &&
+        textbreite() + 2 * rand > viewport()->width()) {
+        breite_anpassen();
+    }
 }
 
 void Berichtsansicht::leeren() {
@@ -129,9 +179,8 @@ void Berichtsansicht::bereiche_setzen() {
     verticalScrollBar()->setPageStep(
         static_cast<int>(std::max<std::int64_t>(1, sichtbare_reihen())));
     verticalScrollBar()->setSingleStep(1);
-    const int breite = umbruch_ ? 0
-                                : static_cast<int>(std::ceil(quelle_->breite() * zeichenbreite_)) +
-                                      2 * rand - viewport()->width();
+    const int breite =
+        umbruch_ ? 0 : static_cast<int>(std::ceil(textbreite())) + 2 * rand - viewport()->width();
     horizontalScrollBar()->setRange(0, std::max(0, breite));
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setSingleStep(static_cast<int>(std::ceil(zeichenbreite_)));

@@ -85,6 +85,15 @@ public:
     // The font size in pixels at the current zoom.
     int pixelgroesse() const;
 
+    // The width the widest line takes when drawn, as the font lays it out on
+    // the view: what the horizontal scroll bar reaches, margins aside.
+    qreal textbreite() const;
+    // The largest zoom at which the widest line fits the view's width
+    // (the smallest zoom when none does).
+    int passender_zoom() const;
+    // "Breite anpassen": every report view to that zoom.
+    void breite_anpassen();
+
     // The text of one line as shown.
     QString zeilentext(std::int64_t zeile) const;
 
@@ -118,6 +127,7 @@ private:
     };
 
     void schrift_anwenden();
+    QFont schrift_bei(int pixel) const;
     void reihen_berechnen();
     void bereiche_setzen();
     std::int64_t reihenzahl() const;
@@ -152,7 +162,7 @@ void zugang_einrichten();
 void fuelle(Berichtsansicht& ansicht, Dialoge& dialoge, const Bericht& bericht);
 
 // The slim row of commands under a report view: "Drucken…", "Als PDF…",
-// "Größer", "Kleiner".
+// "Größer", "Kleiner", "Breite anpassen".
 QWidget* berichtsleiste(QWidget* eltern, Berichtsansicht* ansicht);
 
 // A page's own command at the end of its row, after the four.

@@ -152,6 +152,7 @@ void Berichtsansicht::contextMenuEvent(QContextMenuEvent* ereignis) {
                     &Berichtszoom::kleiner);
     menue.addAction(QStringLiteral("Normale Größe"), QKeySequence(QStringLiteral("Ctrl+0")), &zoom,
                     &Berichtszoom::zuruecksetzen);
+    menue.addAction(QStringLiteral("Breite anpassen"), this, &Berichtsansicht::breite_anpassen);
     menue.exec(ereignis->globalPos());
 }
 

@@ -175,6 +175,8 @@ QWidget* berichtsleiste(QWidget* eltern, Berichtsansicht* ansicht) {
     knopf("AlsPdf", QStringLiteral("Als PDF…"), [ansicht] { ansicht->als_pdf_speichern(); });
     knopf("Groesser", QStringLiteral("Größer"), [] { Berichtszoom::instanz().groesser(); });
     knopf("Kleiner", QStringLiteral("Kleiner"), [] { Berichtszoom::instanz().kleiner(); });
+    knopf("BreiteAnpassen", QStringLiteral("Breite anpassen"),
+          [ansicht] { ansicht->breite_anpassen(); });
     reihe->addStretch(1);
     return leiste;
 }

@@ -26,6 +26,7 @@ Berichtszoom& Berichtszoom::instanz() {
 }
 
 void Berichtszoom::setze(int prozent) {
+    frei_ = false;
     prozent = std::clamp(prozent, kleinster, groesster);
     if (prozent == prozent_) {
         return;
@@ -45,6 +46,7 @@ void Berichtszoom::kleiner() {
 
 void Berichtszoom::datei_setzen(const QString& pfad) {
     datei_ = pfad;
+    frei_ = false;
     if (pfad.isEmpty()) {
         return;
     }
@@ -53,6 +55,7 @@ void Berichtszoom::datei_setzen(const QString& pfad) {
     try {
         inhalt = runtime::lies_ganz(QFile::encodeName(pfad).toStdString());
     } catch (const runtime::Laufzeitfehler&) {
+        frei_ = true;
         return;
     }
     const QByteArray zeile =

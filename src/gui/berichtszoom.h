@@ -23,6 +23,10 @@ public:
     void kleiner();
     void zuruecksetzen() { setze(100); }
 
+    // Whether no zoom has been chosen yet: the window's file kept none and
+    // none was set since. A view then starts at the width of its widest line.
+    bool frei() const { return frei_; }
+
     // Reads the zoom from `pfad` (a missing or unreadable file leaves it)
     // and writes every change there. The window names the file; tests do not.
     void datei_setzen(const QString& pfad);
@@ -39,6 +43,7 @@ private:
     void sichern() const;
 
     int prozent_ = 100;
+    bool frei_ = false;
     QString datei_;
 };
 

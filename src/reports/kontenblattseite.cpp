@@ -10,6 +10,7 @@
 
 #include <QListWidget>
 #include <QSplitter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace saldino::reports {
@@ -36,6 +37,14 @@ KontenblattSeite::KontenblattSeite(gui::Programm& programm, QWidget* eltern)
     spalte->addWidget(Memo3, 1);
     leiste = gui::berichtsleiste(links, Memo3);
     spalte->addWidget(leiste);
+    TKonto = gui::leistenknopf(leiste, "TKonto", QStringLiteral("T-Konto"));
+    TKonto->setCheckable(true);
+    TKonto->setToolTip(QStringLiteral("Das Konto als T-Konto zeigen: Soll links, Haben rechts"));
+    connect(TKonto, &QToolButton::toggled, this, [this] {
+        if (ListBox1->currentItem() != nullptr) {
+            programm_.befehl([this] { ListBox1Click(); });
+        }
+    });
     ListBox1 = new QListWidget(Splitter2);
     ListBox1->setAccessibleName(QStringLiteral("Konten"));
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -71,8 +80,9 @@ void KontenblattSeite::TabSheet10Show() {
 
 void KontenblattSeite::ListBox1Click() {
     const std::string konto = gui::als_cp1252(ListBox1->currentItem()->text());
-    gui::fuelle(*Memo3, programm_.dialoge(), [&konto](const Zeilenziel& ziel) {
-        kontenblatt(konto, ziel);
+    const bool t = TKonto->isChecked();
+    gui::fuelle(*Memo3, programm_.dialoge(), [&konto, t](const Zeilenziel& ziel) {
+        (t ? t_kontenblatt : kontenblatt)(konto, ziel);
         return std::optional<std::string>();
     });
 }

@@ -4,6 +4,7 @@
 
 class QListWidget;
 class QSplitter;
+class QToolButton;
 
 namespace saldino::gui {
 class Berichtsansicht;
@@ -13,7 +14,8 @@ class Programm;
 namespace saldino::reports {
 
 // The account-sheet page: the sheet on the left, the accounts of the chart
-// on the right, with a splitter between them.
+// on the right, with a splitter between them. "T-Konto" in the command row
+// draws the sheet as a T instead of the two lists, until pressed again.
 class KontenblattSeite : public QWidget {
     Q_OBJECT
 
@@ -26,7 +28,8 @@ public:
 
     QSplitter* Splitter2 = nullptr;
     gui::Berichtsansicht* Memo3 = nullptr;
-    QWidget* leiste = nullptr; // the command row under the sheet
+    QWidget* leiste = nullptr;     // the command row under the sheet
+    QToolButton* TKonto = nullptr; // pressed: the sheet drawn as a T
     QListWidget* ListBox1 = nullptr;
 
 private:

@@ -8,6 +8,7 @@
 #include "gui/berichtsansicht.h"
 #include <QListWidget>
 #include <QSplitter>
+#include <QToolButton>
 
 namespace saldino::test {
 namespace {
@@ -37,6 +38,12 @@ TEST_F(KontenblattSeiteTest, TheListHoldsTheChartAndAClickBuildsTheSheet) {
     QTest::mouseClick(seite()->ListBox1->viewport(), Qt::LeftButton, {}, ort.center());
     const QString erwartet = QString::fromStdString(
         text_von([](const reports::Zeilenziel& ziel) { reports::kontenblatt("Kasse", ziel); }));
+    EXPECT_EQ(seite()->Memo3->toPlainText() + "\n", erwartet);
+    seite()->TKonto->click();
+    EXPECT_EQ(seite()->Memo3->toPlainText() + "\n",
+              QString::fromStdString(text_von(
+                  [](const reports::Zeilenziel& ziel) { reports::t_kontenblatt("Kasse", ziel); })));
+    seite()->TKonto->click();
     EXPECT_EQ(seite()->Memo3->toPlainText() + "\n", erwartet);
 
     klicke(knopf::journal);

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,43 @@ TEST_F(BerichtsansichtTest, ZoomsEveryViewTogetherWithinItsLimitsAndKeepsIt) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(datei).constData(), 0600), 0);
     Berichtszoom::instanz().datei_setzen(datei);
     EXPECT_EQ(andere.pixelgroesse(), 24);
+    Berichtszoom::instanz().datei_setzen(QString());
+}
+
+// The scroll bar reaches the end of every line at every zoom step, and
+// "Breite anpassen" (the command row's button) zooms so that the widest fits.
+TEST_F(BerichtsansichtTest, EveryLineEndsInReachAndBreiteAnpassenFitsTheWidest) {
+    const auto reichweite = [this] {
+        return ansicht.horizontalScrollBar()->maximum() + ansicht.viewport()->width();
+    };
+    for (Berichtszoom::instanz().setze(Berichtszoom::kleinster);;
+         Berichtszoom::instanz().groesser()) {
+        const QFontMetricsF masse(ansicht.font(), ansicht.viewport());
+        for (const QString& zeile : zeilen.mid(0, 30)) {
+            EXPECT_GE(reichweite(), masse.horizontalAdvance(zeile))
+                << Berichtszoom::instanz().prozent() << " %: " << zeile.toStdString();
+        }
+        if (Berichtszoom::instanz().prozent() == Berichtszoom::groesster) {
+            break;
+        }
+    }
+
+    std::unique_ptr<QWidget> leiste(berichtsleiste(nullptr, &ansicht));
+    leiste->findChild<QToolButton*>(QStringLiteral("BreiteAnpassen"))->click();
+    const int passend = Berichtszoom::instanz().prozent();
+    EXPECT_LT(passend, 100);
+    EXPECT_EQ(ansicht.horizontalScrollBar()->maximum(), 0);
+    Berichtszoom::instanz().groesser();
+    EXPECT_GT(ansicht.horizontalScrollBar()->maximum(), 0);
+
+    // No zoom kept yet: a report wider than the view starts fitted; a kept one stays.
+    QTemporaryDir ordner;
+    Berichtszoom::instanz().datei_setzen(ordner.filePath(QStringLiteral("ansicht.txt")));
+    ansicht.setze(std::make_shared<reports::Journalansicht>());
+    EXPECT_EQ(Berichtszoom::instanz().prozent(), passend);
+    Berichtszoom::instanz().setze(120);
+    ansicht.setze(std::make_shared<reports::Journalansicht>());
+    EXPECT_EQ(Berichtszoom::instanz().prozent(), 120);
     Berichtszoom::instanz().datei_setzen(QString());
 }
 

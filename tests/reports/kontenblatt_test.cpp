@@ -113,10 +113,10 @@ TEST_F(KontenblattTest, TheTShowsCounterAccountsAndTheBalanceOnTheSmallerSide) {
     EXPECT_EQ(test::text_von([](const Zeilenziel& ziel) { t_kontenblatt("Kasse", ziel); }),
               "Kontenblatt für das Konto Kasse\n\nSoll" + std::string(27, ' ') + "Kasse" +
                   std::string(28, ' ') + "Haben\n" + strich + "\n" + t_seite("1 Bank", "500,00") +
-                  " | " + t_seite("2 Verschiedene", "119,00") + "\n" +
-                  t_seite("3 beides", "5,00") + " | " + t_seite("3 beides", "5,00") + "\n" +
-                  t_seite() + " | " + t_seite("Schlussbestand", "381,00") + "\n" + strich +
-                  "\n" + t_seite("", "505,00") + " | " + t_seite("", "505,00") + "\n\n");
+                  " | " + t_seite("2 Verschiedene", "119,00") + "\n" + t_seite("3 beides", "5,00") +
+                  " | " + t_seite("3 beides", "5,00") + "\n" + t_seite() + " | " +
+                  t_seite("Schlussbestand", "381,00") + "\n" + strich + "\n" +
+                  t_seite("", "505,00") + " | " + t_seite("", "505,00") + "\n\n");
     // A name longer than the heading's room is cut, not a crash.
     EXPECT_EQ(test::text_von([](const Zeilenziel& ziel) {
                   t_kontenblatt(std::string(80, 'K'), ziel);
