@@ -94,7 +94,7 @@ val starten(const std::string& arbeitsverzeichnis, const std::string& vorrat) {
 }
 
 // A report's lines, each followed by "\n": "bilanz", "betriebsergebnis",
-// "journal", "abschluss" or "kontenblatt" (of `konto`).
+// "journal", "abschluss", "kontenblatt" or "t_kontenblatt" (of `konto`).
 val bericht(const std::string& art, const std::string& konto) {
     std::string text;
     std::string hinweis;
@@ -117,6 +117,8 @@ val bericht(const std::string& art, const std::string& konto) {
             reports::journalliste(ziel);
         } else if (art == "kontenblatt") {
             reports::kontenblatt(runtime::utf8_nach_cp1252(konto), ziel);
+        } else if (art == "t_kontenblatt") {
+            reports::t_kontenblatt(runtime::utf8_nach_cp1252(konto), ziel);
         }
         return std::nullopt;
     });

@@ -78,7 +78,23 @@ test("exercise 1 from a new start passes the check against its solution", async 
   const ordner = arbeitsverzeichnis();
   writeFileSync(join(ordner, "schueler.sdn"), (await speichere(page)).bytes);
   nativ(ordner, "laden", "schueler.sdn");
-  expect(await page.locator("#Memo3").textContent()).toBe(nativ(ordner, "kontenblatt", "Bank"));
+  const liste = nativ(ordner, "kontenblatt", "Bank");
+  expect(await page.locator("#Memo3").textContent()).toBe(liste);
+  // No zoom kept yet: the sheet started at the width of its widest line.
+  const passt = () =>
+    page.locator("#Memo3").evaluate((m) => m.scrollWidth <= m.clientWidth);
+  expect(await passt()).toBe(true);
+  await page.click("#TabSheet10-Groesser");
+  expect(await passt()).toBe(false);
+  await page.click("#TabSheet10-BreiteAnpassen");
+  expect(await passt()).toBe(true);
+  // T-Konto: the account as a T, Schlussbestand on the smaller side; pressed again, the lists.
+  await page.click("#TKonto");
+  await expect(page.locator("#Memo3")).toContainText("| Schlussbestand");
+  const t = (await page.locator("#Memo3").textContent()) ?? "";
+  expect(t.split("\n")[2]).toMatch(/^Soll {2,}Bank {2,}Haben$/);
+  await page.click("#TKonto");
+  await expect(page.locator("#Memo3")).toHaveText(liste);
   // "Alles richtig gebucht!" against the supplied solution: status 0.
   const pruefung = execFileSync(
     process.env.SALDINO_CLI ?? join(__dirname, "..", "..", "build-test", "src", "saldino-cli"),

@@ -2,7 +2,9 @@
 // (TabSheet11, Memo4), Journal (TabSheet6, Memo2), Abschluss (TabSheet13,
 // Memo6) and the account sheets (TabSheet10, Memo3 and ListBox1). Each view
 // shows the core's report text as it is; the command row under it prints
-// and zooms.
+// and zooms; "Breite anpassen" zooms so that the widest line fits, and a
+// view starts that way while no zoom is kept. The account sheet also shows
+// its account as a T ("T-Konto").
 import { knopf } from "../bausteine.js";
 import { zeige_antwort } from "../dialoge.js";
 import { registriere_zeige_handler, seite, seite_zeigen } from "../fenster.js";
@@ -23,14 +25,47 @@ function zoom(): number {
   return Number(localStorage.getItem(zoomschluessel) ?? "100") || 100;
 }
 
-function setze_zoom(prozent: number): void {
+function setze_zoom(prozent: number, merken = true): void {
   const wert = Math.min(groesster, Math.max(kleinster, prozent));
-  localStorage.setItem(zoomschluessel, String(wert));
+  if (merken) {
+    localStorage.setItem(zoomschluessel, String(wert));
+  }
   document.documentElement.style.setProperty("--zoom", String(wert / 100));
 }
 
 export function zoom_anwenden(): void {
-  setze_zoom(zoom());
+  setze_zoom(zoom(), false);
+}
+
+function passt(memo: HTMLElement): boolean {
+  return memo.scrollWidth <= memo.clientWidth;
+}
+
+// "Breite anpassen": the largest zoom at which the view's widest line fits,
+// found from the width measured at the current zoom and then checked step by step.
+function breite_anpassen(memo: HTMLElement): void {
+  if (memo.clientWidth === 0 || memo.scrollWidth === 0) {
+    return;
+  }
+  let prozent = Math.floor((zoom() * memo.clientWidth) / memo.scrollWidth);
+  setze_zoom(prozent);
+  while (!passt(memo) && prozent > kleinster) {
+    setze_zoom(--prozent);
+  }
+  while (passt(memo) && prozent < groesster) {
+    setze_zoom(++prozent);
+    if (!passt(memo)) {
+      setze_zoom(--prozent);
+      break;
+    }
+  }
+}
+
+// Until a zoom is kept, a report wider than its view starts at its width.
+function erster_zoom(memo: HTMLElement): void {
+  if (localStorage.getItem(zoomschluessel) === null && !passt(memo)) {
+    breite_anpassen(memo);
+  }
 }
 
 function ansicht(eltern: HTMLElement, id: string, titel: string, schrift: Schrift): HTMLElement {
@@ -64,6 +99,9 @@ function leiste(eltern: HTMLElement, seitenname: string, memo: HTMLElement): HTM
   knopf(reihe, `${seitenname}-Kleiner`, "Kleiner", null, () =>
     setze_zoom(Math.min(zoom() - 1, Math.round(zoom() / 1.1))),
   );
+  knopf(reihe, `${seitenname}-BreiteAnpassen`, "Breite anpassen", null, () =>
+    breite_anpassen(memo),
+  );
   return reihe;
 }
 
@@ -76,6 +114,7 @@ async function fuelle(memo: HTMLElement, art: string, konto = ""): Promise<void>
   }
   memo.textContent = bericht.text;
   memo.scrollTop = 0;
+  erster_zoom(memo);
   await zeige_antwort(bericht);
 }
 
@@ -130,6 +169,7 @@ function journalseite(): void {
       inhalt.style.width = `${antwort.breite ?? 0}ch`;
       zeige_fenster();
     }
+    erster_zoom(memo);
     await zeige_antwort(antwort);
   });
 }
@@ -167,13 +207,28 @@ function kontenblattseite(): void {
     pixel: 13,
     fett: false,
   });
-  leiste(links, "TabSheet10", memo);
+  const reihe = leiste(links, "TabSheet10", memo);
   const liste = document.createElement("select");
   liste.id = "ListBox1";
   liste.size = 20;
   liste.setAttribute("aria-label", "Konten");
   s.append(liste);
-  liste.addEventListener("change", () => void fuelle(memo, "kontenblatt", liste.value));
+  // "T-Konto" pressed: the sheet drawn as a T instead of the two lists.
+  const t_konto = knopf(reihe, "TKonto", "T-Konto", null, () => {
+    t_konto.setAttribute("aria-pressed", String(t_konto.getAttribute("aria-pressed") !== "true"));
+    if (liste.value) {
+      void blatt();
+    }
+  });
+  t_konto.setAttribute("aria-pressed", "false");
+  t_konto.title = "Das Konto als T-Konto zeigen: Soll links, Haben rechts";
+  const blatt = () =>
+    fuelle(
+      memo,
+      t_konto.getAttribute("aria-pressed") === "true" ? "t_kontenblatt" : "kontenblatt",
+      liste.value,
+    );
+  liste.addEventListener("change", () => void blatt());
   registriere_zeige_handler("TabSheet10", async () => {
     liste.replaceChildren();
     memo.textContent = "";
