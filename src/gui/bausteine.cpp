@@ -20,14 +20,20 @@ namespace saldino::gui {
 
 namespace {
 
-// The grid's editors open with their whole text selected.
+// The grid's editors open with their whole text selected. A change of the
+// item while it is typed into (its red mark, its tip) comes here too: what
+// was typed stays, and so does the cursor, or the next key would replace it.
 class Ganzauswahl : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* feld = qobject_cast<QLineEdit*>(editor);
+        if (feld != nullptr && feld->isModified()) {
+            return;
+        }
         QStyledItemDelegate::setEditorData(editor, index);
-        if (auto* feld = qobject_cast<QLineEdit*>(editor)) {
+        if (feld != nullptr) {
             feld->selectAll();
         }
     }

@@ -174,7 +174,8 @@ TEST_F(EroeffnungsTest, TheSumsFollowTheTypingAndEnterMovesToTheCellBelow) {
     QTest::keyClick(gitter()->indexWidget(gitter()->currentIndex()), Qt::Key_Enter);
     QApplication::processEvents();
     EXPECT_EQ(gitter()->currentRow(), eigenkapital);
-    QTest::keyClicks(gitter()->indexWidget(gitter()->currentIndex()), "2000");
+    // Typed key by key, a pupil's "2.000,00" passes "2." (marked as unreadable) on its way.
+    QTest::keyClicks(gitter()->indexWidget(gitter()->currentIndex()), "2.000,00");
     EXPECT_EQ(seite->summe_aktiva->text(), "Summe Aktiva: 2000,00");
     EXPECT_EQ(seite->summe_passiva->text(), "Summe Passiva: 2000,00");
     buche();
