@@ -23,6 +23,8 @@ BerichtsSeite::BerichtsSeite(gui::Programm& programm, QWidget* eltern, const cha
     Hinweis->setObjectName(QStringLiteral("%1Hinweis").arg(QLatin1String(seitenname)));
     Hinweis->setTextFormat(Qt::PlainText);
     Hinweis->setWordWrap(true);
+    // The window's pages draw text in the button role; the hint in its own red.
+    Hinweis->setForegroundRole(QPalette::WindowText);
     QPalette rot = Hinweis->palette();
     rot.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
     Hinweis->setPalette(rot);

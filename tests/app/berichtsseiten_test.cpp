@@ -95,6 +95,16 @@ TEST_F(BerichtsseitenTest, AnUnbalancedOpeningIsNamedAboveTheBalanceSheetAndTheC
     klicke(knopf::bilanz);
     EXPECT_TRUE(form->TabSheet5->Hinweis->isVisible());
     EXPECT_EQ(form->TabSheet5->Hinweis->text(), hinweis);
+    // Drawn in red, as the window shows it.
+    const QImage bild = form->TabSheet5->Hinweis->grab().toImage();
+    bool rot = false;
+    for (int y = 0; y < bild.height() && !rot; ++y) {
+        for (int x = 0; x < bild.width() && !rot; ++x) {
+            const QColor farbe = bild.pixelColor(x, y);
+            rot = farbe.red() > 150 && farbe.green() < 60 && farbe.blue() < 60;
+        }
+    }
+    EXPECT_TRUE(rot);
     EXPECT_EQ(ansicht(form->TabSheet5), bilanz());
     form->abschluss_zeigen();
     EXPECT_EQ(form->TabSheet13->Hinweis->text(), hinweis);
