@@ -71,6 +71,9 @@ Kontoeingabe kontoeingabe(std::size_t zeile, std::string text, std::int32_t kont
     if (const masterdata::TKonto* konto = kontenplan.konto_zur_nummer(text)) {
         return {konto->bezeichnung, false};
     }
+    if (const masterdata::TKonto* konto = kontenplan.konto_ohne_nummer(text)) {
+        return {konto->bezeichnung, false};
+    }
     return {std::string(), true};
 }
 

@@ -121,6 +121,27 @@ const TKonto* Kontenplan::konto_zur_nummer(std::string_view nummer) const {
     return gefunden;
 }
 
+const TKonto* Kontenplan::konto_ohne_nummer(std::string_view name) const {
+    if (name.empty()) {
+        return nullptr;
+    }
+    const TKonto* gefunden = nullptr;
+    for (const TKonto& k : konten_) {
+        const std::string_view ganz = k.bezeichnung;
+        const std::size_t blank = ganz.find(' ');
+        if (blank == 0 || blank == std::string_view::npos || ganz.substr(blank + 1) != name ||
+            !std::all_of(ganz.begin(), ganz.begin() + static_cast<std::ptrdiff_t>(blank),
+                         runtime::ist_ziffer)) {
+            continue;
+        }
+        if (gefunden != nullptr && gefunden->bezeichnung != k.bezeichnung) {
+            return nullptr;
+        }
+        gefunden = &k;
+    }
+    return gefunden;
+}
+
 std::string kontohinweis(const TKonto& konto) {
     const char* art = nullptr;
     if (konto.bezeichnung == runtime::utf8_nach_cp1252("Eröffnungsbilanzkonto")) {

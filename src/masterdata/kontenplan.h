@@ -53,6 +53,10 @@ public:
     // blank ("2800" gives "2800 Bank"); none when there is none or several.
     const TKonto* konto_zur_nummer(std::string_view nummer) const;
 
+    // The one account whose name is digits, a blank and `name` ("Bank"
+    // gives "2800 Bank"); none when there is none or several.
+    const TKonto* konto_ohne_nummer(std::string_view name) const;
+
     // Whether some account of this name is marked "B" (operating).
     bool IstBetrieblich(std::string_view name) const;
 

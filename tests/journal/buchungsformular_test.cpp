@@ -40,6 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Kontofall{0, "Kasse", 1, "Kasse", false}, Kontofall{1, "", 1, "", true},
                       Kontofall{2, "", 1, "", false}, Kontofall{4, "bankk", 1, "", true},
                       Kontofall{0, "2800", 3, "2800 Bank", false}, Kontofall{0, "28", 3, "", true},
+                      Kontofall{1, "bank", 3, "2800 Bank", false}, Kontofall{1, "Ban", 3, "", true},
                       Kontofall{0, "Kasse", 0, "", true}),
     test::Zeilenname());
 

@@ -165,7 +165,7 @@ TEST_F(KontenplanTest, TellsWhatAnAccountIsAndOnWhichSideItGrows) {
     EXPECT_EQ(plan.konto("darlehen"), nullptr);
 }
 
-TEST_F(KontenplanTest, ANumberAloneNamesTheOneAccountItBegins) {
+TEST_F(KontenplanTest, ANumberOrTheNameAfterItNamesTheOneAccount) {
     verzeichnis.schreibe("Kontenplan1.txt", "2800 Bank<B> A  B\r\n"
                                             "2880 Kasse<B> A  B\r\n"
                                             "2880 Kasse<B> A  B\r\n"
@@ -185,6 +185,19 @@ TEST_F(KontenplanTest, ANumberAloneNamesTheOneAccountItBegins) {
          }) {
         const TKonto* konto = plan.konto_zur_nummer(nummer);
         EXPECT_EQ(konto == nullptr ? "" : konto->bezeichnung, erwartet) << nummer;
+    }
+    // The name after the number alone.
+    for (const auto& [name, erwartet] : std::vector<std::pair<std::string, std::string>>{
+             {"Bank", "2800 Bank"},
+             {"Kasse", "2880 Kasse"},
+             {"Eigenkapital", "3000 Eigenkapital"},
+             {"Privat", "3000 Privat"},
+             {"ank", ""},
+             {"", ""},
+             {"2800 Bank", ""}, // the whole name is the caller's
+         }) {
+        const TKonto* konto = plan.konto_ohne_nummer(runtime::utf8_nach_cp1252(name));
+        EXPECT_EQ(konto == nullptr ? "" : konto->bezeichnung, erwartet) << name;
     }
 }
 
