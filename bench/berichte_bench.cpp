@@ -90,7 +90,7 @@ void Kontenblatt(benchmark::State& state) {
     arbeitsverzeichnis(groesse(state));
     for (auto _ : state) {
         Zaehler zaehler;
-        reports::kontenblatt("Aktivkonto 7", std::ref(zaehler));
+        reports::kontenblatt("Aktivkonto 7", std::ref(zaehler), 2004);
         benchmark::DoNotOptimize(zaehler.zeichen);
     }
 }

@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t anz
     versuche([&] {
         const masterdata::Kontenplan plan(1);
         if (!plan.konten().empty()) {
-            reports::kontenblatt(plan.konten().front().bezeichnung, ziel);
+            reports::kontenblatt(plan.konten().front().bezeichnung, ziel, 2004);
         }
     });
     versuche([&] {

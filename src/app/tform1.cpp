@@ -294,10 +294,12 @@ void TForm1::lade_einstellungen() {
     } catch (const runtime::Laufzeitfehler&) {
         // Lines read before a bad chart line stay applied.
         anwenden();
+        buchungsjahr = masterdata::buchungsjahr(werte.jahr);
         throw;
     }
     anwenden();
     kontenplan_nr = TabSheet7->RadioGroup1ItemIndex() + 1;
+    buchungsjahr = masterdata::buchungsjahr(werte.jahr);
 }
 
 QString TForm1::firmenname() const {
@@ -337,7 +339,6 @@ void TForm1::FormCreate() {
     befehl([this] { startverzeichnis = std::filesystem::current_path(); });
     programmdaten = programmdatenordner();
     befehl([this] { lade_einstellungen(); });
-    buchungsjahr = 2004;
     TabSheet9->ueberschriften_setzen();
     TabSheet3->ueberschriften_setzen();
     for (int n = 1; n <= backup::aufgabenzahl; ++n) {

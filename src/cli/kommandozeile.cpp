@@ -119,7 +119,7 @@ Ausgang kontenblatt(const Kontext& k) {
     if (!masterdata::Kontenplan(k.daten.kontenplan_nr).ist_konto(konto)) {
         return bericht(runtime::utf8_nach_cp1252(runtime::meldungen::konto_nicht_gefunden));
     }
-    reports::kontenblatt(konto, k.ziel);
+    reports::kontenblatt(konto, k.ziel, masterdata::buchungsjahr(k.werte.jahr));
     return {};
 }
 

@@ -11,6 +11,7 @@ namespace saldino::gui {
 
 void Programm::einstellungen_sichern(const std::string& beschreibung) {
     backup::einstellungen_sichern(einstellungen(), beschreibung);
+    buchungsjahr = masterdata::buchungsjahr(einstellungen().jahr);
 }
 
 reports::Berichtsdaten Programm::berichtsdaten() const {

@@ -35,7 +35,7 @@ public:
     std::int32_t kontenplan_nr = 0;
     std::int32_t anzahl_buchungen = 0;
     std::int32_t aktuelle_buchung = 0;
-    std::int32_t buchungsjahr = 0;
+    std::int32_t buchungsjahr = 0; // follows the settings' year, see masterdata::buchungsjahr
     std::filesystem::path startverzeichnis;
     // What the program brings along (charts, exercises, "loesungen/").
     std::filesystem::path programmdaten;
@@ -55,7 +55,7 @@ public:
     // The settings as the company and settings pages hold them now.
     virtual masterdata::Einstellungen einstellungen() const = 0;
     // Writes them to einstellungen.txt when they changed, as a step of the
-    // history named `beschreibung` (Windows-1252).
+    // history named `beschreibung` (Windows-1252); the booking year follows.
     void einstellungen_sichern(const std::string& beschreibung);
     // What the reports read: the chart number, the company data and the zero-account switch.
     reports::Berichtsdaten berichtsdaten() const;

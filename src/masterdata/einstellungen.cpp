@@ -1,6 +1,7 @@
 #include "masterdata/einstellungen.h"
 
 #include "runtime/dateien.h"
+#include "runtime/text.h"
 #include "runtime/zahlen.h"
 
 #include <algorithm>
@@ -20,8 +21,22 @@ const char* wahrheit(bool wert) {
 void grundeinstellungen_wiederherstellen(Einstellungen& werte) {
     werte.mit_mwst = true;
     werte.nullkonten_zeigen = false;
-    werte.jahr = "2005";
+    werte.jahr = "2004";
     werte.kontenplan_namen = {"Einfach", "Umfangreicher", "Handel", "Industrie"};
+}
+
+std::int32_t buchungsjahr(std::string_view jahr) {
+    const auto anfang = jahr.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) {
+        return 2004;
+    }
+    jahr = jahr.substr(anfang, jahr.find_last_not_of(' ') + 1 - anfang);
+    if (jahr.size() != 4 || !std::all_of(jahr.begin(), jahr.end(), runtime::ist_ziffer)) {
+        return 2004;
+    }
+    const std::int32_t wert =
+        (jahr[0] - '0') * 1000 + (jahr[1] - '0') * 100 + (jahr[2] - '0') * 10 + (jahr[3] - '0');
+    return wert >= 1900 && wert <= 2099 ? wert : 2004;
 }
 
 bool ist_zugangswort(const std::string& firmenname) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 // The settings file einstellungen.txt: 17 lines, one value each, Windows-1252,
 // CR LF. The two settings pages are the live copy of these values.
@@ -22,9 +24,13 @@ struct Einstellungen {
 };
 
 // The values of "Grundeinstellungen wiederherstellen": VAT on, zero accounts
-// hidden, year 2005 and the four chart names. Rate, company data and chart
+// hidden, year 2004 (the year of the supplied exercises) and the four chart names. Rate, company data and chart
 // choice stay.
 void grundeinstellungen_wiederherstellen(Einstellungen& werte);
+
+// The year a date typed without one receives: "Jahr der Buchhaltng:" when it
+// holds a year from 1900 to 2099 (blanks around it aside), otherwise 2004.
+std::int32_t buchungsjahr(std::string_view jahr);
 
 // Whether the company name typed on the company page opens the settings
 // page ("Einstellungen"): it is the access word itself.

@@ -39,9 +39,9 @@ void buchungseintrag(std::string& zeile, const journal::Satzansicht& buchung, do
             betrag);
 }
 
-void schlussbestand(const Zeilenziel& ziel, double betrag) {
+void schlussbestand(const Zeilenziel& ziel, double betrag, std::int32_t jahr) {
     std::string zeile;
-    eintrag(zeile, " ", "31.12.2004", "selbst", "Schlussbestand", betrag);
+    eintrag(zeile, " ", "31.12." + std::to_string(jahr), "selbst", "Schlussbestand", betrag);
     ziel(zeile);
 }
 
@@ -78,7 +78,7 @@ std::string gegenkonto(const journal::Satzansicht& buchung, std::string_view kon
 
 } // namespace
 
-void kontenblatt(std::string_view konto, const Zeilenziel& ziel) {
+void kontenblatt(std::string_view konto, const Zeilenziel& ziel, std::int32_t jahr) {
     titelzeile(konto, ziel);
     journal::Journalleser leser;
     ziel("");
@@ -114,7 +114,7 @@ void kontenblatt(std::string_view konto, const Zeilenziel& ziel) {
 
     const double saldo = soll - haben;
     if (saldo < 0) {
-        schlussbestand(ziel, 0 - saldo);
+        schlussbestand(ziel, 0 - saldo, jahr);
         soll += 0 - saldo;
     }
     summenzeile(ziel, soll);
@@ -127,7 +127,7 @@ void kontenblatt(std::string_view konto, const Zeilenziel& ziel) {
         anfang = ende;
     }
     if (saldo > 0) {
-        schlussbestand(ziel, saldo);
+        schlussbestand(ziel, saldo, jahr);
         haben += saldo;
     }
     summenzeile(ziel, haben);

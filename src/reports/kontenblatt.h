@@ -2,6 +2,7 @@
 
 #include "reports/spalten.h"
 
+#include <cstdint>
 #include <string_view>
 
 // "Kontenblätter": one account as a T-account, its debit entries, then its
@@ -10,9 +11,10 @@
 namespace saldino::reports {
 
 // Hands the sheet of the account named `konto` (Windows-1252, matched
-// exactly) to `ziel`, reading the journal once. A journal that cannot be
-// opened fails after the title line.
-void kontenblatt(std::string_view konto, const Zeilenziel& ziel);
+// exactly) to `ziel`, reading the journal once; the closing balance is dated
+// 31.12. of `jahr`, the booking year. A journal that cannot be opened fails
+// after the title line.
+void kontenblatt(std::string_view konto, const Zeilenziel& ziel, std::int32_t jahr);
 
 // The same account as a T (Soll left, Haben right, as the closing page draws
 // its accounts): each entry the booking's number and its counter-account

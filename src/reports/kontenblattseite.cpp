@@ -81,8 +81,13 @@ void KontenblattSeite::TabSheet10Show() {
 void KontenblattSeite::ListBox1Click() {
     const std::string konto = gui::als_cp1252(ListBox1->currentItem()->text());
     const bool t = TKonto->isChecked();
-    gui::fuelle(*Memo3, programm_.dialoge(), [&konto, t](const Zeilenziel& ziel) {
-        (t ? t_kontenblatt : kontenblatt)(konto, ziel);
+    const std::int32_t jahr = programm_.buchungsjahr;
+    gui::fuelle(*Memo3, programm_.dialoge(), [&konto, t, jahr](const Zeilenziel& ziel) {
+        if (t) {
+            t_kontenblatt(konto, ziel);
+        } else {
+            kontenblatt(konto, ziel, jahr);
+        }
         return std::optional<std::string>();
     });
 }

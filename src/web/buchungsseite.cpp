@@ -73,7 +73,7 @@ val uebernehmen(const val& f, std::int32_t k, bool trotzdem) {
         const std::int32_t anzahl = journal::zaehle_buchungen();
         const journal::Buchungsformular eingabe = formular(f);
         journal::Uebernahme neu =
-            journal::uebernimm(eingabe, anzahl, buchungsjahr, kontenplan_nr());
+            journal::uebernimm(eingabe, anzahl, buchungsjahr(), kontenplan_nr());
         antwort.set("soll", utf8_liste(neu.soll_text));
         antwort.set("haben", utf8_liste(neu.haben_text));
         if (neu.unlesbar) {

@@ -76,7 +76,7 @@ journal::Eroeffnungspruefung pruefung_von(const masterdata::Kontenplan& kontenpl
     std::vector<std::string> getippt = zellen_von(zellen);
     getippt.resize(kontenplan.konten().size());
     return journal::pruefe_eroeffnung(kontenplan.konten(), getippt,
-                                      runtime::utf8_nach_cp1252(datum), buchungsjahr);
+                                      runtime::utf8_nach_cp1252(datum), buchungsjahr());
 }
 
 // The refusal of a cell that cannot be read, as the desktop words it.

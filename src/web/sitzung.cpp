@@ -116,7 +116,7 @@ val bericht(const std::string& art, const std::string& konto) {
         if (art == "journal") {
             reports::journalliste(ziel);
         } else if (art == "kontenblatt") {
-            reports::kontenblatt(runtime::utf8_nach_cp1252(konto), ziel);
+            reports::kontenblatt(runtime::utf8_nach_cp1252(konto), ziel, buchungsjahr());
         } else if (art == "t_kontenblatt") {
             reports::t_kontenblatt(runtime::utf8_nach_cp1252(konto), ziel);
         }
@@ -184,6 +184,10 @@ masterdata::Einstellungen gelesene_einstellungen() {
     } catch (const runtime::Laufzeitfehler&) {
     }
     return werte;
+}
+
+std::int32_t buchungsjahr() {
+    return masterdata::buchungsjahr(gelesene_einstellungen().jahr);
 }
 
 // The accounts of the chart chosen, for the list of the account sheets.

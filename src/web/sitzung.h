@@ -18,8 +18,8 @@ namespace saldino::web {
 // message box ("meldung"); both UTF-8, empty for none.
 emscripten::val befehl(const std::function<std::optional<std::string>(emscripten::val&)>& aktion);
 
-// The year a date without one receives: always 2004, as on the desktop.
-inline constexpr std::int32_t buchungsjahr = 2004;
+// The year a date without one receives, from the settings as on the desktop.
+std::int32_t buchungsjahr();
 
 // The chart chosen in the settings, 0 for none or unreadable settings.
 std::int32_t kontenplan_nr();

@@ -59,9 +59,12 @@ TEST_F(EinstellungsTest, SavingWritesBothPagesAndTheNextStartReadsThemBack) {
         "Herr "
         "M\xFCller\r\nfalse\r\n19,00\r\nfalse\r\n2006\r\nEinfach\r\nUmfangreicher\r\nHandel\r\n"
         "Industrie\r\n-1\r\n");
+    // A date without a year now lands in 2006.
+    EXPECT_EQ(form->buchungsjahr, 2006);
 
     form.reset();
     starte();
+    EXPECT_EQ(form->buchungsjahr, 2006);
     for (std::size_t i = 0; i < firma.size(); ++i) {
         EXPECT_EQ(form->TabSheet2->Edit[i]->text(), firma[i]);
     }
@@ -111,7 +114,7 @@ TEST_F(EinstellungsTest, RestoringDefaultsTouchesNeitherRateNorCompanyNorFile) {
     EXPECT_TRUE(seite()->CheckBox1->isChecked());
     EXPECT_TRUE(seite()->Edit13->isEnabled());
     EXPECT_FALSE(seite()->CheckBox2->isChecked());
-    EXPECT_EQ(seite()->Edit28->text(), "2005");
+    EXPECT_EQ(seite()->Edit28->text(), "2004");
     EXPECT_EQ(seite()->Edit9bis12[0]->text(), "Einfach");
     EXPECT_EQ(seite()->Edit9bis12[1]->text(), "Umfangreicher");
     EXPECT_EQ(seite()->Edit9bis12[2]->text(), "Handel");

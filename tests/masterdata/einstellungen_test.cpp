@@ -119,6 +119,26 @@ INSTANTIATE_TEST_SUITE_P(Einstellungen, Kontenplanauswahl,
                              return test::zeilenname(info.param.zeile, info.index);
                          });
 
+// The year a date without one receives: the setting's, when it is a year
+// from 1900 to 2099.
+TEST(Buchungsjahr, FollowsTheSettingWhenItIsAYear) {
+    for (const auto& [feld, jahr] : std::vector<std::pair<std::string, std::int32_t>>{
+             {"2026", 2026},
+             {" 2026 ", 2026},
+             {"1900", 1900},
+             {"2099", 2099},
+             {"2100", 2004},
+             {"1899", 2004},
+             {"", 2004},
+             {"zweitausend", 2004},
+             {"26", 2004},
+             {"2026a", 2004},
+             {"+2026", 2004},
+         }) {
+        EXPECT_EQ(buchungsjahr(feld), jahr) << feld;
+    }
+}
+
 TEST_F(EinstellungsdateiTest, ASixteenLineFileAppliesSixteenValuesThenFailsOnTheEmptyLine) {
     verzeichnis.schreibe(einstellungsdatei, crlf({"Firma", "", "", "", "", "", "", "Chef", "false",
                                                   "7,00", "true", "2005", "E", "U", "H", "I"}));

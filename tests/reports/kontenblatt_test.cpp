@@ -38,9 +38,9 @@ std::string blatt(const std::string& konto, const std::string& soll, const std::
 
 class KontenblattTest : public ::testing::Test {
 protected:
-    std::string sheet(const std::string& konto) {
-        return test::text_von([&konto](const Zeilenziel& ziel) {
-            kontenblatt(runtime::utf8_nach_cp1252(konto), ziel);
+    std::string sheet(const std::string& konto, std::int32_t jahr = 2004) {
+        return test::text_von([&konto, jahr](const Zeilenziel& ziel) {
+            kontenblatt(runtime::utf8_nach_cp1252(konto), ziel, jahr);
         });
     }
 
@@ -55,6 +55,8 @@ TEST_F(KontenblattTest, TheSmallerSideGetsTheClosingBalance) {
                     eintrag("2", "Einkauf", "120,00") + schluss("380,00") + summe("500,00")));
     EXPECT_EQ(sheet("Bank"), blatt("Bank", schluss("500,00") + summe("500,00"),
                                    eintrag("1", "Einzahlung", "500,00") + summe("500,00")));
+    // Dated the last day of the booking year.
+    EXPECT_NE(sheet("Bank", 2026).find("      31.12.2026 selbst"), std::string::npos);
 }
 
 TEST_F(KontenblattTest, AnAccountWithoutLinesHasTwoZeroTotals) {
@@ -127,7 +129,8 @@ TEST_F(KontenblattTest, TheTShowsCounterAccountsAndTheBalanceOnTheSmallerSide) {
 TEST_F(KontenblattTest, AMissingJournalLeavesTheTitle) {
     std::string text;
     EXPECT_EQ(test::meldung_von([&] {
-                  kontenblatt("Kasse", [&text](std::string_view zeile) { text.append(zeile); });
+                  kontenblatt(
+                      "Kasse", [&text](std::string_view zeile) { text.append(zeile); }, 2004);
               }),
               "Datei nicht gefunden");
     EXPECT_EQ(runtime::cp1252_nach_utf8(text), "Kontenblatt für das Konto Kasse");

@@ -115,7 +115,7 @@ test("the settings page opens only for the access word and saves its values", as
   await page.check("#CheckBox2");
   await page.fill("#Edit28", "2007");
   await page.click("#Button1");
-  await expect(page.locator("#Edit28")).toHaveValue("2005");
+  await expect(page.locator("#Edit28")).toHaveValue("2004");
   await expect(page.locator("#CheckBox2")).not.toBeChecked();
   await page.fill("#Edit28", "2006");
   await page.click("#Button2");
