@@ -232,7 +232,7 @@ Pruefergebnis vergleiche_mit(const std::string& loesung, std::int32_t kontenplan
                 {Befundart::datum_weicht_ab,
                  erwartet[i].kopf,
                  {gefunden[i]->nummer},
-                 "Datum weicht ab (" + text("Lösung: ") + erwartet[i].kopf.datum + ")"});
+                 "Datum " + gefunden[i]->datum + " statt " + erwartet[i].kopf.datum});
         }
     }
     ergebnis.ueberzaehlig = std::move(zuordnung.ueberzaehlig);

@@ -9,6 +9,8 @@
 #include "runtime/meldungen.h"
 #include "runtime/text.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <optional>
 
@@ -23,8 +25,13 @@ void schreibe_zeile(std::FILE* ziel, std::string_view cp1252) {
     std::fwrite(text.data(), 1, text.size(), ziel);
 }
 
-// A CSV field: quoted when it holds the separator, a quote or a line end.
+// A CSV field: a text a spreadsheet would take for a formula ("=", "+",
+// "-", "@", a tab or CR first) behind an apostrophe; quoted when it holds the
+// separator, a quote or a line end.
 std::string feld(std::string text) {
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos) {
+        text.insert(0, 1, '\'');
+    }
     if (text.find_first_of(";\"\r\n") == std::string::npos) {
         return text;
     }
@@ -49,15 +56,20 @@ fs::path kontenplanordner(const std::string& loesung) {
 struct Ergebnis {
     std::optional<backup::Pruefergebnis> pruefung;
     std::string firma;
-    std::string unlesbar; // the message, Windows-1252
+    std::string unlesbar;       // the message, Windows-1252
+    bool loesungsdatei = false; // the company data are the solution's own
 };
 
-Ergebnis pruefe_datei(const std::string& loesung, const std::string& pfad,
-                      const std::string& name) {
+Ergebnis pruefe_datei(const std::string& loesung, const backup::Firma& loesungsfirma,
+                      const std::string& pfad, const std::string& name) {
     Ergebnis ergebnis;
     try {
         backup::Sicherungsleser schueler(pfad);
         ergebnis.firma = schueler.firma()[0];
+        ergebnis.loesungsdatei =
+            schueler.firma() == loesungsfirma &&
+            std::any_of(loesungsfirma.begin(), loesungsfirma.end(),
+                        [](const std::string& zeile) { return !zeile.empty(); });
         ergebnis.pruefung = backup::vergleiche_sicherung(loesung, schueler);
     } catch (const backup::UngueltigeSicherung& f) {
         ergebnis.unlesbar =
@@ -68,14 +80,43 @@ Ergebnis pruefe_datei(const std::string& loesung, const std::string& pfad,
     return ergebnis;
 }
 
-std::string status(const Ergebnis& e) {
+// The statuses in the order the summary counts them; "unlesbar" comes with its reason.
+constexpr std::array<std::string_view, 6> statusarten = {
+    "richtig",
+    "überzählige Buchungen",
+    "unvollständig",
+    "falscher Kontenplan",
+    "Lösungsdatei abgegeben?",
+    "unlesbar",
+};
+
+// Which of the statuses a file has (an index into statusarten).
+std::size_t statusart(const Ergebnis& e) {
     if (!e.pruefung) {
-        return runtime::utf8_nach_cp1252("unlesbar: ") + e.unlesbar;
+        return 5;
     }
     if (e.pruefung->falscher_kontenplan) {
-        return "falscher Kontenplan";
+        return 3;
     }
-    return e.pruefung->alles_richtig() ? "richtig" : runtime::utf8_nach_cp1252("unvollständig");
+    if (e.loesungsdatei) {
+        return 4;
+    }
+    if (e.pruefung->alles_richtig()) {
+        return 0;
+    }
+    // Every booking of the solution right, only more besides.
+    const backup::Pruefergebnis& p = *e.pruefung;
+    return p.richtig == p.loesungsbuchungen && !p.ueberzaehlig.empty() ? 1 : 2;
+}
+
+bool in_ordnung(const Ergebnis& e) {
+    return statusart(e) == 0;
+}
+
+std::string status(const Ergebnis& e) {
+    const std::size_t art = statusart(e);
+    std::string text = runtime::utf8_nach_cp1252(statusarten[art]);
+    return art == 5 ? text + ": " + e.unlesbar : text;
 }
 
 std::string csv_zeile(const std::string& name, const Ergebnis& e) {
@@ -91,7 +132,11 @@ std::string csv_zeile(const std::string& name, const Ergebnis& e) {
     } else {
         zeile += ";;;;;";
     }
-    return zeile + feld(runtime::cp1252_nach_anzeige(status(e))) + '\n';
+    return zeile + feld(runtime::cp1252_nach_anzeige(status(e))) + "\r\n";
+}
+
+void schreibe_roh(std::FILE* ziel, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), ziel);
 }
 
 } // namespace
@@ -100,30 +145,33 @@ int klassenpruefung(const std::string& loesung, const std::vector<std::string>& 
                     const std::vector<std::string>& pfade, bool csv, std::FILE* aus,
                     std::FILE* fehler) {
     runtime::wechsle_verzeichnis(kontenplanordner(loesung).string());
+    backup::Firma loesungsfirma;
     try {
         backup::Sicherungsleser probe(loesung);
+        loesungsfirma = probe.firma();
     } catch (const backup::UngueltigeSicherung& f) {
         schreibe_zeile(fehler, runtime::utf8_nach_cp1252(
                                    runtime::meldungen::keine_sicherung(loesung, f.zeile)));
         return laufzeitfehler;
     }
     if (csv) {
-        const std::string kopf = runtime::utf8_nach_cp1252(
-            "Datei;Firma;richtig;von;fehlend;überzählig;abweichende Salden;Status\n");
-        const std::string utf8 = runtime::cp1252_nach_utf8(kopf);
-        std::fwrite(utf8.data(), 1, utf8.size(), aus);
+        // UTF-8 with its byte-order mark and CR LF, as a spreadsheet on Windows reads it.
+        schreibe_roh(aus, "\xEF\xBB\xBF"
+                          "Datei;Firma;richtig;von;fehlend;\xC3\xBC"
+                          "berz\xC3\xA4hlig;abweichende Salden;Status\r\n");
     }
     int ergebnis = erfolg;
+    std::array<int, statusarten.size()> anzahl{};
     for (std::size_t i = 0; i < pfade.size(); ++i) {
-        const Ergebnis e = pruefe_datei(loesung, pfade[i], namen[i]);
+        const Ergebnis e = pruefe_datei(loesung, loesungsfirma, pfade[i], namen[i]);
+        ++anzahl[statusart(e)];
         if (!e.pruefung) {
             ergebnis = laufzeitfehler;
-        } else if (!e.pruefung->alles_richtig() && ergebnis == erfolg) {
+        } else if (!in_ordnung(e) && ergebnis == erfolg) {
             ergebnis = programmmeldung;
         }
         if (csv) {
-            const std::string zeile = csv_zeile(namen[i], e);
-            std::fwrite(zeile.data(), 1, zeile.size(), aus);
+            schreibe_roh(aus, csv_zeile(namen[i], e));
             continue;
         }
         if (i > 0) {
@@ -135,8 +183,21 @@ int klassenpruefung(const std::string& loesung, const std::vector<std::string>& 
             schreibe_zeile(aus, status(e));
             continue;
         }
+        if (e.loesungsdatei) {
+            schreibe_zeile(aus, status(e));
+        }
         backup::pruefergebnis_ausgeben(*e.pruefung, {},
                                        [aus](std::string_view z) { schreibe_zeile(aus, z); });
+    }
+    if (!csv) {
+        // One line per status that occurred, with its count.
+        schreibe_zeile(aus, "");
+        for (std::size_t art = 0; art < statusarten.size(); ++art) {
+            if (anzahl[art] > 0) {
+                schreibe_zeile(aus, runtime::utf8_nach_cp1252(std::string(statusarten[art]) + ": " +
+                                                              std::to_string(anzahl[art])));
+            }
+        }
     }
     return ergebnis;
 }

@@ -403,15 +403,16 @@ TEST(Kommandozeile, HelpIsGerman) {
     EXPECT_EQ(lauf.aus.find("Commands:"), std::string::npos);
 }
 
-// Five pupils' backups of exercise 2: right, one booking missing, one
-// swapped, the wrong chart, damaged.
+// Seven pupils' backups of exercise 2: right, one booking missing, one
+// swapped, the wrong chart, damaged, the solution itself handed in, and
+// right with one booking more.
 class KlassenpruefungTest : public ::testing::Test {
 protected:
     void SetUp() override {
         verzeichnis.mit_daten();
         const std::string loesung = test::Arbeitsverzeichnis::lies_datei(test::loesung(2));
         verzeichnis.schreibe("loesung2.sdn", loesung);
-        std::vector<std::string> zeilen = runtime::teile_zeilen(loesung);
+        std::vector<std::string> loesungszeilen = runtime::teile_zeilen(loesung);
         const auto sichern = [this](const std::string& name, const std::vector<std::string>& z) {
             std::string text;
             for (const std::string& zeile : z) {
@@ -419,9 +420,22 @@ protected:
             }
             verzeichnis.schreibe(name, text);
         };
+        sichern("fritz.sdn", loesungszeilen);
+        // Each pupil's own company: "Anna Rad KG" for anna.sdn.
+        const auto eigene = [&loesungszeilen](std::string name) {
+            std::vector<std::string> z = loesungszeilen;
+            name[0] = static_cast<char>(name[0] - 'a' + 'A');
+            z[0] = name + " Rad KG" + z[0].substr(z[0].find('|'));
+            return z;
+        };
+        std::vector<std::string> zeilen = eigene("anna");
         sichern("anna.sdn", zeilen);
+        std::vector<std::string> mehr = eigene("gustav");
+        mehr.push_back("12|01.02.2004|selbst|Extra|Kasse|10|0|Bank|0|10||0|0||0|0||0|0|");
+        sichern("gustav.sdn", mehr);
         std::vector<std::string> ohne = zeilen;
         ohne.erase(ohne.begin() + 3);
+        ohne[0] = eigene("ben")[0];
         sichern("ben.sdn", ohne);
         std::vector<std::string> vertauscht = zeilen;
         std::vector<std::string> felder;
@@ -436,11 +450,24 @@ protected:
         for (std::size_t i = 0; i < felder.size(); ++i) {
             vertauscht[5] += (i == 0 ? "" : "|") + felder[i];
         }
+        vertauscht[0] = eigene("cem")[0];
         sichern("cem.sdn", vertauscht);
         std::vector<std::string> anderer_plan = zeilen;
+        anderer_plan[0] = eigene("dora")[0];
         anderer_plan[0].back() = '2';
         sichern("dora.sdn", anderer_plan);
         verzeichnis.schreibe("emil.sdn", "kaputt\r\n");
+    }
+
+    // Replaces line `nummer` of the backup `name`.
+    void zeilen_ersetzen(const std::string& name, std::size_t nummer, const std::string& zeile) {
+        std::vector<std::string> z = runtime::teile_zeilen(verzeichnis.lies(name));
+        z[nummer] = zeile;
+        std::string text;
+        for (const std::string& t : z) {
+            text += t + "\r\n";
+        }
+        verzeichnis.schreibe(name, text);
     }
 
     test::Arbeitsverzeichnis verzeichnis;
@@ -468,27 +495,35 @@ TEST_F(KlassenpruefungTest, ControlCharactersOfNamesNeverReachTheTerminal) {
 TEST_F(KlassenpruefungTest, ChecksEveryFileReadOnlyInBothForms) {
     const std::string vorher = verzeichnis.dateien();
     const Lauf text = starte({"pruefen", "--loesung", "loesung2.sdn", "anna.sdn", "ben.sdn",
-                              "cem.sdn", "dora.sdn", "emil.sdn"});
+                              "cem.sdn", "dora.sdn", "emil.sdn", "fritz.sdn", "gustav.sdn"});
     EXPECT_EQ(text.status, laufzeitfehler);
     for (const char* teil :
-         {"anna.sdn – Fahrrad Müller KG\n12 von 12 Buchungen richtig\n\nAlles richtig gebucht!\n",
-          "ben.sdn – Fahrrad Müller KG\n11 von 12 Buchungen richtig\n",
+         {"anna.sdn – Anna Rad KG\n12 von 12 Buchungen richtig\n\nAlles richtig gebucht!\n",
+          "ben.sdn – Ben Rad KG\n11 von 12 Buchungen richtig\n",
           " – Nr. 5: Soll und Haben vertauscht\n",
-          "dora.sdn – Fahrrad Müller KG\nDiese Aufgabe braucht den Kontenplan 1",
+          "dora.sdn – Dora Rad KG\nDiese Aufgabe braucht den Kontenplan 1",
           "emil.sdn – (ohne Firma)\nunlesbar: Die Datei emil.sdn ist keine gültige "
-          "Saldino-Sicherung (Zeile 1).\n"}) {
+          "Saldino-Sicherung (Zeile 1).\n",
+          "fritz.sdn – Fahrrad Müller KG\nLösungsdatei abgegeben?\n12 von 12",
+          "\n\nrichtig: 1\nüberzählige Buchungen: 1\nunvollständig: 2\nfalscher Kontenplan: 1\n"
+          "Lösungsdatei abgegeben?: 1\nunlesbar: 1\n"}) {
         EXPECT_NE(text.aus.find(teil), std::string::npos) << teil << "\n" << text.aus;
     }
+    // For a spreadsheet: a byte-order mark, CR LF, and a formula kept a text.
+    zeilen_ersetzen("anna.sdn", 0, "=HYPERLINK(\"x\")||||||||1");
     const Lauf tabelle = starte({"--csv", "pruefen", "anna.sdn", "ben.sdn", "cem.sdn", "dora.sdn",
-                                 "emil.sdn", "--loesung=loesung2.sdn"});
+                                 "emil.sdn", "fritz.sdn", "gustav.sdn", "--loesung=loesung2.sdn"});
     EXPECT_EQ(tabelle.aus,
-              "Datei;Firma;richtig;von;fehlend;überzählig;abweichende Salden;Status\n"
-              "anna.sdn;Fahrrad Müller KG;12;12;0;0;0;richtig\n"
-              "ben.sdn;Fahrrad Müller KG;11;12;1;0;2;unvollständig\n"
-              "cem.sdn;Fahrrad Müller KG;11;12;1;1;2;unvollständig\n"
-              "dora.sdn;Fahrrad Müller KG;;;;;;falscher Kontenplan\n"
+              "\xEF\xBB\xBF"
+              "Datei;Firma;richtig;von;fehlend;überzählig;abweichende Salden;Status\r\n"
+              "anna.sdn;\"'=HYPERLINK(\"\"x\"\")\";12;12;0;0;0;richtig\r\n"
+              "ben.sdn;Ben Rad KG;11;12;1;0;2;unvollständig\r\n"
+              "cem.sdn;Cem Rad KG;11;12;1;1;2;unvollständig\r\n"
+              "dora.sdn;Dora Rad KG;;;;;;falscher Kontenplan\r\n"
               "emil.sdn;;;;;;;unlesbar: Die Datei emil.sdn ist keine gültige Saldino-Sicherung "
-              "(Zeile 1).\n");
+              "(Zeile 1).\r\n"
+              "fritz.sdn;Fahrrad Müller KG;12;12;0;0;0;Lösungsdatei abgegeben?\r\n"
+              "gustav.sdn;Gustav Rad KG;12;12;0;1;2;überzählige Buchungen\r\n");
     EXPECT_EQ(verzeichnis.dateien(), vorher);
     EXPECT_EQ(starte({"pruefen", "--loesung", "loesung2.sdn", "anna.sdn"}).status, erfolg);
     EXPECT_EQ(starte({"pruefen", "--loesung", "loesung2.sdn", "anna.sdn", "dora.sdn"}).status,
