@@ -30,20 +30,32 @@ std::string dateiname(const QString& pfad) {
 } // namespace
 
 void TForm1::SpeedButton30Click() {
-    const QString datei = dialoge_.datei_speichern(
-        {QStringLiteral("Aktuellen Stand zwischenspeichern"),
-         letzte_sicherung_.isEmpty() ? QStringLiteral("sicherung") : letzte_sicherung_, sdn_filter,
-         QStringLiteral("sdn")});
-    if (datei.isEmpty()) {
-        return;
+    QString vorschlag = letzte_sicherung_;
+    if (vorschlag.isEmpty()) {
+        vorschlag = gui::als_qstring(backup::sicherungsname(einstellungen().firma[0]));
     }
-    // The dialog may have changed the working directory; the journal lies in the first one.
-    runtime::wechsle_verzeichnis(startverzeichnis.string());
-    // Neither a file of the program nor any other file but a backup is overwritten.
-    if (!backup::darf_sicherung_schreiben(dateiname(datei), startverzeichnis.string())) {
-        dialoge_.meldung(
-            gui::aus_utf8(runtime::meldungen::gehoert_zum_programm(datei.toStdString())));
-        return;
+    QString datei;
+    // Pupils save into one hand-in folder: another's backup is replaced only when asked.
+    for (;;) {
+        datei = dialoge_.datei_speichern({QStringLiteral("Aktuellen Stand zwischenspeichern"),
+                                          vorschlag, sdn_filter, QStringLiteral("sdn")});
+        if (datei.isEmpty()) {
+            return;
+        }
+        // The dialog may have changed the working directory; the journal lies in the first one.
+        runtime::wechsle_verzeichnis(startverzeichnis.string());
+        // Neither a file of the program nor any other file but a backup is overwritten.
+        if (!backup::darf_sicherung_schreiben(dateiname(datei), startverzeichnis.string())) {
+            dialoge_.meldung(
+                gui::aus_utf8(runtime::meldungen::gehoert_zum_programm(datei.toStdString())));
+            return;
+        }
+        if (!runtime::existiert(dateiname(datei)) ||
+            dialoge_.frage(gui::aus_utf8(
+                runtime::meldungen::datei_ersetzen(QFileInfo(datei).fileName().toStdString())))) {
+            break;
+        }
+        vorschlag = datei;
     }
     letzte_sicherung_ = datei;
     if (backup::schreibe_sicherung(dateiname(datei), einstellungen().firma, kontenplan_nr)) {

@@ -302,4 +302,20 @@ GeladeneSicherung lade_sicherung(const std::string& pfad,
     }
 }
 
+std::string sicherungsname(std::string_view firmenname) {
+    std::string name;
+    for (const char zeichen : firmenname) {
+        const auto byte = static_cast<unsigned char>(zeichen);
+        const bool verweigert =
+            byte < 0x20 || byte == 0x7F ||
+            std::string_view("\\/:*?\"<>|").find(zeichen) != std::string_view::npos;
+        name += verweigert ? '_' : zeichen;
+    }
+    const auto anfang = name.find_first_not_of(" .");
+    if (anfang == std::string::npos) {
+        return "sicherung.sdn";
+    }
+    return name.substr(anfang, name.find_last_not_of(" .") + 1 - anfang) + ".sdn";
+}
+
 } // namespace saldino::backup

@@ -24,6 +24,12 @@ using Firma = std::array<std::string, 8>;
 // makes its line ambiguous: such a backup cannot be loaded again.
 bool schreibe_sicherung(const std::string& pfad, const Firma& firma, std::int32_t kontenplan_nr);
 
+// The file name "Alles Speichern" proposes: the company name (as the file
+// system names files) with each character file systems refuse (\ / : * ? " < > |
+// and control characters) as "_", blanks and dots around it left out, and
+// ".sdn"; "sicherung.sdn" when nothing is left.
+std::string sicherungsname(std::string_view firmenname);
+
 // Thrown by Sicherungsleser for the first line that breaks the format.
 struct UngueltigeSicherung {
     std::int32_t zeile;

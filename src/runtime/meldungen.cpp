@@ -52,6 +52,10 @@ std::string gehoert_zum_programm(std::string_view datei) {
         {"Die Datei ", datei, " gehört zum Programm und kann nicht überschrieben werden."});
 }
 
+std::string datei_ersetzen(std::string_view datei) {
+    return zusammen({"Die Datei ", datei, " gibt es schon. Ersetzen?"});
+}
+
 std::string anleitung_nicht_oeffnbar(std::string_view pdf, std::string_view grund) {
     if (grund.empty()) {
         return zusammen({"Die Anleitung ", pdf,

@@ -72,6 +72,9 @@ std::string eroeffnung_unausgeglichen(std::string_view differenz);
 // "Die Datei <datei> gehört zum Programm und kann nicht überschrieben werden."
 std::string gehoert_zum_programm(std::string_view datei);
 
+// "Die Datei <datei> gibt es schon. Ersetzen?"
+std::string datei_ersetzen(std::string_view datei);
+
 // "Die Anleitung <pdf> kann nicht geöffnet werden. Sie liegt im
 // Arbeitsverzeichnis." (the window), or with the reason instead of the
 // second sentence: "... kann nicht geöffnet werden: <grund>" (saldino --anleitung).

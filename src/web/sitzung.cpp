@@ -195,9 +195,9 @@ val konten() {
     return befehl(kontennamen);
 }
 
-// The company's name, for the backup's file name.
-std::string firmenname() {
-    return runtime::cp1252_nach_utf8(gelesene_einstellungen().firma[0]);
+// The file name a download of the backup carries, as the desktop proposes it.
+std::string sicherungsname() {
+    return runtime::cp1252_nach_utf8(backup::sicherungsname(gelesene_einstellungen().firma[0]));
 }
 
 // "Alles Speichern": the backup of company, chart and journal into `pfad`.
@@ -293,7 +293,7 @@ EMSCRIPTEN_BINDINGS(saldino) {
     emscripten::function("konten", &konten);
     emscripten::function("journal_oeffnen", &journal_oeffnen);
     emscripten::function("journal_zeilen", &journal_zeilen);
-    emscripten::function("firmenname", &firmenname);
+    emscripten::function("sicherungsname", &sicherungsname);
     emscripten::function("sichern", &sichern);
     emscripten::function("laden", &laden);
     emscripten::function("hinweis", &hinweis);

@@ -233,8 +233,10 @@ TEST_P(Schreibfehler, SavingEverything) {
             },
             [this] {
                 dialoge.waehle_datei(sicherungsdatei());
+                dialoge.antworte(true); // the old backup is replaced
                 klicke(knopf::alles_speichern);
                 dialoge.nimm_alle(Art::speichern);
+                dialoge.nimm_alle(Art::frage);
             },
             umbenennung);
     }

@@ -40,13 +40,13 @@ protected:
     }
 };
 
-TEST_F(SicherungsbefehleTest, SavingProposesTheLastFileAndCancelWritesNothing) {
+TEST_F(SicherungsbefehleTest, SavingProposesTheCompanyThenTheLastFileAndCancelWritesNothing) {
     starte();
     form->TabSheet2->Edit[0]->setText("Firma");
     dialoge.waehle_datei(QString());
     klicke(knopf::alles_speichern);
     EXPECT_EQ(dialoge.nimm(Art::speichern), "Aktuellen Stand zwischenspeichern");
-    EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, "sicherung");
+    EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, "Firma.sdn");
     EXPECT_EQ(dialoge.letzte_auswahl.filter, "Saldino-Dateien (*.sdn)");
     EXPECT_EQ(dialoge.letzte_auswahl.endung, "sdn");
     EXPECT_EQ(verzeichnis.dateien(),
@@ -63,10 +63,17 @@ TEST_F(SicherungsbefehleTest, SavingProposesTheLastFileAndCancelWritesNothing) {
     EXPECT_EQ(verzeichnis.lies("stand.sdn"),
               "Firma||||||||0\r\n|0|01.01.2004||eins|Kasse|10|0|Bank|0|10||0|0||0|0||0|0|\r\n");
 
+    // An existing file is replaced only when asked; "Nein" returns to the dialog.
     form->TabSheet2->Edit[0]->setText("Fir|ma");
     dialoge.waehle_datei(pfad("stand.sdn"));
+    dialoge.antworte(false);
+    dialoge.waehle_datei(pfad("stand.sdn"));
+    dialoge.antworte(true);
     klicke(knopf::alles_speichern);
     dialoge.nimm(Art::speichern);
+    EXPECT_EQ(dialoge.nimm(Art::frage), "Die Datei stand.sdn gibt es schon. Ersetzen?");
+    dialoge.nimm(Art::speichern);
+    dialoge.nimm(Art::frage);
     EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, pfad("stand.sdn"));
     EXPECT_EQ(dialoge.nimm(Art::meldung), "Achtung: Ein Text enthält das Zeichen |. Diese "
                                           "Sicherung kann nicht wieder geladen werden.");
@@ -92,7 +99,7 @@ TEST_F(SicherungsbefehleTest, SavingRefusesTheProgramsOwnFilesAndForeignOnes) {
     dialoge.waehle_datei(QString());
     klicke(knopf::alles_speichern);
     dialoge.nimm(Art::speichern);
-    EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, "sicherung");
+    EXPECT_EQ(dialoge.letzte_auswahl.vorschlag, "sicherung.sdn");
     // A teacher's own solution is a backup like any other.
     dialoge.waehle_datei(pfad("loesung1.sdn"));
     klicke(knopf::alles_speichern);

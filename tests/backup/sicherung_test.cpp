@@ -55,6 +55,21 @@ TEST_F(SicherungTest, ReplacesAnExistingFileAndReportsABar) {
     EXPECT_TRUE(schreibe_sicherung("s.sdn", {"A"}, 1));
 }
 
+TEST(Sicherungsname, IsTheCompanyAsAFileSystemTakesIt) {
+    for (const auto& [firma, name] : std::vector<std::pair<std::string, std::string>>{
+             {"Fahrrad Huber KG", "Fahrrad Huber KG.sdn"},
+             {"  M\xFCller & S\xF6hne  ", "M\xFCller & S\xF6hne.sdn"},
+             {"A/B: C*D?", "A_B_ C_D_.sdn"},
+             {"\"x\"<y>|z\\", "_x__y__z_.sdn"},
+             {"Tab\tNeu\r", "Tab_Neu_.sdn"},
+             {"..", "sicherung.sdn"},
+             {" ", "sicherung.sdn"},
+             {"", "sicherung.sdn"},
+         }) {
+        EXPECT_EQ(sicherungsname(firma), name) << firma;
+    }
+}
+
 TEST_F(SicherungTest, AMissingJournalWritesNothing) {
     verzeichnis.schreibe("s.sdn", "gut");
     EXPECT_EQ(test::meldung_von([] { schreibe_sicherung("s.sdn", {"A"}, 1); }),

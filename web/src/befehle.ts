@@ -10,13 +10,6 @@ import { zustand } from "./zustand.js";
 const sicherungspfad = "/tmp/sicherung.sdn";
 const ladepfad = "/tmp/laden.sdn";
 
-// A file name the download may carry: the company's name without the
-// characters file systems refuse.
-export function sicherungsname(firma: string): string {
-  const name = firma.replace(/[\\/:*?"<>|\u0000-\u001f]/g, "_").trim();
-  return `${name || "sicherung"}.sdn`;
-}
-
 export async function alles_speichern(): Promise<void> {
   const antwort = kern().sichern(sicherungspfad);
   if (antwort.fehler) {
@@ -27,7 +20,7 @@ export async function alles_speichern(): Promise<void> {
   kern().FS.unlink(sicherungspfad);
   const link = document.createElement("a");
   link.href = URL.createObjectURL(new Blob([daten], { type: "application/octet-stream" }));
-  link.download = sicherungsname(kern().firmenname());
+  link.download = kern().sicherungsname();
   document.body.append(link);
   link.click();
   link.remove();

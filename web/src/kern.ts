@@ -67,7 +67,7 @@ interface Modul {
   konten(): Antwort & { konten: string[] };
   journal_oeffnen(): Antwort & { anzahl?: number; breite?: number };
   journal_zeilen(erste: number, menge: number): string;
-  firmenname(): string;
+  sicherungsname(): string;
   sichern(pfad: string): Antwort;
   laden(pfad: string, name: string): Antwort;
   hinweis(): Antwort & { absaetze?: RtfLauf[][] };
