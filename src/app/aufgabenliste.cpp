@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace saldino::app {
 
 void TForm1::aufgabenliste_fuellen(const std::vector<std::string>& zeilen) {
@@ -35,7 +37,8 @@ void TForm1::aufgabenstand_sichern() {
 // The exercise chosen last and its ticks, as they were when Saldino ended.
 void TForm1::aufgabe_wiederherstellen() {
     const backup::Aufgabenstand stand = backup::lies_aufgabenstand();
-    if (stand.aufgabe < 1 || stand.aufgabe > backup::aufgabenzahl) {
+    const std::vector<int>& nummern = TabSheet8->nummern();
+    if (std::find(nummern.begin(), nummern.end(), stand.aufgabe) == nummern.end()) {
         return;
     }
     TabSheet8->aufgabe_oeffnen(stand.aufgabe, false);

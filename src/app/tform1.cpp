@@ -341,7 +341,7 @@ void TForm1::FormCreate() {
     befehl([this] { lade_einstellungen(); });
     TabSheet9->ueberschriften_setzen();
     TabSheet3->ueberschriften_setzen();
-    for (int n = 1; n <= backup::aufgabenzahl; ++n) {
+    for (const int n : TabSheet8->nummern()) {
         befehl([this, n] {
             TabSheet8->titel_setzen(n, gui::als_qstring(backup::lies_aufgabentitel(n)));
         });

@@ -15,6 +15,17 @@ std::string listendatei(int n) {
     return "aufgabe" + std::to_string(n) + ".txt";
 }
 
+std::vector<int> aufgabennummern() {
+    std::vector<int> nummern;
+    for (int n = 1; n <= hoechste_aufgabe; ++n) {
+        if (n <= aufgabenzahl ||
+            (runtime::existiert(titeldatei(n)) && runtime::existiert(listendatei(n)))) {
+            nummern.push_back(n);
+        }
+    }
+    return nummern;
+}
+
 std::vector<std::string> lies_aufgabenliste(int n) {
     const std::string name = listendatei(n);
     std::string inhalt;

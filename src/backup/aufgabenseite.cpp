@@ -11,31 +11,83 @@
 #include "runtime/text.h"
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace saldino::backup {
 
+namespace {
+
+// Exercises 1 to 8 keep their object names; the ninth came later and took
+// free ones; from the tenth on the names carry the number.
+QByteArray knopfname(int n) {
+    if (n <= 9) {
+        return "SpeedButton" + QByteArray::number(n <= 8 ? 13 + n : 38);
+    }
+    return "Aufgabenknopf" + QByteArray::number(n);
+}
+
+QByteArray labelname(int n) {
+    if (n <= 9) {
+        return "Label" + QByteArray::number(n <= 8 ? 35 + n : 51);
+    }
+    return "Aufgabentitel" + QByteArray::number(n);
+}
+
+constexpr int zeilenhoehe = 32;
+constexpr int feste_zeilen = 8;     // above the scroll area
+constexpr int sichtbare_zeilen = 2; // of the scroll area, before it scrolls
+
+} // namespace
+
 AufgabenSeite::AufgabenSeite(gui::Programm& programm, QWidget* eltern)
-    : QWidget(eltern), programm_(programm) {
+    : QWidget(eltern), programm_(programm), nummern_(aufgabennummern()) {
     setObjectName(QStringLiteral("TabSheet8"));
     Label47 =
         gui::beschriftung(this, "Label47", QStringLiteral("Bitte wähle eine Aufgabe aus!"), 24, 24);
-    for (int n = 1; n <= aufgabenzahl; ++n) {
-        const auto i = static_cast<std::size_t>(n - 1);
-        // The ninth came later: the names after it were taken.
-        const QByteArray knopfname = "SpeedButton" + QByteArray::number(n <= 8 ? 13 + n : 38);
-        const QByteArray labelname = "Label" + QByteArray::number(n <= 8 ? 35 + n : 51);
-        SpeedButton14bis21[i] = gui::flacher_knopf(this, knopfname.constData(), QString::number(n),
-                                                   {24, 64 + 32 * (n - 1), 23, 22});
-        connect(SpeedButton14bis21[i], &QToolButton::clicked, this,
+    const int oben = 64 + zeilenhoehe * feste_zeilen;
+    const int weitere = static_cast<int>(nummern_.size()) - feste_zeilen;
+    const int hoehe = zeilenhoehe * std::min(weitere, sichtbare_zeilen) +
+                      (weitere > sichtbare_zeilen ? zeilenhoehe / 2 : 0);
+    Aufgabenrollbereich = new QScrollArea(this);
+    Aufgabenrollbereich->setObjectName(QStringLiteral("Aufgabenrollbereich"));
+    Aufgabenrollbereich->setAccessibleName(QStringLiteral("Weitere Aufgaben"));
+    // Tab goes to its buttons, and the area scrolls to the one that has the focus.
+    Aufgabenrollbereich->setFocusPolicy(Qt::NoFocus);
+    Aufgabenrollbereich->setFrameShape(QFrame::NoFrame);
+    Aufgabenrollbereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Aufgabenrollbereich->setGeometry(0, oben, 700, hoehe);
+    auto* rollinhalt = new QWidget(Aufgabenrollbereich);
+    rollinhalt->setObjectName(QStringLiteral("Aufgabenrollinhalt"));
+    rollinhalt->resize(680, zeilenhoehe * weitere);
+    for (std::size_t i = 0; i < nummern_.size(); ++i) {
+        const int n = nummern_[i];
+        const auto zeile = static_cast<int>(i);
+        QWidget* platz = zeile < feste_zeilen ? this : rollinhalt;
+        const int y =
+            zeile < feste_zeilen ? 64 + zeilenhoehe * zeile : zeilenhoehe * (zeile - feste_zeilen);
+        QToolButton* knopf = gui::flacher_knopf(platz, knopfname(n).constData(), QString::number(n),
+                                                {24, y, 23, 22});
+        connect(knopf, &QToolButton::clicked, this,
                 [this, n] { programm_.befehl([this, n] { aufgabe_oeffnen(n); }); });
-        Label36bis43[i] = gui::beschriftung(this, labelname.constData(), QStringLiteral("Label36"),
-                                            72, 72 + 32 * (n - 1));
+        SpeedButton14bis21.push_back(knopf);
+        Label36bis43.push_back(gui::beschriftung(platz, labelname(n).constData(),
+                                                 QStringLiteral("Label36"), 72, y + 8));
     }
+    Aufgabenrollbereich->setWidget(rollinhalt);
     SpeedButton37 = gui::flacher_knopf(this, "SpeedButton37", QStringLiteral("Prüfen"),
-                                       {24, 64 + 32 * aufgabenzahl + 8, 57, 25});
+                                       {24, oben + hoehe + 8, 57, 25});
     connect(SpeedButton37, &QToolButton::clicked, this,
             [this] { programm_.befehl([this] { SpeedButton37Click(); }); });
+}
+
+QLabel* AufgabenSeite::titellabel(int n) const {
+    const auto stelle = std::find(nummern_.begin(), nummern_.end(), n);
+    return stelle == nummern_.end()
+               ? nullptr
+               : Label36bis43[static_cast<std::size_t>(stelle - nummern_.begin())];
 }
 
 void AufgabenSeite::aufgabe_oeffnen(int n, bool sichern) {
@@ -65,7 +117,8 @@ void AufgabenSeite::SpeedButton37Click() {
         return;
     }
     // The page names the exercise it checked; its title is the label's.
-    const QString titel = Label36bis43[static_cast<std::size_t>(letzte_aufgabe_ - 1)]->text();
+    const QLabel* label = titellabel(letzte_aufgabe_);
+    const QString titel = label == nullptr ? QString() : label->text();
     std::vector<std::string> zeilen = {
         gui::als_cp1252(titel.isEmpty() || titel == QLatin1String("Label36")
                             ? QStringLiteral("Aufgabe %1").arg(letzte_aufgabe_)
@@ -83,7 +136,10 @@ void AufgabenSeite::SpeedButton37Click() {
 }
 
 void AufgabenSeite::titel_setzen(int n, const QString& titel) {
-    QLabel* label = Label36bis43[static_cast<std::size_t>(n - 1)];
+    QLabel* label = titellabel(n);
+    if (label == nullptr) {
+        return;
+    }
     label->setText(titel);
     label->adjustSize();
 }

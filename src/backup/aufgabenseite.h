@@ -4,9 +4,10 @@
 
 #include <QWidget>
 
-#include <array>
+#include <vector>
 
 class QLabel;
+class QScrollArea;
 class QToolButton;
 
 namespace saldino::gui {
@@ -15,7 +16,9 @@ class Programm;
 
 namespace saldino::backup {
 
-// The exercise page: buttons "1" to "8", each with its exercise's title.
+// The exercise page: a button per exercise, each with its exercise's title.
+// Buttons "1" to "8" stand where they always stood; the ninth and every
+// further one follow in the same pattern inside a scroll area below them.
 class AufgabenSeite : public QWidget {
     Q_OBJECT
 
@@ -23,8 +26,11 @@ public:
     AufgabenSeite(gui::Programm& programm, QWidget* eltern);
     Q_DISABLE_COPY_MOVE(AufgabenSeite)
 
-    // Makes `titel` the caption of title label n (1 to 9).
+    // Makes `titel` the caption of the title label of exercise n.
     void titel_setzen(int n, const QString& titel);
+
+    // The exercises the page offers, in order (see aufgabennummern).
+    const std::vector<int>& nummern() const { return nummern_; }
 
     // SpeedButton14Click to SpeedButton21Click: the checklist of exercise n
     // replaces the items of CheckListBox1, all unticked; the choice is kept
@@ -39,12 +45,17 @@ public:
     int letzte_aufgabe() const { return letzte_aufgabe_; }
 
     QLabel* Label47 = nullptr;
-    std::array<QToolButton*, aufgabenzahl> SpeedButton14bis21{};
-    std::array<QLabel*, aufgabenzahl> Label36bis43{};
+    // In the order of nummern(): exercise n <= 9 at index n - 1.
+    std::vector<QToolButton*> SpeedButton14bis21;
+    std::vector<QLabel*> Label36bis43;
+    QScrollArea* Aufgabenrollbereich = nullptr; // the ninth and further ones
     QToolButton* SpeedButton37 = nullptr;
 
 private:
+    QLabel* titellabel(int n) const;
+
     gui::Programm& programm_;
+    std::vector<int> nummern_;
     int letzte_aufgabe_ = 0;
 };
 

@@ -32,7 +32,7 @@ const std::set<std::string>& programmdateien() {
         for (int n = 1; n <= 4; ++n) {
             liste.insert(masterdata::kontenplandatei(n));
         }
-        for (int n = 1; n <= aufgabenzahl; ++n) {
+        for (int n = 1; n <= hoechste_aufgabe; ++n) {
             liste.insert(titeldatei(n));
             liste.insert(listendatei(n));
         }

@@ -11,6 +11,7 @@
 #include "reports/berichtsseite.h"
 #include "runtime/text.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -173,6 +175,25 @@ TEST_F(StartTest, AMissingExerciseTitleLeavesOnlyItsOwnLabelAndTheJournalIsCount
     EXPECT_EQ(titel(4), geliefert(4));
     EXPECT_EQ(form->anzahl_buchungen, 2);
     EXPECT_EQ(form->TabSheet4->Label45->text(), "2/2");
+}
+
+// A teacher's exercise 42 (both files) gets its own button below the
+// supplied ones, in the scroll area; a title file alone is no exercise.
+TEST_F(StartTest, EveryExerciseWithBothFilesGetsAButtonOfItsOwn) {
+    verzeichnis.schreibe("Aufgabe42.txt", "Aufgabe 42: Eigene\r\n");
+    verzeichnis.schreibe("aufgabe42.txt", "Aufgabe 42: Eigene\r\nerster Punkt\r\n");
+    verzeichnis.schreibe("Aufgabe43.txt", "nur der Titel\r\n");
+    starte();
+    const std::vector<int>& nummern = form->TabSheet8->nummern();
+    ASSERT_EQ(nummern.back(), 42);
+    EXPECT_EQ(std::count(nummern.begin(), nummern.end(), 43), 0);
+    auto* knopf = form->TabSheet8->findChild<QToolButton*>(QStringLiteral("Aufgabenknopf42"));
+    ASSERT_NE(knopf, nullptr);
+    EXPECT_TRUE(form->TabSheet8->Aufgabenrollbereich->isAncestorOf(knopf));
+    EXPECT_EQ(form->TabSheet8->findChild<QLabel*>(QStringLiteral("Aufgabentitel42"))->text(),
+              "Aufgabe 42: Eigene");
+    knopf->click();
+    EXPECT_EQ(form->CheckListBox1->item(1)->text(), "erster Punkt");
 }
 
 TEST_F(StartTest, AnExerciseTitleIsTheFirstLineOnly) {
