@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the solutions of the nine supplied exercises into data/loesungen/ as backup
+"""Writes the solutions of the supplied exercises into data/loesungen/ as backup
 files "loesungN.sdn" (Windows-1252, CR LF), as a teacher would by booking each
 exercise and saving it with "Alles Speichern".
 
@@ -14,6 +14,13 @@ DATA = pathlib.Path(__file__).resolve().parent.parent / "data"
 FIRMA = ["Fahrrad Müller KG", "Hauptstraße 1", "12345 Musterstadt", "", "", "", "", ""]
 EBK = "Eröffnungsbilanzkonto"
 JAHR = "2004"
+
+# The opening of exercises 10 to 14 (chart 3).
+ANFANG_3 = {"0530 Betriebsgebäude": 120000, "0840 Fuhrpark": 30000,
+            "0870 Büromöbel und Geschäftsausst.": 18000, "2280 Waren": 25000,
+            "2400 Forderungen a. LL": 12000, "2800 Bank": 40000, "2880 Kasse": 3000,
+            "3000 Eigenkapital": 188000, "4250 Langfristige Bankverbindlichk.": 40000,
+            "4400 Verbindlichkeiten a. LL": 20000}
 
 # Per exercise: chart, opening balances, transactions (date, payer/payee,
 # reason, [(account, debit, credit), ...]) and checks (account or "gewinn",
@@ -188,6 +195,99 @@ AUFGABEN = {
         ("31.01.", "selbst", "Wareneinsatz",
          [("Aufwendungen für Waren", 12000, 0), ("Waren", 0, 12000)]),
     ], {"zahllast": 1552, "gewinn": 2700, "ek_ende": 153700, "sbk": 216852}),
+    10: (3, ANFANG_3, [
+        ("05.01.", "Großhandel Kurz", "Zieleinkauf von Waren",
+         [("6080 Aufwendungen für Waren", 8000, 0), ("2600 Vorsteuer", 1280, 0),
+          ("4400 Verbindlichkeiten a. LL", 0, 9280)]),
+        ("06.01.", "Spedition", "Fracht für den Wareneinkauf bar",
+         [("6081 Bezugskosten", 300, 0), ("2600 Vorsteuer", 48, 0), ("2880 Kasse", 0, 348)]),
+        ("12.01.", "Kunde", "Zielverkauf von Waren",
+         [("2400 Forderungen a. LL", 13920, 0), ("5100 Umsatzerlöse für Waren", 0, 12000),
+          ("4800 Umsatzsteuer", 0, 1920)]),
+        ("15.01.", "Spedition", "Ausgangsfracht per Bank",
+         [("6140 Ausgangsfrachten", 250, 0), ("2600 Vorsteuer", 40, 0), ("2800 Bank", 0, 290)]),
+        ("20.01.", "Kunde", "Kunde überweist die Rechnung",
+         [("2800 Bank", 13920, 0), ("2400 Forderungen a. LL", 0, 13920)]),
+        ("28.01.", "Großhandel Kurz", "Bezahlung der Lieferantenrechnung",
+         [("4400 Verbindlichkeiten a. LL", 9280, 0), ("2800 Bank", 0, 9280)]),
+    ], {"gewinn": 3450, "zahllast": 552, "2800 Bank": 44350, "2600 Vorsteuer": 1368}),
+    11: (3, ANFANG_3, [
+        ("02.07.", "Autohaus", "Kauf eines Lieferwagens auf Ziel",
+         [("0840 Fuhrpark", 36000, 0), ("2600 Vorsteuer", 5760, 0),
+          ("4400 Verbindlichkeiten a. LL", 0, 41760)]),
+        ("31.12.", "selbst", "Abschreibung Lieferwagen (zeitanteilig)",
+         [("6520 Abschreibungen auf Sachanl.", 3000, 0), ("0840 Fuhrpark", 0, 3000)]),
+        ("31.12.", "selbst", "Abschreibung übriger Fuhrpark",
+         [("6520 Abschreibungen auf Sachanl.", 5000, 0), ("0840 Fuhrpark", 0, 5000)]),
+        ("31.12.", "selbst", "Abschreibung Büromöbel",
+         [("6520 Abschreibungen auf Sachanl.", 3000, 0),
+          ("0870 Büromöbel und Geschäftsausst.", 0, 3000)]),
+        ("31.12.", "selbst", "Abschreibung Betriebsgebäude",
+         [("6520 Abschreibungen auf Sachanl.", 3000, 0), ("0530 Betriebsgebäude", 0, 3000)]),
+    ], {"6520 Abschreibungen auf Sachanl.": 14000, "0840 Fuhrpark": 58000,
+        "0530 Betriebsgebäude": 117000, "gewinn": -14000}),
+    12: (3, ANFANG_3, [
+        ("01.10.", "Versicherung", "Kfz-Versicherung für ein Jahr im Voraus",
+         [("6900 Versicherungsbeiträge", 1200, 0), ("2800 Bank", 0, 1200)]),
+        ("01.11.", "Mieter", "Garagenmiete für sechs Monate im Voraus",
+         [("2800 Bank", 600, 0), ("5410 Mieterträge", 0, 600)]),
+        ("01.12.", "Vermieter", "Lagermiete für drei Monate im Voraus",
+         [("6700 Mieten und Pachten", 3000, 0), ("2800 Bank", 0, 3000)]),
+        ("31.12.", "selbst", "Abgrenzung der Versicherung",
+         [("2900 Aktive Rechnungsabgrenzung", 900, 0), ("6900 Versicherungsbeiträge", 0, 900)]),
+        ("31.12.", "selbst", "Abgrenzung der Mieterträge",
+         [("5410 Mieterträge", 400, 0), ("4900 Passive Rechnungsabgrenzung", 0, 400)]),
+        ("31.12.", "selbst", "Abgrenzung der Lagermiete",
+         [("2900 Aktive Rechnungsabgrenzung", 2000, 0), ("6700 Mieten und Pachten", 0, 2000)]),
+    ], {"2900 Aktive Rechnungsabgrenzung": 2900, "4900 Passive Rechnungsabgrenzung": 400,
+        "6900 Versicherungsbeiträge": 300, "5410 Mieterträge": 200,
+        "6700 Mieten und Pachten": 1000, "gewinn": -1100}),
+    13: (3, ANFANG_3, [
+        ("28.01.", "Mitarbeiter", "Gehälter Januar",
+         [("6300 Gehälter", 3000, 0), ("2800 Bank", 0, 1920),
+          ("4830 Verbindlichkeiten Finanzamt", 0, 450),
+          ("4840 Verbindlichkeiten Sozialvers.", 0, 630)]),
+        ("28.01.", "selbst", "Arbeitgeberanteil zu den Gehältern",
+         [("6400 AG-Anteil Sozialversicherung", 630, 0),
+          ("4840 Verbindlichkeiten Sozialvers.", 0, 630)]),
+        ("28.01.", "Mitarbeiter", "Löhne Januar",
+         [("6200 Löhne", 4000, 0), ("2800 Bank", 0, 2640),
+          ("4830 Verbindlichkeiten Finanzamt", 0, 520),
+          ("4840 Verbindlichkeiten Sozialvers.", 0, 840)]),
+        ("28.01.", "selbst", "Arbeitgeberanteil zu den Löhnen",
+         [("6400 AG-Anteil Sozialversicherung", 840, 0),
+          ("4840 Verbindlichkeiten Sozialvers.", 0, 840)]),
+        ("10.02.", "Finanzamt", "Lohnsteuer an das Finanzamt",
+         [("4830 Verbindlichkeiten Finanzamt", 970, 0), ("2800 Bank", 0, 970)]),
+        ("15.02.", "Krankenkasse", "Beiträge zur Sozialversicherung",
+         [("4840 Verbindlichkeiten Sozialvers.", 2940, 0), ("2800 Bank", 0, 2940)]),
+    ], {"gewinn": -8470, "2800 Bank": 31530, "6400 AG-Anteil Sozialversicherung": 1470,
+        "4830 Verbindlichkeiten Finanzamt": 0, "4840 Verbindlichkeiten Sozialvers.": 0}),
+    14: (3, ANFANG_3, [
+        ("10.01.", "Großhandel Kurz", "Zieleinkauf von Waren",
+         [("6080 Aufwendungen für Waren", 20000, 0), ("2600 Vorsteuer", 3200, 0),
+          ("4400 Verbindlichkeiten a. LL", 0, 23200)]),
+        ("15.02.", "Kunde", "Zielverkauf von Waren",
+         [("2400 Forderungen a. LL", 52200, 0), ("5100 Umsatzerlöse für Waren", 0, 45000),
+          ("4800 Umsatzsteuer", 0, 7200)]),
+        ("01.03.", "Inhaber", "Privatentnahme bar",
+         [("3001 Privat", 500, 0), ("2880 Kasse", 0, 500)]),
+        ("31.03.", "Vermieter", "Miete für das Lager",
+         [("6700 Mieten und Pachten", 1500, 0), ("2800 Bank", 0, 1500)]),
+        ("30.04.", "Kunde", "Kunde überweist die Rechnung",
+         [("2800 Bank", 52200, 0), ("2400 Forderungen a. LL", 0, 52200)]),
+        ("31.05.", "Großhandel Kurz", "Bezahlung der Lieferantenrechnung",
+         [("4400 Verbindlichkeiten a. LL", 23200, 0), ("2800 Bank", 0, 23200)]),
+        ("30.06.", "Mitarbeiter", "Gehälter",
+         [("6300 Gehälter", 6000, 0), ("2800 Bank", 0, 6000)]),
+        ("15.09.", "Zeitung", "Werbeanzeige",
+         [("6870 Werbung", 1000, 0), ("2600 Vorsteuer", 160, 0), ("2800 Bank", 0, 1160)]),
+        ("30.11.", "Bank", "Zinsen für den Bankkredit",
+         [("7510 Zinsaufwendungen", 1200, 0), ("2800 Bank", 0, 1200)]),
+        ("31.12.", "selbst", "Abschreibungen auf Gebäude und Fuhrpark",
+         [("6520 Abschreibungen auf Sachanl.", 8400, 0), ("0530 Betriebsgebäude", 0, 2400),
+          ("0840 Fuhrpark", 0, 6000)]),
+    ], {"zahllast": 3840, "gewinn": 6900, "ek_ende": 194400, "sbk": 258240}),
 }
 
 
@@ -240,10 +340,18 @@ def pruefe(nr, plan, buchungen, erwartet):
     for name, (art, seite, _) in konten.items():
         wert = saldo.get(name, 0)
         werte[name] = -wert if seite in "PE" else wert
+    def wert(name):
+        """An account by its name, also after an account number ("2600 Vorsteuer")."""
+        for konto in konten:
+            ohne = konto.split(" ", 1)[1] if konto.split(" ", 1)[0].isdigit() else konto
+            if name in (konto, ohne):
+                return werte[konto]
+        return 0
+
     # The closing: Privat into Eigenkapital, Vorsteuer against Umsatzsteuer.
-    verrechnet = min(werte.get("Vorsteuer", 0), werte.get("Umsatzsteuer", 0))
-    werte["zahllast"] = werte.get("Umsatzsteuer", 0) - verrechnet
-    werte["ek_ende"] = werte.get("Eigenkapital", 0) + werte.get("Privat", 0) + werte["gewinn"]
+    verrechnet = min(wert("Vorsteuer"), wert("Umsatzsteuer"))
+    werte["zahllast"] = wert("Umsatzsteuer") - verrechnet
+    werte["ek_ende"] = wert("Eigenkapital") + wert("Privat") + werte["gewinn"]
     werte["sbk"] = werte["aktiva"] - verrechnet
     for name, soll in erwartet.items():
         assert abs(werte[name] - soll) < 0.005, (nr, name, werte[name], soll)

@@ -58,10 +58,10 @@ AufgabenSeite::AufgabenSeite(gui::Programm& programm, QWidget* eltern)
     Aufgabenrollbereich->setFocusPolicy(Qt::NoFocus);
     Aufgabenrollbereich->setFrameShape(QFrame::NoFrame);
     Aufgabenrollbereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Aufgabenrollbereich->setGeometry(0, oben, 700, hoehe);
+    Aufgabenrollbereich->setGeometry(0, oben, 640, hoehe);
     auto* rollinhalt = new QWidget(Aufgabenrollbereich);
     rollinhalt->setObjectName(QStringLiteral("Aufgabenrollinhalt"));
-    rollinhalt->resize(680, zeilenhoehe * weitere);
+    rollinhalt->resize(620, zeilenhoehe * weitere);
     for (std::size_t i = 0; i < nummern_.size(); ++i) {
         const int n = nummern_[i];
         const auto zeile = static_cast<int>(i);

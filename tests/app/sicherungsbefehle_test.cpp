@@ -50,10 +50,12 @@ TEST_F(SicherungsbefehleTest, SavingProposesTheCompanyThenTheLastFileAndCancelWr
     EXPECT_EQ(dialoge.letzte_auswahl.filter, "Saldino-Dateien (*.sdn)");
     EXPECT_EQ(dialoge.letzte_auswahl.endung, "sdn");
     EXPECT_EQ(verzeichnis.dateien(),
-              "Aufgabe1.txt Aufgabe2.txt Aufgabe3.txt Aufgabe4.txt Aufgabe5.txt "
+              "Aufgabe1.txt Aufgabe10.txt Aufgabe11.txt Aufgabe12.txt Aufgabe13.txt "
+              "Aufgabe14.txt Aufgabe2.txt Aufgabe3.txt Aufgabe4.txt Aufgabe5.txt "
               "Aufgabe6.txt Aufgabe7.txt Aufgabe8.txt Aufgabe9.txt Kontenplan1.txt "
               "Kontenplan2.txt Kontenplan3.txt Kontenplan4.txt Wichtiger Hinweis.rtf "
-              "aufgabe1.txt aufgabe2.txt aufgabe3.txt aufgabe4.txt aufgabe5.txt aufgabe6.txt "
+              "aufgabe1.txt aufgabe10.txt aufgabe11.txt aufgabe12.txt aufgabe13.txt "
+              "aufgabe14.txt aufgabe2.txt aufgabe3.txt aufgabe4.txt aufgabe5.txt aufgabe6.txt "
               "aufgabe7.txt aufgabe8.txt aufgabe9.txt buchungen.dat einstellungen.txt "
               "titelbild.bmp");
 

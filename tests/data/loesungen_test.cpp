@@ -87,7 +87,7 @@ TEST_P(Loesungen, ASwappedBookingIsNamed) {
     EXPECT_FALSE(pruefung.alles_richtig());
 }
 
-INSTANTIATE_TEST_SUITE_P(Geliefert, Loesungen, ::testing::Range(1, aufgabenzahl + 1),
+INSTANTIATE_TEST_SUITE_P(Geliefert, Loesungen, ::testing::Range(1, test::gelieferte_aufgaben + 1),
                          test::Zeilenname());
 
 } // namespace

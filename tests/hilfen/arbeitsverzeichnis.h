@@ -6,6 +6,9 @@
 
 namespace saldino::test {
 
+// How many exercises the program brings along, each with its solution.
+inline constexpr int gelieferte_aufgaben = 14;
+
 // The supplied solution of exercise n, where the program keeps it.
 inline std::string loesung(int n) {
     return std::string(SALDINO_DATA_DIR) + "/loesungen/loesung" + std::to_string(n) + ".sdn";

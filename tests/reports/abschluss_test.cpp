@@ -5,12 +5,15 @@
 #include "backup/sicherung.h"
 #include "journal/eingaberegeln.h"
 #include "reports/bilanz.h"
+#include "reports/kontensalden.h"
 
 #include "hilfen/arbeitsverzeichnis.h"
 #include "hilfen/bericht.h"
 #include "hilfen/testnamen.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace saldino::reports {
 namespace {
@@ -177,8 +180,74 @@ TEST_P(GelieferteAufgabe, AgreesWithTheBalanceSheet) {
               journal::betragstext(ergebnis.ergebnis));
 }
 
+// The figures the checklists of exercises 10 to 14 ask the pupil to read,
+// from the program's own closing and balances of each solution.
+struct Kennzahl {
+    int aufgabe;
+    const char* was; // "gewinn", "zahllast", "ek_ende", "sbk" or an account
+    double wert;
+};
+
+TEST(GelieferteKennzahlen, AreWhatTheChecklistsSay) {
+    for (const Kennzahl& k : std::vector<Kennzahl>{
+             {10, "gewinn", 3450},
+             {10, "zahllast", 552},
+             {10, "2800 Bank", 44350},
+             {10, "2600 Vorsteuer", 1368},
+             {11, "6520 Abschreibungen auf Sachanl.", 14000},
+             {11, "0840 Fuhrpark", 58000},
+             {11, "0530 Betriebsgeb\xE4ude", 117000},
+             {11, "gewinn", -14000},
+             {12, "2900 Aktive Rechnungsabgrenzung", 2900},
+             {12, "4900 Passive Rechnungsabgrenzung", 400},
+             {12, "6900 Versicherungsbeitr\xE4ge", 300},
+             {12, "5410 Mietertr\xE4ge", 200},
+             {12, "6700 Mieten und Pachten", 1000},
+             {12, "gewinn", -1100},
+             {13, "gewinn", -8470},
+             {13, "2800 Bank", 31530},
+             {13, "6400 AG-Anteil Sozialversicherung", 1470},
+             {13, "4830 Verbindlichkeiten Finanzamt", 0},
+             {13, "4840 Verbindlichkeiten Sozialvers.", 0},
+             {14, "zahllast", 3840},
+             {14, "gewinn", 6900},
+             {14, "ek_ende", 194400},
+             {14, "sbk", 258240},
+         }) {
+        test::Arbeitsverzeichnis verzeichnis;
+        verzeichnis.mit_daten();
+        const backup::GeladeneSicherung geladen =
+            backup::lade_sicherung(test::loesung(k.aufgabe), {});
+        ASSERT_EQ(geladen.ungueltige_zeile, 0);
+        const masterdata::Kontenplan plan(geladen.kontenplan_nr);
+        const Abschluss ergebnis = abschluss(plan);
+        const std::string was = k.was;
+        double wert = 0;
+        if (was == "gewinn") {
+            wert = ergebnis.ergebnis;
+        } else if (was == "zahllast") {
+            wert = ergebnis.zahllast;
+        } else if (was == "ek_ende") {
+            wert = ergebnis.eigenkapital_ende;
+        } else if (was == "sbk") {
+            wert = summe(ergebnis.sbk_soll);
+        } else {
+            const Journalsummen summen = journalsummen(plan);
+            const auto& konten = plan.konten();
+            const auto stelle = std::find_if(konten.begin(), konten.end(), [&](const auto& konto) {
+                return konto.bezeichnung == was;
+            });
+            ASSERT_NE(stelle, konten.end()) << was;
+            const auto i = static_cast<std::size_t>(stelle - konten.begin());
+            wert = kontowert(*stelle, summen.salden[i]);
+        }
+        EXPECT_EQ(journal::betragstext(wert), journal::betragstext(k.wert))
+            << "Aufgabe " << k.aufgabe << ": " << was;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Geliefert, GelieferteAufgabe,
-                         ::testing::Range(1, backup::aufgabenzahl + 1), test::Zeilenname());
+                         ::testing::Range(1, test::gelieferte_aufgaben + 1), test::Zeilenname());
 
 } // namespace
 } // namespace saldino::reports
