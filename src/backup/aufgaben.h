@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,5 +28,36 @@ std::string lies_aufgabentitel(int n);
 // A file that cannot be read gives "Datei <full path> kann nicht geöffnet
 // werden. <reason>".
 std::vector<std::string> lies_aufgabenliste(int n);
+
+// An exercise as a teacher writes it (UTF-8): its title, the first line of
+// both files, and the items of its checklist.
+struct Aufgabentext {
+    std::string titel;
+    std::vector<std::string> punkte;
+};
+
+// Why the exercise cannot be saved, or nothing: "Bitte gib der Aufgabe einen
+// Titel." for an empty title, "Das Zeichen „<z>“ kann in einer Aufgabe nicht
+// gespeichert werden." for the first character Windows-1252 cannot hold.
+std::optional<std::string> aufgabe_pruefen(const Aufgabentext& aufgabe);
+
+// Exercise n as its two files hold it; a missing checklist gives no items.
+Aufgabentext lies_aufgabe(int n);
+
+// Writes "AufgabeN.txt" (the title) and "aufgabeN.txt" (the title, then one
+// item per line), Windows-1252 with CR LF, each replaced whole. The
+// exercise must have passed aufgabe_pruefen.
+void schreibe_aufgabe(int n, const Aufgabentext& aufgabe);
+
+// The lowest number from 10 to 99 that no exercise has yet; 0 when all are taken.
+int freie_aufgabennummer();
+
+// What the journal shows of the figures an exercise asks for, so that a
+// teacher compares them with the text before saving it as the solution
+// (Windows-1252 lines): profit or loss, the total of the closing balance
+// sheet, the VAT payable when there is VAT, and each account of the chart
+// the checklist `liste` names in „…“ with the value its sheet shows.
+std::vector<std::string> kennzahlen(std::int32_t kontenplan_nr,
+                                    const std::vector<std::string>& liste);
 
 } // namespace saldino::backup

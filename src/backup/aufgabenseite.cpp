@@ -43,14 +43,10 @@ constexpr int sichtbare_zeilen = 2; // of the scroll area, before it scrolls
 } // namespace
 
 AufgabenSeite::AufgabenSeite(gui::Programm& programm, QWidget* eltern)
-    : QWidget(eltern), programm_(programm), nummern_(aufgabennummern()) {
+    : QWidget(eltern), programm_(programm) {
     setObjectName(QStringLiteral("TabSheet8"));
     Label47 =
         gui::beschriftung(this, "Label47", QStringLiteral("Bitte wähle eine Aufgabe aus!"), 24, 24);
-    const int oben = 64 + zeilenhoehe * feste_zeilen;
-    const int weitere = static_cast<int>(nummern_.size()) - feste_zeilen;
-    const int hoehe = zeilenhoehe * std::min(weitere, sichtbare_zeilen) +
-                      (weitere > sichtbare_zeilen ? zeilenhoehe / 2 : 0);
     Aufgabenrollbereich = new QScrollArea(this);
     Aufgabenrollbereich->setObjectName(QStringLiteral("Aufgabenrollbereich"));
     Aufgabenrollbereich->setAccessibleName(QStringLiteral("Weitere Aufgaben"));
@@ -58,8 +54,38 @@ AufgabenSeite::AufgabenSeite(gui::Programm& programm, QWidget* eltern)
     Aufgabenrollbereich->setFocusPolicy(Qt::NoFocus);
     Aufgabenrollbereich->setFrameShape(QFrame::NoFrame);
     Aufgabenrollbereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SpeedButton37 =
+        gui::flacher_knopf(this, "SpeedButton37", QStringLiteral("Prüfen"), {24, 0, 57, 25});
+    connect(SpeedButton37, &QToolButton::clicked, this,
+            [this] { programm_.befehl([this] { SpeedButton37Click(); }); });
+    // The teacher's two commands, beside "Prüfen".
+    AufgabeBearbeiten = gui::flacher_knopf(this, "AufgabeBearbeiten",
+                                           QStringLiteral("Aufgabe bearbeiten"), {96, 0, 121, 25});
+    connect(AufgabeBearbeiten, &QToolButton::clicked, this,
+            [this] { programm_.befehl([this] { AufgabeBearbeitenClick(); }); });
+    AlsLoesungSpeichern = gui::flacher_knopf(
+        this, "AlsLoesungSpeichern", QStringLiteral("Als Lösung speichern"), {224, 0, 137, 25});
+    connect(AlsLoesungSpeichern, &QToolButton::clicked, this,
+            [this] { programm_.befehl([this] { AlsLoesungSpeichernClick(); }); });
+    knoepfe_setzen();
+}
+
+void AufgabenSeite::knoepfe_setzen() {
+    for (QToolButton* knopf : SpeedButton14bis21) {
+        delete knopf;
+    }
+    for (QLabel* label : Label36bis43) {
+        delete label;
+    }
+    SpeedButton14bis21.clear();
+    Label36bis43.clear();
+    nummern_ = aufgabennummern();
+    const int oben = 64 + zeilenhoehe * feste_zeilen;
+    const int weitere = static_cast<int>(nummern_.size()) - feste_zeilen;
+    const int hoehe = zeilenhoehe * std::min(weitere, sichtbare_zeilen) +
+                      (weitere > sichtbare_zeilen ? zeilenhoehe / 2 : 0);
     Aufgabenrollbereich->setGeometry(0, oben, 640, hoehe);
-    auto* rollinhalt = new QWidget(Aufgabenrollbereich);
+    auto* rollinhalt = new QWidget;
     rollinhalt->setObjectName(QStringLiteral("Aufgabenrollinhalt"));
     rollinhalt->resize(620, zeilenhoehe * weitere);
     for (std::size_t i = 0; i < nummern_.size(); ++i) {
@@ -72,15 +98,17 @@ AufgabenSeite::AufgabenSeite(gui::Programm& programm, QWidget* eltern)
                                                 {24, y, 23, 22});
         connect(knopf, &QToolButton::clicked, this,
                 [this, n] { programm_.befehl([this, n] { aufgabe_oeffnen(n); }); });
+        knopf->show();
         SpeedButton14bis21.push_back(knopf);
-        Label36bis43.push_back(gui::beschriftung(platz, labelname(n).constData(),
-                                                 QStringLiteral("Label36"), 72, y + 8));
+        QLabel* label = gui::beschriftung(platz, labelname(n).constData(),
+                                          QStringLiteral("Label36"), 72, y + 8);
+        label->show();
+        Label36bis43.push_back(label);
     }
-    Aufgabenrollbereich->setWidget(rollinhalt);
-    SpeedButton37 = gui::flacher_knopf(this, "SpeedButton37", QStringLiteral("Prüfen"),
-                                       {24, oben + hoehe + 8, 57, 25});
-    connect(SpeedButton37, &QToolButton::clicked, this,
-            [this] { programm_.befehl([this] { SpeedButton37Click(); }); });
+    Aufgabenrollbereich->setWidget(rollinhalt); // the old content goes with it
+    for (QToolButton* knopf : {SpeedButton37, AufgabeBearbeiten, AlsLoesungSpeichern}) {
+        knopf->move(knopf->x(), oben + hoehe + 8);
+    }
 }
 
 QLabel* AufgabenSeite::titellabel(int n) const {
@@ -106,7 +134,7 @@ void AufgabenSeite::aufgabe_oeffnen(int n, bool sichern) {
 void AufgabenSeite::SpeedButton37Click() {
     gui::Dialoge& dialoge = programm_.dialoge();
     if (letzte_aufgabe_ == 0) {
-        dialoge.meldung(QStringLiteral("Bitte wähle zuerst eine Aufgabe aus!"));
+        dialoge.meldung(gui::aus_utf8(runtime::meldungen::zuerst_aufgabe_waehlen));
         return;
     }
     // A file dialog may have changed the working directory.

@@ -41,6 +41,18 @@ public:
     // shown on the page "Prüfergebnis".
     void SpeedButton37Click();
 
+    // "Aufgabe bearbeiten" (teachers only, by the access word): writes a new
+    // or an existing exercise with its dialog, checked for Windows-1252, and
+    // opens it.
+    void AufgabeBearbeitenClick();
+    // "Als Lösung speichern" (teachers only): the journal and company data as
+    // "loesungN.sdn" of the exercise last opened, after showing its key figures.
+    void AlsLoesungSpeichernClick();
+
+    // Reads which exercises there are and puts up their buttons and labels
+    // (all captioned "Label36" until their titles are set).
+    void knoepfe_setzen();
+
     // The exercise last opened with buttons "1" to "8"; 0 before the first.
     int letzte_aufgabe() const { return letzte_aufgabe_; }
 
@@ -50,9 +62,13 @@ public:
     std::vector<QLabel*> Label36bis43;
     QScrollArea* Aufgabenrollbereich = nullptr; // the ninth and further ones
     QToolButton* SpeedButton37 = nullptr;
+    QToolButton* AufgabeBearbeiten = nullptr;
+    QToolButton* AlsLoesungSpeichern = nullptr;
 
 private:
     QLabel* titellabel(int n) const;
+    // Sets every title from its file; a title that cannot be read stays as it is.
+    void titel_lesen();
 
     gui::Programm& programm_;
     std::vector<int> nummern_;

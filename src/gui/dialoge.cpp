@@ -1,11 +1,18 @@
 #include "gui/dialoge.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -111,6 +118,40 @@ bool QtDialoge::drucker_waehlen(QPrinter& drucker) {
     QPrintDialog dialog(&drucker, eltern_);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialoge::aufgabe_bearbeiten(Aufgabenformular& formular) {
+    QDialog dialog(eltern_);
+    dialog.setObjectName(QStringLiteral("AufgabeBearbeitenDialog"));
+    dialog.setWindowTitle(QStringLiteral("Aufgabe bearbeiten"));
+    auto* formularfelder = new QFormLayout;
+    auto* nummer = new QSpinBox(&dialog);
+    nummer->setObjectName(QStringLiteral("Aufgabennummer"));
+    nummer->setRange(1, 99);
+    nummer->setValue(formular.nummer);
+    auto* titel = new QLineEdit(formular.titel, &dialog);
+    titel->setObjectName(QStringLiteral("Aufgabentitel"));
+    titel->setMinimumWidth(460);
+    auto* punkte = new QPlainTextEdit(formular.punkte, &dialog);
+    punkte->setObjectName(QStringLiteral("Aufgabenpunkte"));
+    punkte->setTabChangesFocus(true);
+    punkte->setMinimumHeight(260);
+    formularfelder->addRow(QStringLiteral("&Nummer:"), nummer);
+    formularfelder->addRow(QStringLiteral("&Titel:"), titel);
+    formularfelder->addRow(QStringLiteral("&Abhakliste (ein Punkt je Zeile):"), punkte);
+    auto* knoepfe = new QDialogButtonBox(&dialog);
+    knoepfe->addButton(QStringLiteral("&Speichern"), QDialogButtonBox::AcceptRole);
+    knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* rahmen = new QVBoxLayout(&dialog);
+    rahmen->addLayout(formularfelder);
+    rahmen->addWidget(knoepfe);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    formular = {nummer->value(), titel->text(), punkte->toPlainText()};
+    return true;
 }
 
 void StummeDialoge::fehler(const QString& text) {

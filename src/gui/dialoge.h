@@ -21,6 +21,14 @@ struct Dateiauswahl {
     QString endung;    // default suffix without the dot
 };
 
+// What the dialog "Aufgabe bearbeiten" shows and gives back: the number,
+// the title and the checklist, one item per line.
+struct Aufgabenformular {
+    int nummer = 0;
+    QString titel;
+    QString punkte;
+};
+
 // How far a long command is, shown only when the command takes longer than
 // half a second. Gone when destroyed.
 class Fortschritt {
@@ -51,6 +59,9 @@ public:
 
     // The print dialog for `drucker`; true when the user chose to print.
     virtual bool drucker_waehlen(QPrinter& drucker) = 0;
+
+    // "Aufgabe bearbeiten": the form filled in, true for "Speichern".
+    virtual bool aufgabe_bearbeiten(Aufgabenformular& formular) = 0;
 };
 
 // The program's dialogs, built on QMessageBox and QFileDialog.
@@ -66,6 +77,7 @@ public:
     QString datei_speichern(const Dateiauswahl& auswahl) override;
     QString datei_oeffnen(const Dateiauswahl& auswahl) override;
     bool drucker_waehlen(QPrinter& drucker) override;
+    bool aufgabe_bearbeiten(Aufgabenformular& formular) override;
     std::unique_ptr<Fortschritt> fortschritt(const QString& text) override;
 
     // The box the three kinds of message are shown in: the text as plain
@@ -87,6 +99,7 @@ public:
     QString datei_speichern(const Dateiauswahl&) override { return {}; }
     QString datei_oeffnen(const Dateiauswahl&) override { return {}; }
     bool drucker_waehlen(QPrinter&) override { return false; }
+    bool aufgabe_bearbeiten(Aufgabenformular&) override { return false; }
     std::unique_ptr<Fortschritt> fortschritt(const QString&) override;
 };
 

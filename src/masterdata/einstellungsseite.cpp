@@ -4,6 +4,7 @@
 #include "gui/dialoge.h"
 #include "gui/programm.h"
 #include "gui/qtext.h"
+#include "runtime/meldungen.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -128,8 +129,7 @@ void EinstellungsSeite::SpeedButton24Click() {
     if (ist_zugangswort(gui::als_cp1252(programm_.firmenname()))) {
         programm_.seite_zeigen(this);
     } else {
-        programm_.dialoge().meldung(
-            QStringLiteral("Sie haben keine Berechtigung für diesen Menüpunkt!"));
+        programm_.dialoge().meldung(gui::aus_utf8(runtime::meldungen::keine_berechtigung));
     }
 }
 

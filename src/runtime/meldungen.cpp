@@ -52,6 +52,10 @@ std::string gehoert_zum_programm(std::string_view datei) {
         {"Die Datei ", datei, " gehört zum Programm und kann nicht überschrieben werden."});
 }
 
+std::string zeichen_nicht_speicherbar(std::string_view zeichen) {
+    return zusammen({"Das Zeichen „", zeichen, "“ kann in einer Aufgabe nicht gespeichert werden."});
+}
+
 std::string datei_ersetzen(std::string_view datei) {
     return zusammen({"Die Datei ", datei, " gibt es schon. Ersetzen?"});
 }

@@ -72,6 +72,14 @@ std::string eroeffnung_unausgeglichen(std::string_view differenz);
 // "Die Datei <datei> gehört zum Programm und kann nicht überschrieben werden."
 std::string gehoert_zum_programm(std::string_view datei);
 
+inline constexpr std::string_view aufgabe_ohne_titel = "Bitte gib der Aufgabe einen Titel.";
+inline constexpr std::string_view keine_berechtigung =
+    "Sie haben keine Berechtigung für diesen Menüpunkt!";
+inline constexpr std::string_view zuerst_aufgabe_waehlen = "Bitte wähle zuerst eine Aufgabe aus!";
+
+// "Das Zeichen „<zeichen>“ kann in einer Aufgabe nicht gespeichert werden."
+std::string zeichen_nicht_speicherbar(std::string_view zeichen);
+
 // "Die Datei <datei> gibt es schon. Ersetzen?"
 std::string datei_ersetzen(std::string_view datei);
 

@@ -8,10 +8,13 @@
 #include "hilfen/steuerelemente.h"
 #include "journal/buchung.h"
 #include "masterdata/einstellungen.h"
+#include "masterdata/firmenseite.h"
 #include "reports/berichtsseite.h"
 
 #include "gui/berichtsansicht.h"
 #include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
 
 namespace saldino::test {
 namespace {
@@ -68,6 +71,41 @@ TEST_F(PruefenImFensterTest, TheProgramsSolutionServesUnlessTheDirectoryHasItsOw
     EXPECT_EQ(backup::loesung_fuer(2, form->programmdaten), loesung(2));
     verzeichnis.schreibe("loesung2.sdn", "eigene");
     EXPECT_EQ(backup::loesung_fuer(2, form->programmdaten), "loesung2.sdn");
+}
+
+// A teacher (by the access word) writes exercise 15 with the dialog, saves
+// the journal as its solution after reading its figures, and "Prüfen" agrees.
+TEST_F(PruefenImFensterTest, ATeacherWritesAnExerciseAndItsSolution) {
+    backup::AufgabenSeite* seite = form->TabSheet8;
+    seite->AufgabeBearbeiten->click();
+    EXPECT_EQ(dialoge.nimm(Art::meldung), "Sie haben keine Berechtigung für diesen Menüpunkt!");
+
+    form->TabSheet2->Edit[0]->setText(QStringLiteral("Kustos"));
+    dialoge.fuelle_aufgabe({15, QStringLiteral("Aufgabe 15: Pfeile → (Kontenplan 1)"), {}});
+    dialoge.fuelle_aufgabe({15, QStringLiteral("Aufgabe 15: Eigene Aufgabe (Kontenplan 1)"),
+                            QStringLiteral("Kontenplan 1 (Einfach) wählen\n"
+                                           "Kontenblatt „Kasse“ lesen\n\n")});
+    seite->AufgabeBearbeiten->click();
+    EXPECT_EQ(dialoge.nimm(Art::aufgabe), "");
+    EXPECT_EQ(dialoge.nimm(Art::meldung),
+              "Das Zeichen „→“ kann in einer Aufgabe nicht gespeichert werden.");
+    dialoge.nimm(Art::aufgabe);
+    EXPECT_EQ(verzeichnis.lies("aufgabe15.txt"),
+              "Aufgabe 15: Eigene Aufgabe (Kontenplan 1)\r\nKontenplan 1 (Einfach) w\xE4hlen\r\n"
+              "Kontenblatt \x84Kasse\x93 lesen\r\n");
+    EXPECT_EQ(seite->findChild<QLabel*>(QStringLiteral("Aufgabentitel15"))->text(),
+              "Aufgabe 15: Eigene Aufgabe (Kontenplan 1)");
+    EXPECT_EQ(seite->letzte_aufgabe(), 15);
+
+    dialoge.antworte(true);
+    seite->AlsLoesungSpeichern->click();
+    const QString zahlen = dialoge.nimm(Art::frage);
+    EXPECT_TRUE(zahlen.contains("\nVerlust: 650,00\n")) << zahlen.toStdString();
+    EXPECT_TRUE(zahlen.contains("\nKasse: 1650,00")) << zahlen.toStdString();
+    EXPECT_TRUE(verzeichnis.gibt_es("loesung15.sdn"));
+
+    pruefen();
+    EXPECT_TRUE(form->TabSheet12->Memo->toPlainText().endsWith("Alles richtig gebucht!"));
 }
 
 TEST_F(PruefenImFensterTest, AnExerciseWithoutSolutionSaysSo) {

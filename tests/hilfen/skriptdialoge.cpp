@@ -22,6 +22,8 @@ const char* name(SkriptDialoge::Art art) {
         return "Oeffnen";
     case SkriptDialoge::Art::drucken:
         return "Drucken";
+    case SkriptDialoge::Art::aufgabe:
+        return "Aufgabe";
     }
     return "?";
 }
@@ -94,6 +96,17 @@ QString SkriptDialoge::datei_speichern(const gui::Dateiauswahl& auswahl) {
 QString SkriptDialoge::datei_oeffnen(const gui::Dateiauswahl& auswahl) {
     letzte_auswahl = auswahl;
     return antwort(Art::oeffnen, auswahl.titel);
+}
+
+bool SkriptDialoge::aufgabe_bearbeiten(gui::Aufgabenformular& formular) {
+    gezeigt_.push_back({Art::aufgabe, formular.titel});
+    letztes_aufgabenformular = formular;
+    if (aufgaben_.empty()) {
+        return false;
+    }
+    formular = aufgaben_.front();
+    aufgaben_.pop_front();
+    return true;
 }
 
 bool SkriptDialoge::drucker_waehlen(QPrinter& drucker) {

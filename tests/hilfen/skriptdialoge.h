@@ -17,7 +17,7 @@ namespace saldino::test {
 // nobody used.
 class SkriptDialoge : public gui::Dialoge {
 public:
-    enum class Art { meldung, fehler, frage, speichern, oeffnen, drucken };
+    enum class Art { meldung, fehler, frage, speichern, oeffnen, drucken, aufgabe };
 
     struct Box {
         Art art;
@@ -28,6 +28,9 @@ public:
         antworten_.push_back(ja ? QStringLiteral("&Ja") : QStringLiteral("&Nein"));
     }
     void waehle_datei(const QString& pfad) { antworten_.push_back(pfad); }
+    // The next "Aufgabe bearbeiten" is saved with this form.
+    void fuelle_aufgabe(const gui::Aufgabenformular& formular) { aufgaben_.push_back(formular); }
+    gui::Aufgabenformular letztes_aufgabenformular;
 
     // The text of the oldest recorded box, which must be of kind `art`.
     QString nimm(Art art);
@@ -47,6 +50,9 @@ public:
     QString datei_oeffnen(const gui::Dateiauswahl& auswahl) override;
     // Answered like a question; with "&Ja" the printer prints into `druckdatei` as PDF.
     bool drucker_waehlen(QPrinter& drucker) override;
+    // Shows the form it was given (kept in letztes_aufgabenformular) and saves the
+    // one queued by fuelle_aufgabe; without one it is cancelled.
+    bool aufgabe_bearbeiten(gui::Aufgabenformular& formular) override;
     QString druckdatei;
     // Records the caption and the last progress told; never a box to take.
     std::unique_ptr<gui::Fortschritt> fortschritt(const QString& text) override;
@@ -63,6 +69,7 @@ private:
 
     std::deque<Box> gezeigt_;
     std::deque<QString> antworten_;
+    std::deque<gui::Aufgabenformular> aufgaben_;
 };
 
 } // namespace saldino::test
