@@ -28,12 +28,14 @@ _saldino_cli() {
     for wort in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
         case "$wort" in
         bilanz | betriebsergebnis | abschluss | journal | kontenblatt | kontenplan | sichern | \
-            laden | pruefen | rueckgaengig | wiederholen | verlauf) befehl="$wort" ;;
+            laden | pruefen | rueckgaengig | wiederholen | verlauf | aufgaben) befehl="$wort" ;;
         esac
     done
     if [ -z "$befehl" ]; then
         COMPREPLY=($(compgen -W 'bilanz betriebsergebnis abschluss journal kontenblatt kontenplan
-            sichern laden pruefen rueckgaengig wiederholen verlauf' -- "$aktuell"))
+            sichern laden pruefen rueckgaengig wiederholen verlauf aufgaben' -- "$aktuell"))
+    elif [ "$befehl" = aufgaben ]; then
+        COMPREPLY=($(compgen -W 'pruefen' -- "$aktuell"))
     elif [ "$befehl" = pruefen ]; then
         _saldino_cli_dateien "$aktuell"
     fi

@@ -130,10 +130,8 @@ int freie_aufgabennummer() {
     return 0;
 }
 
-std::vector<std::string> kennzahlen(std::int32_t kontenplan_nr,
-                                    const std::vector<std::string>& liste) {
-    const masterdata::Kontenplan plan(kontenplan_nr);
-    const reports::Abschluss ergebnis = reports::abschluss(plan);
+std::vector<std::string> eckzahlen(std::int32_t kontenplan_nr) {
+    const reports::Abschluss ergebnis = reports::abschluss(masterdata::Kontenplan(kontenplan_nr));
     std::vector<std::string> zeilen;
     const auto zeile = [&zeilen](const std::string& was, double wert) {
         zeilen.push_back(runtime::utf8_nach_cp1252(was) + ": " + journal::betragstext(wert));
@@ -151,6 +149,13 @@ std::vector<std::string> kennzahlen(std::int32_t kontenplan_nr,
             zeile("Zahllast", ergebnis.zahllast);
         }
     }
+    return zeilen;
+}
+
+std::vector<std::string> kennzahlen(std::int32_t kontenplan_nr,
+                                    const std::vector<std::string>& liste) {
+    const masterdata::Kontenplan plan(kontenplan_nr);
+    std::vector<std::string> zeilen = eckzahlen(kontenplan_nr);
     // The accounts the checklist names in „…“ (0x84 … 0x93), each once.
     const reports::Journalsummen summen = reports::journalsummen(plan);
     std::vector<std::string> genannt;

@@ -60,4 +60,7 @@ int freie_aufgabennummer();
 std::vector<std::string> kennzahlen(std::int32_t kontenplan_nr,
                                     const std::vector<std::string>& liste);
 
+// The first of those: profit or loss, the SBK total and the VAT payable.
+std::vector<std::string> eckzahlen(std::int32_t kontenplan_nr);
+
 } // namespace saldino::backup

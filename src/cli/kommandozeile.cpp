@@ -4,6 +4,7 @@
 #include "backup/pruefung.h"
 #include "backup/sicherung.h"
 #include "backup/verlauf.h"
+#include "cli/aufgabenpruefung.h"
 #include "cli/aufruf.h"
 #include "cli/hilfe.h"
 #include "cli/klassenpruefung.h"
@@ -292,6 +293,24 @@ int klasse_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
     }
 }
 
+// "aufgaben pruefen [ORDNER]": the folder named relative to where the tool was
+// called, else the working directory; the charts from it or the working directory.
+int aufgaben_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
+    const std::filesystem::path hier = std::filesystem::current_path();
+    const std::filesystem::path arbeitsverzeichnis =
+        aufruf.verzeichnis.empty() ? hier : std::filesystem::absolute(aufruf.verzeichnis);
+    const std::filesystem::path ordner = aufruf.argumente.size() == 2
+                                             ? std::filesystem::absolute(aufruf.argumente[1])
+                                             : arbeitsverzeichnis;
+    try {
+        return cli::aufgabenpruefung(ordner.string(), arbeitsverzeichnis.string(), aus);
+    } catch (const runtime::Laufzeitfehler& f) {
+        zeile(fehler, f.meldung());
+        schreibe(fehler, "saldino-cli: " + runtime::name_nach_anzeige(ordner.string()) + "\n");
+        return laufzeitfehler;
+    }
+}
+
 // After "Datei nicht gefunden", the path of the file that is missing: the
 // command's own file, otherwise the journal, the settings or a chart.
 void fehlende_datei_nennen(std::FILE* fehler, const std::string& datei) {
@@ -330,6 +349,13 @@ int ausfuehren(int argc, const char* const argv[], std::FILE* aus, std::FILE* fe
         aufruf.fehler = aufruf.argumente.empty()
                             ? "„pruefen --loesung LOESUNG“ braucht mindestens eine Datei"
                             : "„pruefen --loesung“ liest kein Arbeitsverzeichnis (--dir)";
+    }
+    if (aufruf.befehl == "aufgaben" && aufruf.fehler.empty()) {
+        if (!aufruf.argumente.empty() && aufruf.argumente[0] == "pruefen" &&
+            aufruf.argumente.size() <= 2 && aufruf.loesung.empty() && !aufruf.csv) {
+            return aufgaben_pruefen(aufruf, aus, fehler);
+        }
+        aufruf.fehler = "„aufgaben“ kennt nur „aufgaben pruefen [ORDNER]“";
     }
     const Befehl* befehl = nullptr;
     if (const std::string grund = fehler_im_aufruf(aufruf, befehl); !grund.empty()) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -231,6 +232,20 @@ void wechsle_verzeichnis(const std::string& verzeichnis) {
     if (::chdir(verzeichnis.c_str()) != 0) {
         wirf_dateifehler(errno);
     }
+}
+
+Zwischenordner::Zwischenordner() {
+    std::error_code fehler;
+    std::string muster = (std::filesystem::temp_directory_path(fehler) / "saldino-XXXXXX").string();
+    if (fehler || ::mkdtemp(muster.data()) == nullptr) {
+        wirf_dateifehler(fehler ? fehler.value() : errno);
+    }
+    pfad_ = muster;
+}
+
+Zwischenordner::~Zwischenordner() {
+    std::error_code fehler;
+    std::filesystem::remove_all(pfad_, fehler);
 }
 
 std::string lies_ganz(const std::string& name) {

@@ -58,6 +58,21 @@ bool existiert(const std::string& name);
 // Makes `verzeichnis` the working directory.
 void wechsle_verzeichnis(const std::string& verzeichnis);
 
+// A fresh empty directory of the system's temporary ones, removed with all
+// it holds when the object goes.
+class Zwischenordner {
+public:
+    Zwischenordner();
+    ~Zwischenordner();
+    Zwischenordner(const Zwischenordner&) = delete;
+    Zwischenordner& operator=(const Zwischenordner&) = delete;
+
+    const std::string& pfad() const { return pfad_; }
+
+private:
+    std::string pfad_;
+};
+
 // The largest file read whole: settings, charts, exercise files, the notice.
 inline constexpr std::size_t hoechstgroesse_ganz = 16 * 1024 * 1024;
 

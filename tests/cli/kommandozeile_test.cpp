@@ -396,6 +396,41 @@ INSTANTIATE_TEST_SUITE_P(
         return test::zeilenname(test::verbunden(info.param.argumente), info.index);
     });
 
+// "aufgaben pruefen [ORDNER]": the supplied folder is sound; a working
+// directory's copy without solutions, a title without a chart and a solution
+// of another chart are faults, and nothing there is written.
+TEST(Aufgabenpruefung, ChecksEveryExerciseOfAFolderReadOnly) {
+    test::Arbeitsverzeichnis verzeichnis;
+    const Lauf geliefert = starte({"aufgaben", "pruefen", SALDINO_DATA_DIR});
+    EXPECT_EQ(geliefert.status, erfolg) << geliefert.aus << geliefert.fehler;
+    EXPECT_NE(geliefert.aus.find("Aufgabe 14: Ein ganzes Gesch\xC3\xA4"
+                                 "ftsjahr bis zum "
+                                 "Schlussbilanzkonto (Kontenplan 3)\n  Kontenplan 3, 20 "
+                                 "Buchungen\n  Gewinn: 6900,00\n  Summe des Schlussbilanzkontos: "
+                                 "258240,00\n  Zahllast: 3840,00\n"),
+              std::string::npos)
+        << geliefert.aus;
+    EXPECT_TRUE(geliefert.aus.ends_with("Alle 14 Aufgaben sind in Ordnung.\n"));
+
+    verzeichnis.mit_daten();
+    verzeichnis.schreibe("Aufgabe15.txt", "Eigene Aufgabe\r\n");
+    verzeichnis.schreibe("aufgabe15.txt", "Eigene Aufgabe\r\n\r\n");
+    verzeichnis.schreibe("loesung4.sdn", test::Arbeitsverzeichnis::lies_datei(test::loesung(1)));
+    const std::string vorher = verzeichnis.dateien();
+    const Lauf eigene = starte({"aufgaben", "pruefen"});
+    EXPECT_EQ(eigene.status, programmmeldung);
+    for (const char* fehler :
+         {"\n  Aufgabe 3: keine L\xC3\xB6sung (loesung3.sdn)\n",
+          "\n  Aufgabe 4: die L\xC3\xB6sung ist f\xC3\xBCr Kontenplan 1, der Titel nennt 2\n",
+          "\n  Aufgabe 15: keine Abhakliste\n",
+          "\n  Aufgabe 15: der Titel nennt keinen Kontenplan\n"}) {
+        EXPECT_NE(eigene.aus.find(fehler), std::string::npos) << fehler << eigene.aus;
+    }
+    EXPECT_EQ(verzeichnis.dateien(), vorher);
+    EXPECT_EQ(starte({"aufgaben"}).status, falscher_aufruf);
+    EXPECT_EQ(starte({"aufgaben", "pruefen", "a", "b"}).status, falscher_aufruf);
+}
+
 TEST(Kommandozeile, HelpIsGerman) {
     const Lauf lauf = starte({"--help"});
     EXPECT_EQ(lauf.status, erfolg);
