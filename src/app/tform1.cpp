@@ -324,6 +324,11 @@ void TForm1::pruefergebnis_zeigen(const std::vector<std::string>& zeilen) {
     seite_zeigen(TabSheet12);
 }
 
+void TForm1::aufgaben_neu_lesen() {
+    TabSheet8->knoepfe_setzen();
+    TabSheet8->titel_lesen();
+}
+
 void TForm1::abschluss_zeigen() {
     seite_zeigen(TabSheet13);
 }
@@ -341,6 +346,12 @@ void TForm1::FormCreate() {
     befehl([this] { lade_einstellungen(); });
     TabSheet9->ueberschriften_setzen();
     TabSheet3->ueberschriften_setzen();
+    befehl([this] {
+        const std::string ordner = backup::lies_aufgabenordner();
+        TabSheet7->Aufgabenordner->setText(QString::fromStdString(ordner));
+        backup::aufgabenordner_setzen(ordner);
+        TabSheet8->knoepfe_setzen();
+    });
     for (const int n : TabSheet8->nummern()) {
         befehl([this, n] {
             TabSheet8->titel_setzen(n, gui::als_qstring(backup::lies_aufgabentitel(n)));

@@ -64,6 +64,7 @@ public:
     void rueckgaengig() override;
     void wiederholen() override;
     void abschluss_zeigen() override;
+    void aufgaben_neu_lesen() override;
 
     void FormCreate();
     void SpeedButton30Click();

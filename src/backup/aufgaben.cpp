@@ -22,11 +22,51 @@ std::string listendatei(int n) {
     return "aufgabe" + std::to_string(n) + ".txt";
 }
 
+namespace {
+
+std::string& ordner_jetzt() {
+    static std::string ordner;
+    return ordner;
+}
+
+} // namespace
+
+std::string lies_aufgabenordner() {
+    if (!runtime::existiert(aufgabenordnerdatei)) {
+        return {};
+    }
+    const std::vector<std::string> zeilen =
+        runtime::teile_zeilen(runtime::lies_ganz(aufgabenordnerdatei), 1);
+    return zeilen.empty() ? std::string() : zeilen.front();
+}
+
+void schreibe_aufgabenordner(const std::string& ordner) {
+    runtime::ersetze_datei(aufgabenordnerdatei, ordner.empty() ? std::string() : ordner + "\r\n");
+}
+
+void aufgabenordner_setzen(std::string ordner) {
+    ordner_jetzt() = std::move(ordner);
+}
+
+const std::string& aufgabenordner() {
+    return ordner_jetzt();
+}
+
+std::string aufgabenziel(const std::string& name) {
+    const std::string& ordner = ordner_jetzt();
+    return ordner.empty() ? name : ordner + (ordner.ends_with('/') ? "" : "/") + name;
+}
+
+std::string aufgabenpfad(const std::string& name) {
+    const std::string im_ordner = aufgabenziel(name);
+    return runtime::existiert(im_ordner) ? im_ordner : name;
+}
+
 std::vector<int> aufgabennummern() {
     std::vector<int> nummern;
     for (int n = 1; n <= hoechste_aufgabe; ++n) {
-        if (n <= aufgabenzahl ||
-            (runtime::existiert(titeldatei(n)) && runtime::existiert(listendatei(n)))) {
+        if (n <= aufgabenzahl || (runtime::existiert(aufgabenpfad(titeldatei(n))) &&
+                                  runtime::existiert(aufgabenpfad(listendatei(n))))) {
             nummern.push_back(n);
         }
     }
@@ -34,7 +74,7 @@ std::vector<int> aufgabennummern() {
 }
 
 std::vector<std::string> lies_aufgabenliste(int n) {
-    const std::string name = listendatei(n);
+    const std::string name = aufgabenpfad(listendatei(n));
     std::string inhalt;
     try {
         inhalt = runtime::lies_ganz(name);
@@ -45,7 +85,7 @@ std::vector<std::string> lies_aufgabenliste(int n) {
 }
 
 std::string lies_aufgabentitel(int n) {
-    runtime::Datei datei(titeldatei(n), runtime::Datei::Zugriff::lesen);
+    runtime::Datei datei(aufgabenpfad(titeldatei(n)), runtime::Datei::Zugriff::lesen);
     std::string zeile;
     std::array<char, 4096> block{};
     for (std::int64_t position = 0;; position += static_cast<std::int64_t>(block.size())) {
@@ -111,8 +151,8 @@ void schreibe_aufgabe(int n, const Aufgabentext& aufgabe) {
     for (const std::string& punkt : aufgabe.punkte) {
         liste += runtime::utf8_nach_cp1252(punkt) + "\r\n";
     }
-    runtime::Ersatzdatei titeldatei_neu(titeldatei(n));
-    runtime::Ersatzdatei listendatei_neu(listendatei(n));
+    runtime::Ersatzdatei titeldatei_neu(aufgabenziel(titeldatei(n)));
+    runtime::Ersatzdatei listendatei_neu(aufgabenziel(listendatei(n)));
     titeldatei_neu.schreibe(titel);
     listendatei_neu.schreibe(liste);
     titeldatei_neu.abschliessen();
@@ -123,7 +163,8 @@ void schreibe_aufgabe(int n, const Aufgabentext& aufgabe) {
 
 int freie_aufgabennummer() {
     for (int n = aufgabenzahl + 1; n <= hoechste_aufgabe; ++n) {
-        if (!runtime::existiert(titeldatei(n)) && !runtime::existiert(listendatei(n))) {
+        if (!runtime::existiert(aufgabenpfad(titeldatei(n))) &&
+            !runtime::existiert(aufgabenpfad(listendatei(n)))) {
             return n;
         }
     }

@@ -17,6 +17,23 @@ inline constexpr int hoechste_aufgabe = 99;
 std::string titeldatei(int n);
 std::string listendatei(int n);
 
+// The exercise folder: where exercises and their solutions are read (and a
+// teacher's are written), so that a class shares one set, also from a
+// read-only share. Named in "aufgabenordner.txt" of the working directory
+// (one line; none or an empty line: the working directory itself).
+inline constexpr const char* aufgabenordnerdatei = "aufgabenordner.txt";
+std::string lies_aufgabenordner();
+void schreibe_aufgabenordner(const std::string& ordner);
+// Makes `ordner` the folder the functions here read from ("" for the working directory).
+void aufgabenordner_setzen(std::string ordner);
+const std::string& aufgabenordner();
+// Where an exercise file is read: `name` in the exercise folder when it is
+// there, otherwise in the working directory (the exercises of the folder come
+// on top of those of the working directory).
+std::string aufgabenpfad(const std::string& name);
+// Where a teacher's exercise file is written: in the folder when one is named.
+std::string aufgabenziel(const std::string& name);
+
 // The exercises the page offers, in order: 1 to 9, and each N from 10 to 99
 // whose title file and checklist file are both in the working directory.
 std::vector<int> aufgabennummern();

@@ -52,6 +52,8 @@ public:
     // Reads which exercises there are and puts up their buttons and labels
     // (all captioned "Label36" until their titles are set).
     void knoepfe_setzen();
+    // Sets every title from its file; a title that cannot be read stays as it is.
+    void titel_lesen();
 
     // The exercise last opened with buttons "1" to "8"; 0 before the first.
     int letzte_aufgabe() const { return letzte_aufgabe_; }
@@ -67,8 +69,6 @@ public:
 
 private:
     QLabel* titellabel(int n) const;
-    // Sets every title from its file; a title that cannot be read stays as it is.
-    void titel_lesen();
 
     gui::Programm& programm_;
     std::vector<int> nummern_;

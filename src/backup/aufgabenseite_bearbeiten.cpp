@@ -82,8 +82,7 @@ void AufgabenSeite::AufgabeBearbeitenClick() {
         schreibe_aufgabe(formular.nummer, aufgabe);
         break;
     }
-    knoepfe_setzen();
-    titel_lesen();
+    programm_.aufgaben_neu_lesen();
     aufgabe_oeffnen(formular.nummer);
 }
 
@@ -106,7 +105,7 @@ void AufgabenSeite::AlsLoesungSpeichernClick() {
         liste = lies_aufgabenliste(letzte_aufgabe_);
     } catch (const runtime::Laufzeitfehler&) {
     }
-    const std::string datei = loesungsdatei(letzte_aufgabe_);
+    const std::string datei = aufgabenziel(loesungsdatei(letzte_aufgabe_));
     QString text = QStringLiteral("Den Stand als Lösung der Aufgabe %1 speichern (%2)?\n"
                                   "Vergleiche die Zahlen mit dem Aufgabentext:\n")
                        .arg(letzte_aufgabe_)

@@ -28,6 +28,7 @@ const std::set<std::string>& programmdateien() {
                                        hinweisdatei,
                                        "titelbild.bmp",
                                        "Anleitung.pdf",
+                                       aufgabenordnerdatei,
                                        programmordner};
         for (int n = 1; n <= 4; ++n) {
             liste.insert(masterdata::kontenplandatei(n));

@@ -1,5 +1,6 @@
 #include "backup/pruefung.h"
 
+#include "backup/aufgaben.h"
 #include "backup/sicherung.h"
 #include "journal/buchung.h"
 #include "journal/eingaberegeln.h"
@@ -151,6 +152,14 @@ std::string loesungsdatei(int n) {
 }
 
 std::string loesung_fuer(int n, const std::filesystem::path& programmdaten) {
+    if (!aufgabenordner().empty()) {
+        for (const std::string& name :
+             {aufgabenziel(loesungsdatei(n)), aufgabenziel("loesungen/" + loesungsdatei(n))}) {
+            if (runtime::existiert(name)) {
+                return name;
+            }
+        }
+    }
     const std::string eigene = loesungsdatei(n);
     if (runtime::existiert(eigene) || programmdaten.empty()) {
         return eigene;

@@ -15,8 +15,9 @@ namespace saldino::backup {
 
 std::string loesungsdatei(int n);
 
-// The solution "Prüfen" takes for exercise n: "loesungN.sdn" of the working
-// directory when there is one (a teacher's own), otherwise the one the
+// The solution "Prüfen" takes for exercise n: "loesungN.sdn" of the exercise
+// folder, or in its "loesungen/", when one is named; then that of the working
+// directory when there is one (a teacher's own); otherwise the one the
 // program brings along in "loesungen/" of its data folder.
 std::string loesung_fuer(int n, const std::filesystem::path& programmdaten);
 

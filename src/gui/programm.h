@@ -79,6 +79,9 @@ public:
     virtual void wiederholen() = 0;
     // Shows the page "Abschluss" (the year-end closing), built afresh.
     virtual void abschluss_zeigen() = 0;
+    // Puts up the exercise page's buttons and titles anew (the exercise
+    // folder changed, or an exercise was written).
+    virtual void aufgaben_neu_lesen() = 0;
 
     // Whether `text` (Windows-1252) names an account of the selected chart;
     // without a chart the user is told so and the answer is false.

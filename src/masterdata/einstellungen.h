@@ -24,8 +24,8 @@ struct Einstellungen {
 };
 
 // The values of "Grundeinstellungen wiederherstellen": VAT on, zero accounts
-// hidden, year 2004 (the year of the supplied exercises) and the four chart names. Rate, company data and chart
-// choice stay.
+// hidden, year 2004 (the year of the supplied exercises) and the four chart names. Rate, company
+// data and chart choice stay.
 void grundeinstellungen_wiederherstellen(Einstellungen& werte);
 
 // The year a date typed without one receives: "Jahr der Buchhaltng:" when it

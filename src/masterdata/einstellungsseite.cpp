@@ -1,5 +1,6 @@
 #include "masterdata/einstellungsseite.h"
 
+#include "backup/aufgaben.h"
 #include "gui/bausteine.h"
 #include "gui/dialoge.h"
 #include "gui/programm.h"
@@ -74,6 +75,15 @@ EinstellungsSeite::EinstellungsSeite(gui::Programm& programm, QWidget* eltern)
     RadioGroup1->setEnabled(false);
     setzeRadioGroup1ItemIndex(0);
 
+    QLabel* ordner =
+        gui::beschriftung(this, "LabelAufgabenordner", QStringLiteral("Aufgabenordner:"), 56, 360);
+    Aufgabenordner = gui::eingabefeld(this, "Aufgabenordner", {216, 352, 321, 21});
+    Aufgabenordner->setToolTip(
+        QStringLiteral("Ordner, aus dem Saldino die Aufgaben und ihre Lösungen liest (leer: das "
+                       "Arbeitsverzeichnis)"));
+    gui::beschrifte(ordner, Aufgabenordner);
+    connect(Aufgabenordner, &QLineEdit::returnPressed, this, [this] { Button2->click(); });
+
     Button1 = gui::knopf(this, "Button1", QStringLiteral("Grundeinstellungen wiederherstellen"),
                          {56, 312, 217, 25});
     Button2 = gui::knopf(this, "Button2", QStringLiteral("Speichern"), {304, 312, 75, 25});
@@ -142,6 +152,12 @@ void EinstellungsSeite::Button1Click() {
 
 void EinstellungsSeite::Button2Click() {
     programm_.einstellungen_sichern("Einstellungen gespeichert");
+    const std::string ordner = Aufgabenordner->text().trimmed().toStdString();
+    if (ordner != backup::aufgabenordner()) {
+        backup::schreibe_aufgabenordner(ordner);
+        backup::aufgabenordner_setzen(ordner);
+        programm_.aufgaben_neu_lesen();
+    }
 }
 
 void EinstellungsSeite::CheckBox1Click() {

@@ -45,6 +45,9 @@ public:
     QLabel* Label23 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QLineEdit* Edit28 = nullptr;
+    // The exercise folder (aufgabenordner.txt, not einstellungen.txt); empty
+    // for the working directory.
+    QLineEdit* Aufgabenordner = nullptr;
     std::array<QLineEdit*, 4> Edit9bis12{}; // Edit9 to Edit12
     QGroupBox* RadioGroup1 = nullptr;
     std::array<QRadioButton*, 4> RadioGroup1Items{};

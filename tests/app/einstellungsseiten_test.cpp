@@ -1,14 +1,19 @@
 #include "app/fenster.h"
 #include "app/startseite.h"
+#include "backup/aufgaben.h"
+#include "backup/aufgabenseite.h"
+#include "backup/pruefung.h"
 #include "hilfen/steuerelemente.h"
 #include "hilfen/testnamen.h"
 #include "masterdata/einstellungsseite.h"
 #include "masterdata/firmenseite.h"
 
 #include <QCheckBox>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <filesystem>
 
 namespace saldino::test {
 namespace {
@@ -76,6 +81,35 @@ TEST_F(EinstellungsTest, SavingWritesBothPagesAndTheNextStartReadsThemBack) {
         EXPECT_FALSE(knopf->isChecked());
     }
     EXPECT_EQ(form->kontenplan_nr, 0);
+}
+
+// A class shares one exercise folder: named on the settings page, its
+// exercises get their buttons and "Prüfen" takes its solutions; it is kept
+// in aufgabenordner.txt, einstellungen.txt stays as it was.
+TEST_F(EinstellungsTest, TheExerciseFolderIsReadForExercisesAndSolutions) {
+    const std::filesystem::path ordner = verzeichnis.pfad() / "klasse";
+    std::filesystem::create_directory(ordner);
+    verzeichnis.schreibe("klasse/Aufgabe20.txt", "Aufgabe 20: Geteilt (Kontenplan 1)\r\n");
+    verzeichnis.schreibe("klasse/aufgabe20.txt", "Aufgabe 20: Geteilt (Kontenplan 1)\r\nx\r\n");
+    std::filesystem::create_directory(ordner / "loesungen");
+    verzeichnis.schreibe("klasse/loesungen/loesung20.sdn",
+                         Arbeitsverzeichnis::lies_datei(loesung(1)));
+    starte();
+    const std::string einstellungen = verzeichnis.lies("einstellungen.txt");
+    seite()->Aufgabenordner->setText(QString::fromStdString(ordner.string()));
+    klicke(knopf::einstellungen_speichern);
+    EXPECT_EQ(verzeichnis.lies("einstellungen.txt"), einstellungen);
+    EXPECT_EQ(verzeichnis.lies("aufgabenordner.txt"), ordner.string() + "\r\n");
+    EXPECT_EQ(form->TabSheet8->nummern().back(), 20);
+    EXPECT_EQ(backup::loesung_fuer(20, form->programmdaten),
+              (ordner / "loesungen" / "loesung20.sdn").string());
+
+    form.reset();
+    starte();
+    EXPECT_EQ(seite()->Aufgabenordner->text(), QString::fromStdString(ordner.string()));
+    EXPECT_EQ(form->TabSheet8->findChild<QLabel*>(QStringLiteral("Aufgabentitel20"))->text(),
+              "Aufgabe 20: Geteilt (Kontenplan 1)");
+    backup::aufgabenordner_setzen({});
 }
 
 TEST_F(EinstellungsTest, OkOnTheCompanyPageWritesTheFileEvenWithoutOne) {

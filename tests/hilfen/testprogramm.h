@@ -55,6 +55,7 @@ public:
     void rueckgaengig() override { ++rueckgaengig_gerufen; }
     void wiederholen() override { ++wiederholen_gerufen; }
     void abschluss_zeigen() override { ++abschluss_gerufen; }
+    void aufgaben_neu_lesen() override {}
 
     masterdata::Einstellungen werte;
     QWidget* sichtbar = nullptr;
