@@ -206,4 +206,19 @@ int aufgabenpruefung(const std::string& ordner, const std::string& arbeitsverzei
     return programmmeldung;
 }
 
+int aufgaben_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
+    const fs::path arbeitsverzeichnis =
+        aufruf.verzeichnis.empty() ? fs::current_path() : fs::absolute(aufruf.verzeichnis);
+    const fs::path ordner =
+        aufruf.argumente.size() == 2 ? fs::absolute(aufruf.argumente[1]) : arbeitsverzeichnis;
+    try {
+        return aufgabenpruefung(ordner.string(), arbeitsverzeichnis.string(), aus);
+    } catch (const runtime::Laufzeitfehler& f) {
+        schreibe_zeile(fehler, f.meldung());
+        const std::string wo = "saldino-cli: " + runtime::name_nach_anzeige(ordner.string()) + "\n";
+        std::fwrite(wo.data(), 1, wo.size(), fehler);
+        return laufzeitfehler;
+    }
+}
+
 } // namespace saldino::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/aufruf.h"
+
 #include <cstdio>
 #include <string>
 
@@ -15,5 +17,9 @@ namespace saldino::cli {
 // 1 with faults, 2 when the folder cannot be read. Paths are absolute.
 int aufgabenpruefung(const std::string& ordner, const std::string& arbeitsverzeichnis,
                      std::FILE* aus);
+
+// The command as called: the folder (its second argument) relative to where
+// the tool was called, else the working directory (--dir or the current one).
+int aufgaben_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler);
 
 } // namespace saldino::cli

@@ -202,4 +202,20 @@ int klassenpruefung(const std::string& loesung, const std::vector<std::string>& 
     return ergebnis;
 }
 
+int klasse_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
+    std::vector<std::string> pfade;
+    for (const std::string& name : aufruf.argumente) {
+        pfade.push_back(fs::absolute(name).string());
+    }
+    const std::string loesung = fs::absolute(aufruf.loesung).string();
+    try {
+        return klassenpruefung(loesung, aufruf.argumente, pfade, aufruf.csv, aus, fehler);
+    } catch (const runtime::Laufzeitfehler& f) {
+        schreibe_zeile(fehler, f.meldung());
+        const std::string wo = "saldino-cli: " + runtime::name_nach_anzeige(loesung) + "\n";
+        std::fwrite(wo.data(), 1, wo.size(), fehler);
+        return laufzeitfehler;
+    }
+}
+
 } // namespace saldino::cli

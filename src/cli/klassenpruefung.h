@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/aufruf.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,5 +18,8 @@ namespace saldino::cli {
 int klassenpruefung(const std::string& loesung, const std::vector<std::string>& namen,
                     const std::vector<std::string>& pfade, bool csv, std::FILE* aus,
                     std::FILE* fehler);
+
+// The command as called: the files named relative to where the tool was called.
+int klasse_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler);
 
 } // namespace saldino::cli

@@ -277,40 +277,6 @@ std::string datei_von(const Befehl& befehl, const std::string& argument) {
     return std::filesystem::absolute(pfad).string();
 }
 
-// "pruefen --loesung LOESUNG DATEI...": the files named relative to where the tool was called.
-int klasse_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
-    std::vector<std::string> pfade;
-    for (const std::string& name : aufruf.argumente) {
-        pfade.push_back(std::filesystem::absolute(name).string());
-    }
-    const std::string loesung = std::filesystem::absolute(aufruf.loesung).string();
-    try {
-        return cli::klassenpruefung(loesung, aufruf.argumente, pfade, aufruf.csv, aus, fehler);
-    } catch (const runtime::Laufzeitfehler& f) {
-        zeile(fehler, f.meldung());
-        schreibe(fehler, "saldino-cli: " + runtime::name_nach_anzeige(loesung) + "\n");
-        return laufzeitfehler;
-    }
-}
-
-// "aufgaben pruefen [ORDNER]": the folder named relative to where the tool was
-// called, else the working directory; the charts from it or the working directory.
-int aufgaben_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
-    const std::filesystem::path hier = std::filesystem::current_path();
-    const std::filesystem::path arbeitsverzeichnis =
-        aufruf.verzeichnis.empty() ? hier : std::filesystem::absolute(aufruf.verzeichnis);
-    const std::filesystem::path ordner = aufruf.argumente.size() == 2
-                                             ? std::filesystem::absolute(aufruf.argumente[1])
-                                             : arbeitsverzeichnis;
-    try {
-        return cli::aufgabenpruefung(ordner.string(), arbeitsverzeichnis.string(), aus);
-    } catch (const runtime::Laufzeitfehler& f) {
-        zeile(fehler, f.meldung());
-        schreibe(fehler, "saldino-cli: " + runtime::name_nach_anzeige(ordner.string()) + "\n");
-        return laufzeitfehler;
-    }
-}
-
 // After "Datei nicht gefunden", the path of the file that is missing: the
 // command's own file, otherwise the journal, the settings or a chart.
 void fehlende_datei_nennen(std::FILE* fehler, const std::string& datei) {
