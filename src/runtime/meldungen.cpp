@@ -53,7 +53,8 @@ std::string gehoert_zum_programm(std::string_view datei) {
 }
 
 std::string zeichen_nicht_speicherbar(std::string_view zeichen) {
-    return zusammen({"Das Zeichen „", zeichen, "“ kann in einer Aufgabe nicht gespeichert werden."});
+    return zusammen(
+        {"Das Zeichen „", zeichen, "“ kann in einer Aufgabe nicht gespeichert werden."});
 }
 
 std::string datei_ersetzen(std::string_view datei) {

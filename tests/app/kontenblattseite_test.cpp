@@ -36,8 +36,8 @@ TEST_F(KontenblattSeiteTest, TheListHoldsTheChartAndAClickBuildsTheSheet) {
 
     const QRect ort = seite()->ListBox1->visualItemRect(seite()->ListBox1->item(7));
     QTest::mouseClick(seite()->ListBox1->viewport(), Qt::LeftButton, {}, ort.center());
-    const QString erwartet = QString::fromStdString(
-        text_von([](const reports::Zeilenziel& ziel) { reports::kontenblatt("Kasse", ziel, 2004); }));
+    const QString erwartet = QString::fromStdString(text_von(
+        [](const reports::Zeilenziel& ziel) { reports::kontenblatt("Kasse", ziel, 2004); }));
     EXPECT_EQ(seite()->Memo3->toPlainText() + "\n", erwartet);
     seite()->TKonto->click();
     EXPECT_EQ(seite()->Memo3->toPlainText() + "\n",
