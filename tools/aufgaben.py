@@ -6,6 +6,18 @@ stand in German quotation marks exactly as in the chart the exercise names.
 """
 import pathlib
 
+# The chart and opening of exercises 10 to 14.
+HANDEL_ANFANG = [
+    "Kontenplan 3 (Handel) wählen",
+    "Anfangsbestände zum 01.01.2004 buchen:",
+    "  „0530 Betriebsgebäude“ 120000,00; „0840 Fuhrpark“ 30000,00",
+    "  „0870 Büromöbel und Geschäftsausst.“ 18000,00; „2280 Waren“ 25000,00",
+    "  „2400 Forderungen a. LL“ 12000,00; „2800 Bank“ 40000,00",
+    "  „2880 Kasse“ 3000,00; „3000 Eigenkapital“ 188000,00",
+    "  „4250 Langfristige Bankverbindlichk.“ 40000,00",
+    "  „4400 Verbindlichkeiten a. LL“ 20000,00",
+]
+
 AUFGABEN = [
     ("Aufgabe 1: Eröffnung einer Firma (Kontenplan 1)", [
         "Kontenplan 1 (Einfach) wählen",
@@ -185,14 +197,7 @@ AUFGABEN = [
         "Summe des Schlussbilanzkontos: 216852,00",
     ]),
     ("Aufgabe 10: Bezugskosten und Umsatzsteuer im Warenhandel (Kontenplan 3)", [
-        "Kontenplan 3 (Handel) wählen",
-        "Anfangsbestände zum 01.01.2004 buchen:",
-        "  „0530 Betriebsgebäude“ 120000,00; „0840 Fuhrpark“ 30000,00",
-        "  „0870 Büromöbel und Geschäftsausst.“ 18000,00; „2280 Waren“ 25000,00",
-        "  „2400 Forderungen a. LL“ 12000,00; „2800 Bank“ 40000,00",
-        "  „2880 Kasse“ 3000,00; „3000 Eigenkapital“ 188000,00",
-        "  „4250 Langfristige Bankverbindlichk.“ 40000,00",
-        "  „4400 Verbindlichkeiten a. LL“ 20000,00",
+        *HANDEL_ANFANG,
         "05.01.2004 Zieleinkauf von Waren 8000,00 netto + 1280,00 Vorsteuer",
         "       („6080 Aufwendungen für Waren“, „2600 Vorsteuer“)",
         "06.01.2004 Fracht für den Wareneinkauf bar 300,00 netto + 48,00 Vorsteuer",
@@ -210,14 +215,7 @@ AUFGABEN = [
         "Bilanz und GuV lesen: Gewinn 3450,00",
     ]),
     ("Aufgabe 11: Abschreibung auf Sachanlagen (Kontenplan 3)", [
-        "Kontenplan 3 (Handel) wählen",
-        "Anfangsbestände zum 01.01.2004 buchen:",
-        "  „0530 Betriebsgebäude“ 120000,00; „0840 Fuhrpark“ 30000,00",
-        "  „0870 Büromöbel und Geschäftsausst.“ 18000,00; „2280 Waren“ 25000,00",
-        "  „2400 Forderungen a. LL“ 12000,00; „2800 Bank“ 40000,00",
-        "  „2880 Kasse“ 3000,00; „3000 Eigenkapital“ 188000,00",
-        "  „4250 Langfristige Bankverbindlichk.“ 40000,00",
-        "  „4400 Verbindlichkeiten a. LL“ 20000,00",
+        *HANDEL_ANFANG,
         "02.07.2004 Kauf eines Lieferwagens auf Ziel 36000,00 netto + 5760,00 Vorsteuer",
         "       („0840 Fuhrpark“)",
         "31.12.2004 Abschreibung des Lieferwagens: linear, Nutzungsdauer 6 Jahre,",
@@ -234,14 +232,7 @@ AUFGABEN = [
         "Bilanz und GuV lesen: Verlust 14000,00 (nur Abschreibungen gebucht)",
     ]),
     ("Aufgabe 12: Aktive und passive Rechnungsabgrenzung (Kontenplan 3)", [
-        "Kontenplan 3 (Handel) wählen",
-        "Anfangsbestände zum 01.01.2004 buchen:",
-        "  „0530 Betriebsgebäude“ 120000,00; „0840 Fuhrpark“ 30000,00",
-        "  „0870 Büromöbel und Geschäftsausst.“ 18000,00; „2280 Waren“ 25000,00",
-        "  „2400 Forderungen a. LL“ 12000,00; „2800 Bank“ 40000,00",
-        "  „2880 Kasse“ 3000,00; „3000 Eigenkapital“ 188000,00",
-        "  „4250 Langfristige Bankverbindlichk.“ 40000,00",
-        "  „4400 Verbindlichkeiten a. LL“ 20000,00",
+        *HANDEL_ANFANG,
         "01.10.2004 Kfz-Versicherung für ein Jahr im Voraus per Bank 1200,00",
         "       („6900 Versicherungsbeiträge“), gilt bis 30.09.2005",
         "01.11.2004 Garagenmiete für sechs Monate im Voraus per Bank erhalten 600,00",
@@ -259,14 +250,7 @@ AUFGABEN = [
         "Bilanz und GuV lesen: Verlust 1100,00",
     ]),
     ("Aufgabe 13: Löhne und Gehälter (Kontenplan 3)", [
-        "Kontenplan 3 (Handel) wählen",
-        "Anfangsbestände zum 01.01.2004 buchen:",
-        "  „0530 Betriebsgebäude“ 120000,00; „0840 Fuhrpark“ 30000,00",
-        "  „0870 Büromöbel und Geschäftsausst.“ 18000,00; „2280 Waren“ 25000,00",
-        "  „2400 Forderungen a. LL“ 12000,00; „2800 Bank“ 40000,00",
-        "  „2880 Kasse“ 3000,00; „3000 Eigenkapital“ 188000,00",
-        "  „4250 Langfristige Bankverbindlichk.“ 40000,00",
-        "  „4400 Verbindlichkeiten a. LL“ 20000,00",
+        *HANDEL_ANFANG,
         "28.01.2004 Gehälter Januar: brutto 3000,00, Lohnsteuer 450,00",
         "       („4830 Verbindlichkeiten Finanzamt“), Sozialversicherung des",
         "       Arbeitnehmers 630,00 („4840 Verbindlichkeiten Sozialvers.“),",
@@ -285,14 +269,7 @@ AUFGABEN = [
         "Kontenblatt „2800 Bank“ lesen: Schlussbestand 31530,00",
     ]),
     ("Aufgabe 14: Ein ganzes Geschäftsjahr bis zum Schlussbilanzkonto (Kontenplan 3)", [
-        "Kontenplan 3 (Handel) wählen",
-        "Anfangsbestände zum 01.01.2004 buchen:",
-        "  „0530 Betriebsgebäude“ 120000,00; „0840 Fuhrpark“ 30000,00",
-        "  „0870 Büromöbel und Geschäftsausst.“ 18000,00; „2280 Waren“ 25000,00",
-        "  „2400 Forderungen a. LL“ 12000,00; „2800 Bank“ 40000,00",
-        "  „2880 Kasse“ 3000,00; „3000 Eigenkapital“ 188000,00",
-        "  „4250 Langfristige Bankverbindlichk.“ 40000,00",
-        "  „4400 Verbindlichkeiten a. LL“ 20000,00",
+        *HANDEL_ANFANG,
         "10.01.2004 Zieleinkauf von Waren 20000,00 netto + 3200,00 Vorsteuer",
         "15.02.2004 Zielverkauf von Waren 45000,00 netto + 7200,00 Umsatzsteuer",
         "01.03.2004 Privatentnahme bar 500,00 („3001 Privat“)",

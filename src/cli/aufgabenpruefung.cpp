@@ -23,11 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void schreibe_zeile(std::FILE* ziel, std::string_view cp1252) {
-    const std::string text = runtime::cp1252_nach_anzeige(cp1252) + '\n';
-    std::fwrite(text.data(), 1, text.size(), ziel);
-}
-
 // Goes back to the working directory of its start when it goes.
 class Zurueck {
 public:
@@ -185,23 +180,22 @@ int aufgabenpruefung(const std::string& ordner, const std::string& arbeitsverzei
     std::vector<std::string> fehler;
     for (const int n : nummern) {
         const Befund befund = pruefe_aufgabe(ordner, arbeitsverzeichnis, n);
-        for (const std::string& zeile : befund.zeilen) {
-            schreibe_zeile(aus, zeile);
+        for (const std::string& text : befund.zeilen) {
+            zeile(aus, text);
         }
-        schreibe_zeile(aus, "");
+        zeile(aus, "");
         fehler.insert(fehler.end(), befund.fehler.begin(), befund.fehler.end());
     }
     if (nummern.empty()) {
         fehler.emplace_back("keine Aufgabe gefunden (AufgabeN.txt und aufgabeN.txt)");
     }
     if (fehler.empty()) {
-        schreibe_zeile(aus,
-                       "Alle " + std::to_string(nummern.size()) + " Aufgaben sind in Ordnung.");
+        zeile(aus, "Alle " + std::to_string(nummern.size()) + " Aufgaben sind in Ordnung.");
         return erfolg;
     }
-    schreibe_zeile(aus, "Fehler:");
-    for (const std::string& zeile : fehler) {
-        schreibe_zeile(aus, "  " + zeile);
+    zeile(aus, "Fehler:");
+    for (const std::string& text : fehler) {
+        zeile(aus, "  " + text);
     }
     return programmmeldung;
 }
@@ -214,9 +208,8 @@ int aufgaben_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
     try {
         return aufgabenpruefung(ordner.string(), arbeitsverzeichnis.string(), aus);
     } catch (const runtime::Laufzeitfehler& f) {
-        schreibe_zeile(fehler, f.meldung());
-        const std::string wo = "saldino-cli: " + runtime::name_nach_anzeige(ordner.string()) + "\n";
-        std::fwrite(wo.data(), 1, wo.size(), fehler);
+        zeile(fehler, f.meldung());
+        schreibe(fehler, "saldino-cli: " + runtime::name_nach_anzeige(ordner.string()) + "\n");
         return laufzeitfehler;
     }
 }

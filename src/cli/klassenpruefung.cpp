@@ -20,11 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void schreibe_zeile(std::FILE* ziel, std::string_view cp1252) {
-    const std::string text = runtime::cp1252_nach_anzeige(cp1252) + '\n';
-    std::fwrite(text.data(), 1, text.size(), ziel);
-}
-
 // A CSV field: a text a spreadsheet would take for a formula ("=", "+",
 // "-", "@", a tab or CR first) behind an apostrophe; quoted when it holds the
 // separator, a quote or a line end.
@@ -135,10 +130,6 @@ std::string csv_zeile(const std::string& name, const Ergebnis& e) {
     return zeile + feld(runtime::cp1252_nach_anzeige(status(e))) + "\r\n";
 }
 
-void schreibe_roh(std::FILE* ziel, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), ziel);
-}
-
 } // namespace
 
 int klassenpruefung(const std::string& loesung, const std::vector<std::string>& namen,
@@ -150,15 +141,15 @@ int klassenpruefung(const std::string& loesung, const std::vector<std::string>& 
         backup::Sicherungsleser probe(loesung);
         loesungsfirma = probe.firma();
     } catch (const backup::UngueltigeSicherung& f) {
-        schreibe_zeile(fehler, runtime::utf8_nach_cp1252(
-                                   runtime::meldungen::keine_sicherung(loesung, f.zeile)));
+        zeile(fehler,
+              runtime::utf8_nach_cp1252(runtime::meldungen::keine_sicherung(loesung, f.zeile)));
         return laufzeitfehler;
     }
     if (csv) {
         // UTF-8 with its byte-order mark and CR LF, as a spreadsheet on Windows reads it.
-        schreibe_roh(aus, "\xEF\xBB\xBF"
-                          "Datei;Firma;richtig;von;fehlend;\xC3\xBC"
-                          "berz\xC3\xA4hlig;abweichende Salden;Status\r\n");
+        schreibe(aus, "\xEF\xBB\xBF"
+                      "Datei;Firma;richtig;von;fehlend;\xC3\xBC"
+                      "berz\xC3\xA4hlig;abweichende Salden;Status\r\n");
     }
     int ergebnis = erfolg;
     std::array<int, statusarten.size()> anzahl{};
@@ -171,31 +162,31 @@ int klassenpruefung(const std::string& loesung, const std::vector<std::string>& 
             ergebnis = programmmeldung;
         }
         if (csv) {
-            schreibe_roh(aus, csv_zeile(namen[i], e));
+            schreibe(aus, csv_zeile(namen[i], e));
             continue;
         }
         if (i > 0) {
-            schreibe_zeile(aus, "");
+            zeile(aus, "");
         }
-        schreibe_zeile(aus, runtime::utf8_nach_cp1252(namen[i] + " – ") +
-                                (e.firma.empty() ? std::string("(ohne Firma)") : e.firma));
+        zeile(aus, runtime::utf8_nach_cp1252(namen[i] + " – ") +
+                       (e.firma.empty() ? std::string("(ohne Firma)") : e.firma));
         if (!e.pruefung) {
-            schreibe_zeile(aus, status(e));
+            zeile(aus, status(e));
             continue;
         }
         if (e.loesungsdatei) {
-            schreibe_zeile(aus, status(e));
+            zeile(aus, status(e));
         }
         backup::pruefergebnis_ausgeben(*e.pruefung, {},
-                                       [aus](std::string_view z) { schreibe_zeile(aus, z); });
+                                       [aus](std::string_view z) { zeile(aus, z); });
     }
     if (!csv) {
         // One line per status that occurred, with its count.
-        schreibe_zeile(aus, "");
+        zeile(aus, "");
         for (std::size_t art = 0; art < statusarten.size(); ++art) {
             if (anzahl[art] > 0) {
-                schreibe_zeile(aus, runtime::utf8_nach_cp1252(std::string(statusarten[art]) + ": " +
-                                                              std::to_string(anzahl[art])));
+                zeile(aus, runtime::utf8_nach_cp1252(std::string(statusarten[art]) + ": " +
+                                                     std::to_string(anzahl[art])));
             }
         }
     }
@@ -211,9 +202,8 @@ int klasse_pruefen(const Aufruf& aufruf, std::FILE* aus, std::FILE* fehler) {
     try {
         return klassenpruefung(loesung, aufruf.argumente, pfade, aufruf.csv, aus, fehler);
     } catch (const runtime::Laufzeitfehler& f) {
-        schreibe_zeile(fehler, f.meldung());
-        const std::string wo = "saldino-cli: " + runtime::name_nach_anzeige(loesung) + "\n";
-        std::fwrite(wo.data(), 1, wo.size(), fehler);
+        zeile(fehler, f.meldung());
+        schreibe(fehler, "saldino-cli: " + runtime::name_nach_anzeige(loesung) + "\n");
         return laufzeitfehler;
     }
 }

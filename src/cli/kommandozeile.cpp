@@ -33,18 +33,16 @@
 
 namespace saldino::cli {
 
-namespace {
-
 void schreibe(std::FILE* ziel, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), ziel);
 }
 
-// A line of Windows-1252 text as a line of UTF-8, without the control
-// characters that data may hold.
 void zeile(std::FILE* ziel, std::string_view cp1252) {
     schreibe(ziel, runtime::cp1252_nach_anzeige(cp1252));
     std::fputc('\n', ziel);
 }
+
+namespace {
 
 // The settings as start-up reads them: a failure is reported, what was read
 // before it stays, and the chart is chosen only by a line 17 that could be read.

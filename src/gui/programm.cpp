@@ -10,8 +10,9 @@
 namespace saldino::gui {
 
 void Programm::einstellungen_sichern(const std::string& beschreibung) {
-    backup::einstellungen_sichern(einstellungen(), beschreibung);
-    buchungsjahr = masterdata::buchungsjahr(einstellungen().jahr);
+    const masterdata::Einstellungen werte = einstellungen();
+    backup::einstellungen_sichern(werte, beschreibung);
+    buchungsjahr = masterdata::buchungsjahr(werte.jahr);
 }
 
 reports::Berichtsdaten Programm::berichtsdaten() const {
