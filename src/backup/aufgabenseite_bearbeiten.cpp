@@ -49,7 +49,7 @@ void AufgabenSeite::AufgabeBearbeitenClick() {
     // The exercise open now, or the first free number for a new one.
     const int vorgabe = letzte_aufgabe_ != 0 ? letzte_aufgabe_ : freie_aufgabennummer();
     gui::Aufgabenformular formular{vorgabe, {}, {}};
-    if (vorgabe != 0 && runtime::existiert(titeldatei(vorgabe))) {
+    if (vorgabe != 0 && runtime::existiert(aufgabenpfad(titeldatei(vorgabe)))) {
         const Aufgabentext alt = lies_aufgabe(vorgabe);
         formular.titel = QString::fromStdString(alt.titel);
         QStringList punkte;
@@ -74,7 +74,8 @@ void AufgabenSeite::AufgabeBearbeitenClick() {
             continue;
         }
         // Another exercise than the one opened is replaced only when asked.
-        if (formular.nummer != vorgabe && runtime::existiert(titeldatei(formular.nummer)) &&
+        if (formular.nummer != vorgabe &&
+            runtime::existiert(aufgabenpfad(titeldatei(formular.nummer))) &&
             !programm_.dialoge().frage(
                 gui::aus_utf8(runtime::meldungen::datei_ersetzen(titeldatei(formular.nummer))))) {
             continue;
