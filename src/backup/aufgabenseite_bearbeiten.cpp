@@ -107,17 +107,9 @@ void AufgabenSeite::AlsLoesungSpeichernClick() {
     } catch (const runtime::Laufzeitfehler&) {
     }
     const std::string datei = aufgabenziel(loesungsdatei(letzte_aufgabe_));
-    QString text = QStringLiteral("Den Stand als Lösung der Aufgabe %1 speichern (%2)?\n"
-                                  "Vergleiche die Zahlen mit dem Aufgabentext:\n")
-                       .arg(letzte_aufgabe_)
-                       .arg(QString::fromStdString(datei));
-    for (const std::string& zeile : kennzahlen(programm_.kontenplan_nr, liste)) {
-        text += u'\n' + gui::als_qstring(zeile);
-    }
-    if (runtime::existiert(datei)) {
-        text += QStringLiteral("\n\nDie Datei %1 gibt es schon und wird ersetzt.")
-                    .arg(QString::fromStdString(datei));
-    }
+    const QString text = gui::aus_utf8(
+        loesungsfrage(letzte_aufgabe_, datei, kennzahlen(programm_.kontenplan_nr, liste),
+                      runtime::existiert(datei)));
     if (!dialoge.frage(text)) {
         return;
     }

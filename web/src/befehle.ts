@@ -2,10 +2,8 @@
 // "Sicherung laden!", "Ende" and "Hilfe". A backup leaves the browser as a
 // download and comes in through a file picker; its bytes are the desktop's.
 import { fehler, frage, zeige_antwort } from "./dialoge.js";
-import { sichtbare_neu_zeigen } from "./fenster.js";
 import { kern, sichere } from "./kern.js";
-import { firmendaten_zeigen } from "./seiten/einstellungen.js";
-import { zustand } from "./zustand.js";
+import { stand_neu_laden } from "./verlauf.js";
 
 const sicherungspfad = "/tmp/sicherung.sdn";
 const ladepfad = "/tmp/laden.sdn";
@@ -55,10 +53,7 @@ export async function sicherung_laden(): Promise<void> {
   kern().FS.unlink(ladepfad);
   await sichere();
   await zeige_antwort(antwort);
-  const journal = kern().buchungsseite();
-  zustand.anzahl_buchungen = zustand.aktuelle_buchung = journal.anzahl ?? 0;
-  firmendaten_zeigen();
-  await sichtbare_neu_zeigen();
+  await stand_neu_laden();
 }
 
 export async function ende(): Promise<void> {

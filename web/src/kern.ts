@@ -112,6 +112,21 @@ interface Modul {
     datum: string,
     nur: boolean,
   ): Antwort & { zellen?: string[]; anzahl?: number };
+  aufgaben(): Antwort & { nummern: number[]; titel: string[]; aufgabe: number; erledigt: boolean[] };
+  aufgabe_oeffnen(n: number, sichern: boolean): Antwort & { liste: string[] };
+  haken_sichern(n: number, erledigt: boolean[]): Antwort;
+  pruefen(n: number, titel: string): Antwort & { zeilen?: string[] };
+  aufgabe_lesen(n: number): Antwort & { nummer: number; titel: string; punkte: string[] };
+  aufgabe_speichern(
+    n: number,
+    titel: string,
+    punkte: string[],
+    ersetzen: boolean,
+    offen: number,
+  ): Antwort & { frage?: string; nochmal?: boolean };
+  loesung_speichern(n: number, speichern: boolean): Antwort & { frage?: string };
+  rueckgaengig_frage(): Antwort & { frage: string };
+  verlaufsschritt(zurueck: boolean): Antwort & { buchung: number; nichts: boolean };
 }
 
 declare const SaldinoModul: (einstellungen: object) => Promise<Modul>;

@@ -7,32 +7,32 @@ import { knopf } from "./bausteine.js";
 import { einpassen, Panel1, Panel3, seite_zeigen } from "./fenster.js";
 import { arbeitsverzeichnis, kern, lade_kern, sichere } from "./kern.js";
 import { berichtsseiten, zoom_anwenden } from "./seiten/berichte.js";
+import { aufgabenseite } from "./seiten/aufgaben.js";
 import { buchungsseite } from "./seiten/buchung.js";
 import { eroeffnungsseite } from "./seiten/eroeffnung.js";
 import { einstellungsseite, firmenseite, kontenplanseite } from "./seiten/einstellungen.js";
 import { startseite } from "./seiten/start.js";
 import { tasten_einrichten } from "./tastatur.js";
+import { verlaufstasten } from "./verlauf.js";
 import { zustand } from "./zustand.js";
 
-// The commands of the two panels; pages the browser does not have yet stay disabled.
+// The commands of the two panels.
 function panels(kontenplan_wechseln: () => void, einstellungen: () => Promise<void>): void {
   const zeige = (id: string) => () => seite_zeigen(id);
-  const fehlt = () => undefined;
-  const links: [string, string, number, number, () => void | Promise<void>, boolean][] = [
-    ["SpeedButton2", "Eröffnungsbuchungen", 0, 49, zeige("TabSheet3"), true],
-    ["SpeedButton3", "Buchungen", 48, 49, zeige("TabSheet4"), true],
-    ["SpeedButton4", "Bilanz und GuV", 96, 49, zeige("TabSheet5"), true],
-    ["SpeedButton1", "Betriebsergebnis", 144, 49, zeige("TabSheet11"), true],
-    ["SpeedButton5", "Journal", 192, 49, zeige("TabSheet6"), true],
-    ["SpeedButton6", "Kontenblätter", 240, 49, zeige("TabSheet10"), true],
-    ["SpeedButton30", "Alles Speichern", 288, 49, alles_speichern, true],
-    ["SpeedButton31", "Ende", 336, 41, ende, true],
-    ["SpeedButton33", "Sicherung laden!", 376, 41, sicherung_laden, true],
-    ["SpeedButton34", "Hilfe", 416, 41, hilfe, true],
+  const links: [string, string, number, number, () => void | Promise<void>][] = [
+    ["SpeedButton2", "Eröffnungsbuchungen", 0, 49, zeige("TabSheet3")],
+    ["SpeedButton3", "Buchungen", 48, 49, zeige("TabSheet4")],
+    ["SpeedButton4", "Bilanz und GuV", 96, 49, zeige("TabSheet5")],
+    ["SpeedButton1", "Betriebsergebnis", 144, 49, zeige("TabSheet11")],
+    ["SpeedButton5", "Journal", 192, 49, zeige("TabSheet6")],
+    ["SpeedButton6", "Kontenblätter", 240, 49, zeige("TabSheet10")],
+    ["SpeedButton30", "Alles Speichern", 288, 49, alles_speichern],
+    ["SpeedButton31", "Ende", 336, 41, ende],
+    ["SpeedButton33", "Sicherung laden!", 376, 41, sicherung_laden],
+    ["SpeedButton34", "Hilfe", 416, 41, hilfe],
   ];
-  for (const [id, text, oben, hoehe, aktion, da] of links) {
-    knopf(Panel1, id, text, { links: 0, oben, breite: 129, hoehe }, () => befehl(aktion)).disabled =
-      !da;
+  for (const [id, text, oben, hoehe, aktion] of links) {
+    knopf(Panel1, id, text, { links: 0, oben, breite: 129, hoehe }, () => befehl(aktion));
   }
   const oben: [string, string, number, number, number, number][] = [
     ["SpeedButton22", "Aufgaben", -1, 0, 74, 89],
@@ -40,15 +40,14 @@ function panels(kontenplan_wechseln: () => void, einstellungen: () => Promise<vo
     ["SpeedButton24", "Einstellungen", 144, 0, 73, 89],
     ["SpeedButton35", "Grundeinstellungen", -8, 88, 225, 57],
   ];
-  const befehle: Record<string, (() => void | Promise<void>) | undefined> = {
+  const befehle: Record<string, () => void | Promise<void>> = {
+    SpeedButton22: () => befehl(() => seite_zeigen("TabSheet8")),
     SpeedButton23: kontenplan_wechseln,
     SpeedButton24: () => befehl(einstellungen),
     SpeedButton35: () => befehl(() => seite_zeigen("TabSheet2")),
   };
   for (const [id, text, x, y, breite, hoehe] of oben) {
-    const aktion = befehle[id];
-    knopf(Panel3, id, text, { links: x, oben: y, breite, hoehe }, aktion ?? fehlt).disabled =
-      aktion === undefined;
+    knopf(Panel3, id, text, { links: x, oben: y, breite, hoehe }, befehle[id]);
   }
 }
 
@@ -64,8 +63,10 @@ async function starten(): Promise<void> {
   berichtsseiten();
   buchungsseite();
   eroeffnungsseite();
+  await aufgabenseite();
   zoom_anwenden();
   tasten_einrichten();
+  verlaufstasten();
   await startseite();
   document.body.dataset.bereit = "ja";
   if (antwort.fehler) {

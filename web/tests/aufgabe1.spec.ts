@@ -32,6 +32,15 @@ const buchungen: [string, string, string, string, string][] = [
 
 test("exercise 1 from a new start passes the check against its solution", async ({ page }) => {
   await gestartet(page);
+  // The pupil opens exercise 1 first: its checklist, nothing ticked.
+  await page.click("#SpeedButton22");
+  await expect(page.locator("#Label36")).not.toHaveText("Label36");
+  await page.click("#SpeedButton14");
+  await expect(page.locator("#Label47")).toBeHidden();
+  const punkte = page.locator("#CheckListBox1 input");
+  expect(await punkte.count()).toBeGreaterThan(3);
+  await punkte.nth(1).check();
+  await fertig(page);
   await page.click("#SpeedButton35");
   for (const [feld, text] of [
     ["#Edit1", "Fahrrad Müller KG"],
@@ -71,6 +80,16 @@ test("exercise 1 from a new start passes the check against its solution", async 
   }
   await page.click("#SpeedButton4");
   await expect(page.locator("#Memo1")).toContainText("217000,00");
+  // "Prüfen" in the page, against the solution the edition brings along.
+  await page.click("#SpeedButton22");
+  await page.click("#SpeedButton37");
+  await expect(page.locator("#TabSheet12")).toBeVisible();
+  await expect(page.locator("#Memo5")).toContainText("Alles richtig gebucht!");
+  // The exercise and its tick are kept over a reload.
+  await page.reload();
+  await expect(page.locator("body")).toHaveAttribute("data-bereit", "ja");
+  await expect(page.locator("#CheckListBox1 input").nth(1)).toBeChecked();
+  await expect(page.locator("#CheckListBox1 input").nth(0)).not.toBeChecked();
   await page.click("#SpeedButton6");
   await page.locator("#ListBox1").selectOption("Bank");
   await expect(page.locator("#Memo3")).toContainText("20500,00");

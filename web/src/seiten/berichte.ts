@@ -1,6 +1,7 @@
 // The report pages: Bilanz und GuV (TabSheet5, Memo1), Betriebsergebnis
 // (TabSheet11, Memo4), Journal (TabSheet6, Memo2), Abschluss (TabSheet13,
-// Memo6) and the account sheets (TabSheet10, Memo3 and ListBox1). Each view
+// Memo6), the account sheets (TabSheet10, Memo3 and ListBox1) and the
+// result of "Prüfen" (TabSheet12, Memo5). Each view
 // shows the core's report text as it is; the command row under it prints
 // and zooms; "Breite anpassen" zooms so that the widest line fits, and a
 // view starts that way while no zoom is kept. The account sheet also shows
@@ -8,6 +9,7 @@
 import { knopf } from "../bausteine.js";
 import { zeige_antwort } from "../dialoge.js";
 import { registriere_zeige_handler, seite, seite_zeigen } from "../fenster.js";
+import { drucke } from "../druck.js";
 import { kern } from "../kern.js";
 
 interface Schrift {
@@ -68,6 +70,21 @@ function erster_zoom(memo: HTMLElement): void {
   }
 }
 
+const groesser = () => setze_zoom(Math.max(zoom() + 1, Math.round(zoom() * 1.1)));
+const kleiner = () => setze_zoom(Math.min(zoom() - 1, Math.round(zoom() / 1.1)));
+
+// In a view, Ctrl+plus, Ctrl+minus and Ctrl+0 zoom the reports instead of the page.
+function zoomtasten(ereignis: KeyboardEvent): void {
+  if (!ereignis.ctrlKey || ereignis.altKey) {
+    return;
+  }
+  const aktion = { "+": groesser, "=": groesser, "-": kleiner, "0": () => setze_zoom(100) }[ereignis.key];
+  if (aktion) {
+    ereignis.preventDefault();
+    aktion();
+  }
+}
+
 function ansicht(eltern: HTMLElement, id: string, titel: string, schrift: Schrift): HTMLElement {
   const memo = document.createElement("pre");
   memo.id = id;
@@ -78,27 +95,29 @@ function ansicht(eltern: HTMLElement, id: string, titel: string, schrift: Schrif
   memo.style.fontFamily = `"${schrift.familie}", "Liberation Mono", monospace`;
   memo.style.setProperty("--pixel", `${schrift.pixel}px`);
   memo.style.fontWeight = schrift.fett ? "bold" : "normal";
+  memo.addEventListener("keydown", zoomtasten);
   eltern.append(memo);
   return memo;
 }
 
 // The command row under a view; ids carry the page's name, as the desktop
 // repeats these object names on every report page.
-function leiste(eltern: HTMLElement, seitenname: string, memo: HTMLElement): HTMLElement {
+function leiste(
+  eltern: HTMLElement,
+  seitenname: string,
+  memo: HTMLElement,
+  titel: () => string,
+  text: () => string = () => memo.textContent ?? "",
+): HTMLElement {
   const reihe = document.createElement("div");
   reihe.className = "berichtsleiste";
   reihe.id = `${seitenname}-Berichtsleiste`;
   eltern.append(reihe);
-  knopf(reihe, `${seitenname}-Drucken`, "Drucken…", null, () => {
-    document.body.dataset.druck = memo.id;
-    window.print();
-  });
-  knopf(reihe, `${seitenname}-Groesser`, "Größer", null, () =>
-    setze_zoom(Math.max(zoom() + 1, Math.round(zoom() * 1.1))),
-  );
-  knopf(reihe, `${seitenname}-Kleiner`, "Kleiner", null, () =>
-    setze_zoom(Math.min(zoom() - 1, Math.round(zoom() / 1.1))),
-  );
+  knopf(reihe, `${seitenname}-Drucken`, "Drucken…", null, () => drucke(titel(), text()));
+  knopf(reihe, `${seitenname}-AlsPdf`, "Als PDF…", null, () => drucke(titel(), text())).title =
+    "Im Druckdialog „Als PDF speichern“ wählen";
+  knopf(reihe, `${seitenname}-Groesser`, "Größer", null, groesser);
+  knopf(reihe, `${seitenname}-Kleiner`, "Kleiner", null, kleiner);
   knopf(reihe, `${seitenname}-BreiteAnpassen`, "Breite anpassen", null, () =>
     breite_anpassen(memo),
   );
@@ -133,8 +152,8 @@ function journalseite(): void {
   inhalt.className = "zeilenraum";
   const fenster = document.createElement("pre");
   fenster.className = "zeilenfenster";
-  leiste(s, "TabSheet6", memo);
   let anzahl = 0;
+  leiste(s, "TabSheet6", memo, () => "Journal", () => kern().journal_zeilen(0, anzahl));
   let zeilenhoehe = 0;
   const zeige_fenster = () => {
     const erste = Math.floor(memo.scrollTop / zeilenhoehe);
@@ -191,7 +210,7 @@ function berichtsseite(
   hinweis.hidden = true;
   s.append(hinweis);
   const memo = ansicht(s, memoname, titel, schrift);
-  const reihe = leiste(s, seitenname, memo);
+  const reihe = leiste(s, seitenname, memo, () => titel);
   registriere_zeige_handler(seitenname, () => fuelle(memo, art));
   return reihe;
 }
@@ -207,7 +226,9 @@ function kontenblattseite(): void {
     pixel: 13,
     fett: false,
   });
-  const reihe = leiste(links, "TabSheet10", memo);
+  const reihe = leiste(links, "TabSheet10", memo, () =>
+    liste.value ? `Kontenblatt ${liste.value}` : "Kontenblatt",
+  );
   const liste = document.createElement("select");
   liste.id = "ListBox1";
   liste.size = 20;
@@ -240,6 +261,26 @@ function kontenblattseite(): void {
   });
 }
 
+// "Prüfergebnis" (TabSheet12, Memo5): the lines "Prüfen" gives; they are
+// sentences, not columns, and wrap.
+let pruefmemo: HTMLElement | undefined;
+
+export async function pruefergebnis_zeigen(zeilen: string[]): Promise<void> {
+  if (pruefmemo) {
+    pruefmemo.textContent = zeilen.map((zeile) => `${zeile}\n`).join("");
+    await seite_zeigen("TabSheet12");
+    pruefmemo.scrollTop = 0;
+  }
+}
+
+function pruefergebnisseite(): void {
+  const s = seite("TabSheet12", "Prüfergebnis");
+  s.classList.add("berichtsseite");
+  pruefmemo = ansicht(s, "Memo5", "Prüfergebnis", { familie: "Courier New", pixel: 16, fett: true });
+  pruefmemo.classList.add("umbruch");
+  leiste(s, "TabSheet12", pruefmemo, () => "Prüfergebnis");
+}
+
 export function berichtsseiten(): void {
   const bilanzleiste = berichtsseite("TabSheet5", "Memo1", "Bilanz und GuV", "bilanz", {
     familie: "Courier",
@@ -263,4 +304,5 @@ export function berichtsseiten(): void {
     fett: false,
   });
   kontenblattseite();
+  pruefergebnisseite();
 }

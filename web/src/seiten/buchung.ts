@@ -6,6 +6,7 @@ import { befehl } from "../befehl.js";
 import { fehler, frage, meldung, zeige_antwort } from "../dialoge.js";
 import { registriere_zeige_handler, seite } from "../fenster.js";
 import { Formular, kern, sichere } from "../kern.js";
+import { rueckgaengig } from "../verlauf.js";
 import { zustand } from "../zustand.js";
 
 const zeilen = 5;
@@ -278,6 +279,8 @@ export function buchungsseite(): void {
   k("SpeedButton27", ">|", 168, 33, () => navigiere(f, 3));
   f.Aendern = k("SpeedButton28", "Ändern", 200, 57, () => aendern(f));
   k("SpeedButton36", "Löschen", 256, 57, () => loeschen(f));
+  k("Rueckgaengig", "Rückgängig", 312, 81, rueckgaengig).title =
+    "Letzte Änderung rückgängig machen (Strg+Z)";
   f.Buchen = knopf(s, "SpeedButton29", "Buchen", { links: 480, oben: 240, breite: 105, hoehe: 62 }, () =>
     befehl(() => buchen(f)),
   );

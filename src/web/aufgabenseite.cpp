@@ -1,0 +1,243 @@
+// The exercise page for the browser: the exercises with their titles, the
+// checklist and its ticks kept in ".saldino/aufgabe", "Prüfen" against the
+// solution, the teacher's two commands, and "Rückgängig"/"Wiederholen" on
+// the history the desktop keeps.
+#include "backup/aufgaben.h"
+#include "backup/aufgabenstand.h"
+#include "backup/pruefung.h"
+#include "backup/sicherung.h"
+#include "backup/verlauf.h"
+#include "masterdata/einstellungen.h"
+#include "runtime/dateien.h"
+#include "runtime/fehler.h"
+#include "runtime/meldungen.h"
+#include "runtime/text.h"
+#include "web/sitzung.h"
+
+#include <emscripten/bind.h>
+
+#include <string>
+#include <vector>
+
+namespace saldino::web {
+
+namespace {
+
+using emscripten::val;
+
+// The supplied files, solutions included, as the module packs them.
+constexpr const char* programmdaten = "/vorrat";
+
+bool lehrkraft() {
+    return masterdata::ist_zugangswort(gelesene_einstellungen().firma[0]);
+}
+
+} // namespace
+
+// The exercises offered, their titles ("Label36" for one that cannot be
+// read, as the desktop leaves the label), and the exercise and ticks kept.
+val aufgaben() {
+    return befehl([](val& antwort) -> std::optional<std::string> {
+        backup::aufgabenordner_setzen(backup::lies_aufgabenordner());
+        std::vector<std::string> titel;
+        val nummern = val::array();
+        for (const int n : backup::aufgabennummern()) {
+            nummern.call<void>("push", n);
+            try {
+                titel.push_back(backup::lies_aufgabentitel(n));
+            } catch (const runtime::Laufzeitfehler&) {
+                titel.emplace_back("Label36");
+            }
+        }
+        antwort.set("nummern", nummern);
+        antwort.set("titel", utf8_liste(titel));
+        const backup::Aufgabenstand stand = backup::lies_aufgabenstand();
+        antwort.set("aufgabe", stand.aufgabe);
+        val erledigt = val::array();
+        for (const bool haken : stand.erledigt) {
+            erledigt.call<void>("push", haken);
+        }
+        antwort.set("erledigt", erledigt);
+        return std::nullopt;
+    });
+}
+
+// Exercise n opened: its checklist, nothing ticked, kept unless only restored.
+val aufgabe_oeffnen(std::int32_t n, bool sichern) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        antwort.set("liste", val::array());
+        const std::vector<std::string> liste = backup::lies_aufgabenliste(n);
+        antwort.set("liste", utf8_liste(liste));
+        if (sichern) {
+            backup::schreibe_aufgabenstand({n, std::vector<bool>(liste.size(), false)});
+        }
+        return std::nullopt;
+    });
+}
+
+// A tick set or taken away: the exercise and all its ticks kept.
+val haken_sichern(std::int32_t n, const val& erledigt) {
+    return befehl([&](val&) -> std::optional<std::string> {
+        backup::Aufgabenstand stand{n, {}};
+        const auto laenge = erledigt["length"].as<std::size_t>();
+        for (std::size_t i = 0; i < laenge; ++i) {
+            stand.erledigt.push_back(erledigt[i].as<bool>());
+        }
+        backup::schreibe_aufgabenstand(stand);
+        return std::nullopt;
+    });
+}
+
+// "Prüfen" of exercise n, titled `titel`: the page "Prüfergebnis" as lines.
+val pruefen(std::int32_t n, const std::string& titel) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        if (n == 0) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::zuerst_aufgabe_waehlen);
+        }
+        const std::string loesung = backup::loesung_fuer(n, programmdaten);
+        if (!runtime::existiert(loesung)) {
+            return runtime::utf8_nach_cp1252("Zu dieser Aufgabe gibt es keine Lösung.");
+        }
+        std::vector<std::string> zeilen = {
+            titel.empty() || titel == "Label36"
+                ? "Aufgabe " + std::to_string(n)
+                : runtime::utf8_nach_cp1252(titel),
+            ""};
+        const backup::Pruefergebnis ergebnis =
+            backup::pruefe(loesung, kontenplan_nr(), gelesene_einstellungen(),
+                           [&zeilen](std::string_view zeile) { zeilen.emplace_back(zeile); });
+        if (ergebnis.ungueltige_zeile != 0) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::keine_sicherung(
+                runtime::cp1252_nach_utf8(runtime::voller_pfad(loesung)),
+                ergebnis.ungueltige_zeile));
+        }
+        antwort.set("zeilen", utf8_liste(zeilen));
+        return std::nullopt;
+    });
+}
+
+// What "Aufgabe bearbeiten" starts with: exercise n (or the first free
+// number) as its files hold it; refused without the access word.
+val aufgabe_lesen(std::int32_t n) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        if (!lehrkraft()) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::keine_berechtigung);
+        }
+        const int nummer = n != 0 ? n : backup::freie_aufgabennummer();
+        antwort.set("nummer", nummer);
+        backup::Aufgabentext aufgabe;
+        if (nummer != 0 && runtime::existiert(backup::aufgabenpfad(backup::titeldatei(nummer)))) {
+            aufgabe = backup::lies_aufgabe(nummer);
+        }
+        antwort.set("titel", aufgabe.titel);
+        val punkte = val::array();
+        for (const std::string& punkt : aufgabe.punkte) {
+            punkte.call<void>("push", punkt);
+        }
+        antwort.set("punkte", punkte);
+        return std::nullopt;
+    });
+}
+
+// The dialog's exercise saved as number n (UTF-8, its title trimmed by the page). "frage" when another
+// exercise of that number would be replaced and `ersetzen` is not given;
+// "nochmal" when the dialog must come back.
+val aufgabe_speichern(std::int32_t n, const std::string& titel, const val& punkte, bool ersetzen,
+                      std::int32_t offen) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        backup::Aufgabentext aufgabe{titel, {}};
+        const auto laenge = punkte["length"].as<std::size_t>();
+        for (std::size_t i = 0; i < laenge; ++i) {
+            aufgabe.punkte.push_back(punkte[i].as<std::string>());
+        }
+        while (!aufgabe.punkte.empty() && aufgabe.punkte.back().empty()) {
+            aufgabe.punkte.pop_back();
+        }
+        if (const auto fehler = backup::aufgabe_pruefen(aufgabe)) {
+            antwort.set("nochmal", true);
+            return runtime::utf8_nach_cp1252(*fehler);
+        }
+        if (n != offen && !ersetzen &&
+            runtime::existiert(backup::aufgabenpfad(backup::titeldatei(n)))) {
+            antwort.set("frage", runtime::meldungen::datei_ersetzen(backup::titeldatei(n)));
+            return std::nullopt;
+        }
+        backup::schreibe_aufgabe(n, aufgabe);
+        return std::nullopt;
+    });
+}
+
+// "Als Lösung speichern" of exercise n: the question with the key figures;
+// with `speichern`, the journal written as the solution.
+val loesung_speichern(std::int32_t n, bool speichern) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        if (!lehrkraft()) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::keine_berechtigung);
+        }
+        if (n == 0) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::zuerst_aufgabe_waehlen);
+        }
+        const std::int32_t plan = kontenplan_nr();
+        if (plan == 0) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
+        }
+        const std::string datei = backup::aufgabenziel(backup::loesungsdatei(n));
+        if (speichern) {
+            if (backup::schreibe_sicherung(datei, gelesene_einstellungen().firma, plan)) {
+                return runtime::utf8_nach_cp1252(runtime::meldungen::senkrechter_strich);
+            }
+            return std::nullopt;
+        }
+        std::vector<std::string> liste;
+        try {
+            liste = backup::lies_aufgabenliste(n);
+        } catch (const runtime::Laufzeitfehler&) {
+        }
+        antwort.set("frage", backup::loesungsfrage(n, datei, backup::kennzahlen(plan, liste),
+                                                   runtime::existiert(datei)));
+        return std::nullopt;
+    });
+}
+
+// "Rückgängig": the question for the newest step ("" when there is none,
+// with the message that says so).
+val rueckgaengig_frage() {
+    return befehl([](val& antwort) -> std::optional<std::string> {
+        const auto beschreibung = backup::rueckgaengig_beschreibung();
+        antwort.set("frage", beschreibung ? runtime::meldungen::rueckgaengig_frage(
+                                                runtime::cp1252_nach_utf8(*beschreibung))
+                                          : std::string());
+        if (!beschreibung) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::nichts_rueckgaengig);
+        }
+        return std::nullopt;
+    });
+}
+
+// The step taken back (`zurueck`) or made again: the booking it concerned
+// ("buchung", 0 for none); "nichts" when there was nothing to do.
+val verlaufsschritt(bool zurueck) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        const auto schritt = zurueck ? backup::rueckgaengig() : backup::wiederholen();
+        antwort.set("buchung", schritt ? schritt->buchung : 0);
+        antwort.set("nichts", !schritt);
+        if (!schritt && !zurueck) {
+            return runtime::utf8_nach_cp1252(runtime::meldungen::nichts_zu_wiederholen);
+        }
+        return std::nullopt;
+    });
+}
+
+EMSCRIPTEN_BINDINGS(saldino_aufgaben) {
+    emscripten::function("aufgaben", &aufgaben);
+    emscripten::function("aufgabe_oeffnen", &aufgabe_oeffnen);
+    emscripten::function("haken_sichern", &haken_sichern);
+    emscripten::function("pruefen", &pruefen);
+    emscripten::function("aufgabe_lesen", &aufgabe_lesen);
+    emscripten::function("aufgabe_speichern", &aufgabe_speichern);
+    emscripten::function("loesung_speichern", &loesung_speichern);
+    emscripten::function("rueckgaengig_frage", &rueckgaengig_frage);
+    emscripten::function("verlaufsschritt", &verlaufsschritt);
+}
+
+} // namespace saldino::web
