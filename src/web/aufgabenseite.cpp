@@ -155,7 +155,8 @@ val aufgabe_speichern(std::int32_t n, const std::string& titel, const val& punkt
         }
         if (const auto fehler = backup::aufgabe_pruefen(aufgabe)) {
             antwort.set("nochmal", true);
-            return runtime::utf8_nach_cp1252(*fehler);
+            antwort.set("meldung", *fehler); // UTF-8: it may name a character Windows-1252 lacks
+            return std::nullopt;
         }
         if (n != offen && !ersetzen &&
             runtime::existiert(backup::aufgabenpfad(backup::titeldatei(n)))) {
