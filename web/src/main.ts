@@ -11,7 +11,8 @@ import { aufgabenseite } from "./seiten/aufgaben.js";
 import { buchungsseite } from "./seiten/buchung.js";
 import { eroeffnungsseite } from "./seiten/eroeffnung.js";
 import { einstellungsseite, firmenseite, kontenplanseite } from "./seiten/einstellungen.js";
-import { startseite } from "./seiten/start.js";
+import { speicherwarnung_zeigen, startseite } from "./seiten/start.js";
+import { dauerhaft, service_worker } from "./offline.js";
 import { tasten_einrichten } from "./tastatur.js";
 import { verlaufstasten } from "./verlauf.js";
 import { zustand } from "./zustand.js";
@@ -68,6 +69,7 @@ async function starten(): Promise<void> {
   tasten_einrichten();
   verlaufstasten();
   await startseite();
+  speicherwarnung_zeigen(!(await dauerhaft()));
   document.body.dataset.bereit = "ja";
   if (antwort.fehler) {
     await fehler(antwort.fehler);
@@ -81,6 +83,7 @@ async function starten(): Promise<void> {
 }
 
 window.addEventListener("resize", einpassen);
+void service_worker();
 einpassen();
 // One tab at a time: a second one changes nothing.
 void navigator.locks.request("saldino-arbeitsverzeichnis", { ifAvailable: true }, async (sperre) => {

@@ -241,7 +241,6 @@ export function buchungsseite(): void {
     const oben = 184 + 24 * i;
     const box = feld(s, `ComboBox${i + 1}`, `Konto ${i + 1}`, 32, oben, 185);
     box.setAttribute("list", "Kontenliste");
-    box.setAttribute("role", "combobox");
     konto.push(box);
     soll.push(feld(s, `Edit${17 + 2 * i}`, `Sollbetrag ${i + 1}`, 232, oben, 81));
     haben.push(feld(s, `Edit${18 + 2 * i}`, `Habenbetrag ${i + 1}`, 368, oben, 81));

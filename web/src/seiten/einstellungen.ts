@@ -74,6 +74,11 @@ export function kontenplanseite(): HTMLButtonElement {
     zelle.title = text;
     kopf.append(zelle);
   }
+  // The last column has no caption on screen; a screen reader names it.
+  const bn = document.createElement("span");
+  bn.className = "unsichtbar";
+  bn.textContent = "Betrieblich oder neutral";
+  kopf.lastElementChild?.append(bn);
   const koerper = gitter.createTBody();
   rahmen.append(gitter);
   s.append(rahmen);

@@ -4,6 +4,7 @@ import { beschriftung, platziere } from "../bausteine.js";
 import { fehler } from "../dialoge.js";
 import { seite } from "../fenster.js";
 import { kern } from "../kern.js";
+import { speicherwarnung } from "../offline.js";
 
 export async function startseite(): Promise<void> {
   const s = seite("TabSheet1", "Start");
@@ -44,4 +45,15 @@ export async function startseite(): Promise<void> {
     }
     hinweis.append(absatz);
   }
+}
+
+// Under the notice, when the browser may delete the working directory later.
+export function speicherwarnung_zeigen(zeigen: boolean): void {
+  const warnung = beschriftung(document.getElementById("TabSheet1") as HTMLElement, "Speicherwarnung", speicherwarnung, {
+    links: 40,
+    oben: 428,
+  });
+  warnung.classList.add("rot");
+  warnung.setAttribute("role", "status");
+  warnung.hidden = !zeigen;
 }

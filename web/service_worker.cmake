@@ -1,0 +1,16 @@
+# Writes sw.js into the built folder ORDNER from the template VORLAGE: the
+# list of the edition's files and a version that changes with any of them.
+file(GLOB_RECURSE dateien RELATIVE ${ORDNER} ${ORDNER}/*)
+list(REMOVE_ITEM dateien sw.js Anleitung.pdf)
+list(SORT dateien)
+set(liste)
+set(summen)
+foreach(datei IN LISTS dateien)
+  file(SHA256 ${ORDNER}/${datei} summe)
+  string(APPEND summen "${datei} ${summe}\n")
+  list(APPEND liste "\"${datei}\"")
+endforeach()
+string(SHA256 SALDINO_WEB_VERSION "${summen}")
+string(SUBSTRING ${SALDINO_WEB_VERSION} 0 16 SALDINO_WEB_VERSION)
+list(JOIN liste ", " SALDINO_WEB_DATEIEN)
+configure_file(${VORLAGE} ${ORDNER}/sw.js @ONLY)
