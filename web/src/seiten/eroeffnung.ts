@@ -108,12 +108,20 @@ export function eroeffnungsseite(): void {
       eingabe.value = antwort.betraege?.[k] ?? "";
       eingabe.setAttribute("aria-label", name);
       eingabe.addEventListener("input", summen_zeigen);
-      eingabe.addEventListener("focus", () => eingabe.select());
-      // Enter moves to the cell below.
+      // As on the desktop, Tab enters and leaves the grid at the cell last
+      // used; Enter and the arrow down move to the cell below, the arrow up above.
+      eingabe.tabIndex = k === 0 ? 0 : -1;
+      eingabe.addEventListener("focus", () => {
+        for (const zelle of zellen()) {
+          zelle.tabIndex = zelle === eingabe ? 0 : -1;
+        }
+        eingabe.select();
+      });
       eingabe.addEventListener("keydown", (ereignis) => {
-        if (ereignis.key === "Enter") {
+        const ziel = { Enter: k + 1, ArrowDown: k + 1, ArrowUp: k - 1 }[ereignis.key];
+        if (ziel !== undefined) {
           ereignis.preventDefault();
-          zellen()[k + 1]?.focus();
+          zellen()[ziel]?.focus();
         }
       });
       zeile.insertCell().append(eingabe);
