@@ -107,6 +107,14 @@ test("exercise 1 from a new start passes the check against its solution", async 
   expect(await passt()).toBe(false);
   await page.click("#TabSheet10-BreiteAnpassen");
   expect(await passt()).toBe(true);
+  // The keys of the view: Ctrl+0 the normal size, Ctrl+plus and Ctrl+minus a step.
+  const zoom = () => page.evaluate(() => document.documentElement.style.getPropertyValue("--zoom"));
+  await page.locator("#Memo3").press("Control+0");
+  expect(await zoom()).toBe("1");
+  await page.locator("#Memo3").press("Control+=");
+  expect(await zoom()).toBe("1.1");
+  await page.locator("#Memo3").press("Control+-");
+  expect(await zoom()).toBe("1");
   // T-Konto: the account as a T, Schlussbestand on the smaller side; pressed again, the lists.
   await page.click("#TKonto");
   await expect(page.locator("#Memo3")).toContainText("| Schlussbestand");

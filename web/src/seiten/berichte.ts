@@ -96,6 +96,17 @@ function ansicht(eltern: HTMLElement, id: string, titel: string, schrift: Schrif
   memo.style.setProperty("--pixel", `${schrift.pixel}px`);
   memo.style.fontWeight = schrift.fett ? "bold" : "normal";
   memo.addEventListener("keydown", zoomtasten);
+  // Ctrl and the mouse wheel (or a pinch on a touchpad) zoom the reports as well.
+  memo.addEventListener(
+    "wheel",
+    (ereignis) => {
+      if (ereignis.ctrlKey) {
+        ereignis.preventDefault();
+        (ereignis.deltaY < 0 ? groesser : kleiner)();
+      }
+    },
+    { passive: false },
+  );
   eltern.append(memo);
   return memo;
 }
@@ -114,6 +125,13 @@ function leiste(
   reihe.id = `${seitenname}-Berichtsleiste`;
   eltern.append(reihe);
   knopf(reihe, `${seitenname}-Drucken`, "Drucken…", null, () => drucke(titel(), text()));
+  // Ctrl+P in the view prints the report, not the page around it.
+  memo.addEventListener("keydown", (ereignis) => {
+    if (ereignis.ctrlKey && !ereignis.altKey && ereignis.key.toLowerCase() === "p") {
+      ereignis.preventDefault();
+      void drucke(titel(), text());
+    }
+  });
   knopf(reihe, `${seitenname}-AlsPdf`, "Als PDF…", null, () => drucke(titel(), text())).title =
     "Im Druckdialog „Als PDF speichern“ wählen";
   knopf(reihe, `${seitenname}-Groesser`, "Größer", null, groesser);
