@@ -1,5 +1,6 @@
 #include "backup/aufgaben.h"
 
+#include "backup/pruefung.h"
 #include "journal/eingaberegeln.h"
 #include "masterdata/kontenplan.h"
 #include "reports/abschluss.h"
@@ -7,6 +8,7 @@
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
+#include "runtime/ort.h"
 #include "runtime/text.h"
 
 #include <algorithm>
@@ -169,6 +171,39 @@ int freie_aufgabennummer() {
         }
     }
     return 0;
+}
+
+bool ist_aufgabendatei(const std::string& name) {
+    for (int n = 1; n <= hoechste_aufgabe; ++n) {
+        if (name == titeldatei(n) || name == listendatei(n) || name == loesungsdatei(n)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int aufgaben_uebernehmen(const std::string& quelle, const std::string& ziel) {
+    int anzahl = 0;
+    for (const std::string unter : {"", "/loesungen"}) {
+        const std::string von = quelle + unter;
+        const std::string nach = ziel + unter;
+        if (const int fehler = runtime::lege_ordnerpfad_an(nach); fehler != 0) {
+            throw runtime::Laufzeitfehler(runtime::dateifehler_text(fehler));
+        }
+        for (const std::string& name : runtime::eintraege(nach)) {
+            if (ist_aufgabendatei(name)) {
+                runtime::entferne(nach + "/" + name);
+            }
+        }
+        for (const std::string& name : runtime::eintraege(von)) {
+            // Only solutions are looked for in "loesungen/".
+            if (ist_aufgabendatei(name) && (unter.empty() || name.starts_with("loesung"))) {
+                runtime::kopiere_datei(von + "/" + name, nach + "/" + name);
+                ++anzahl;
+            }
+        }
+    }
+    return anzahl;
 }
 
 std::string loesungsfrage(int n, const std::string& datei, const std::vector<std::string>& zahlen,

@@ -34,6 +34,14 @@ std::string aufgabenpfad(const std::string& name);
 // Where a teacher's exercise file is written: in the folder when one is named.
 std::string aufgabenziel(const std::string& name);
 
+// Whether `name` is an exercise's file: "AufgabeN.txt", "aufgabeN.txt" or
+// "loesungN.sdn", N from 1 to 99.
+bool ist_aufgabendatei(const std::string& name);
+// Makes the folder `ziel` hold the exercise files of the folder `quelle` and
+// of its "loesungen/" (in its own "loesungen/"), and no other exercise files;
+// other files in either stay as they are. The number of files copied.
+int aufgaben_uebernehmen(const std::string& quelle, const std::string& ziel);
+
 // The exercises the page offers, in order: 1 to 9, and each N from 10 to 99
 // whose title file and checklist file are both in the working directory.
 std::vector<int> aufgabennummern();

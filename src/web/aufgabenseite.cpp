@@ -11,6 +11,7 @@
 #include "runtime/dateien.h"
 #include "runtime/fehler.h"
 #include "runtime/meldungen.h"
+#include "runtime/ort.h"
 #include "runtime/text.h"
 #include "web/sitzung.h"
 
@@ -229,7 +230,45 @@ val verlaufsschritt(bool zurueck) {
     });
 }
 
+// "Aufgabenordner:" as kept in the working directory.
+std::string aufgabenordner() {
+    return runtime::cp1252_nach_utf8(backup::lies_aufgabenordner());
+}
+
+// "Speichern" of the settings page: the exercise folder kept and read from
+// (`neu` when it changed, so that the page reads the exercises again).
+val aufgabenordner_speichern(const std::string& ordner) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        const std::string wert = runtime::utf8_nach_cp1252(ordner);
+        antwort.set("neu", wert != backup::aufgabenordner());
+        if (wert != backup::aufgabenordner()) {
+            backup::schreibe_aufgabenordner(wert);
+            backup::aufgabenordner_setzen(wert);
+        }
+        return std::nullopt;
+    });
+}
+
+// "Ordner wählen…": the exercise files of the folder the browser was given
+// (copied to `quelle` by the page) into the working directory's folder
+// `ziel`; `quelle` is emptied. "anzahl": the files taken over.
+val aufgaben_uebernehmen(const std::string& quelle, const std::string& ziel) {
+    return befehl([&](val& antwort) -> std::optional<std::string> {
+        antwort.set("anzahl", backup::aufgaben_uebernehmen(quelle, ziel));
+        for (const std::string unter : {"/loesungen", ""}) {
+            for (const std::string& name : runtime::eintraege(quelle + unter)) {
+                runtime::entferne_still(quelle + unter + "/" + name);
+            }
+            runtime::entferne_leeren_ordner(quelle + unter);
+        }
+        return std::nullopt;
+    });
+}
+
 EMSCRIPTEN_BINDINGS(saldino_aufgaben) {
+    emscripten::function("aufgabenordner", &aufgabenordner);
+    emscripten::function("aufgabenordner_speichern", &aufgabenordner_speichern);
+    emscripten::function("aufgaben_uebernehmen", &aufgaben_uebernehmen);
     emscripten::function("aufgaben", &aufgaben);
     emscripten::function("aufgabe_oeffnen", &aufgabe_oeffnen);
     emscripten::function("haken_sichern", &haken_sichern);

@@ -52,6 +52,7 @@ interface Dateisystem {
   writeFile(pfad: string, daten: Uint8Array): void;
   readFile(pfad: string): Uint8Array<ArrayBuffer>;
   unlink(pfad: string): void;
+  mkdirTree(pfad: string): void;
 }
 
 interface Modul {
@@ -125,6 +126,9 @@ interface Modul {
     offen: number,
   ): Antwort & { frage?: string; nochmal?: boolean };
   loesung_speichern(n: number, speichern: boolean): Antwort & { frage?: string };
+  aufgabenordner(): string;
+  aufgabenordner_speichern(ordner: string): Antwort & { neu: boolean };
+  aufgaben_uebernehmen(quelle: string, ziel: string): Antwort & { anzahl?: number };
   rueckgaengig_frage(): Antwort & { frage: string };
   verlaufsschritt(zurueck: boolean): Antwort & { buchung: number; nichts: boolean };
 }

@@ -1,5 +1,7 @@
 // The exercise page, "Prüfen", the teacher's commands and undo in the
 // browser: the steps of the desktop's window tests, on the same files.
+import { copyFileSync, mkdirSync, mkdtempSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { expect, test } from "@playwright/test";
 import { antworte, daten, fertig, gestartet, lade } from "./hilfen";
@@ -103,4 +105,30 @@ test("Rückgängig and Ctrl+Z take a booking back after asking, Ctrl+Y makes it 
   expect(await antworte(page, "OK")).toBe(
     "Es gibt keine rückgängig gemachte Änderung, die wiederholt werden kann.",
   );
+});
+
+test("an exercise folder picked on Einstellungen gives its exercises and solutions", async ({ page }) => {
+  const ordner = join(mkdtempSync(join(tmpdir(), "saldino-ordner-")), "Klasse8b");
+  mkdirSync(join(ordner, "loesungen"), { recursive: true });
+  writeFileSync(join(ordner, "Aufgabe20.txt"), "Aufgabe 20: Aus dem Ordner (Kontenplan 1)\r\n", "latin1");
+  writeFileSync(join(ordner, "aufgabe20.txt"), "Aufgabe 20: Aus dem Ordner (Kontenplan 1)\r\nBuchen\r\n", "latin1");
+  copyFileSync(join(daten, "loesungen", "loesung1.sdn"), join(ordner, "loesungen", "loesung20.sdn"));
+  writeFileSync(join(ordner, "notizen.txt"), "nicht übernehmen");
+  await page.click("#SpeedButton35");
+  await page.fill("#Edit1", "Kustos");
+  await page.click("#SpeedButton24");
+  const auswahl = page.waitForEvent("filechooser");
+  await page.click("#AufgabenordnerWaehlen");
+  await (await auswahl).setFiles(ordner);
+  expect(await antworte(page, "OK")).toMatch(/^3 Aufgabendateien übernommen/);
+  await expect(page.locator("#Aufgabenordner")).toHaveValue("aufgabenordner");
+  await page.click("#Button2");
+  await fertig(page);
+  await page.reload();
+  await expect(page.locator("body")).toHaveAttribute("data-bereit", "ja");
+  await page.click("#SpeedButton22");
+  await expect(page.locator("#Aufgabentitel20")).toHaveText("Aufgabe 20: Aus dem Ordner (Kontenplan 1)");
+  await page.click("#Aufgabenknopf20");
+  await page.click("#SpeedButton37");
+  await expect(page.locator("#Memo5")).toContainText("Alles richtig gebucht!");
 });

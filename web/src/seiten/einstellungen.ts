@@ -6,6 +6,7 @@ import { frage, meldung, zeige_antwort } from "../dialoge.js";
 import { registriere_zeige_handler, seite, seite_zeigen } from "../fenster.js";
 import { kern, Seitenwerte, sichere } from "../kern.js";
 import { zustand } from "../zustand.js";
+import { aufgaben_neu_lesen } from "./aufgaben.js";
 
 const firmenfelder: [string, string, string, number, number, number][] = [
   ["Edit1", "Label4", "Firmen-Name:", 192, 64, 225],
@@ -213,14 +214,36 @@ export function einstellungsseite(): () => Promise<void> {
   knopf(s, "Button1", "Grundeinstellungen wiederherstellen", { links: 56, oben: 312, breite: 217, hoehe: 25 }, () =>
     befehl(() => zeige(kern().grundeinstellungen(felder.map((f) => f.value), werte()))),
   ).className = "knopf";
+  const ordner = eingabe(s, "Aufgabenordner", "LabelAufgabenordner", "Aufgabenordner:", 216, 352, 321, 56, 360);
+  ordner.title = "Ordner, aus dem Saldino die Aufgaben und ihre Lösungen liest (leer: das Arbeitsverzeichnis)";
+  knopf(s, "AufgabenordnerWaehlen", "Ordner wählen…", { links: 544, oben: 352, breite: 97, hoehe: 21 }, () =>
+    befehl(async () => {
+      const name = await aufgabenordner_waehlen();
+      if (name !== undefined) {
+        ordner.value = name;
+      }
+    }),
+  ).title = "Einen Ordner mit Aufgaben und Lösungen (z. B. vom USB-Stick) in den Browser übernehmen";
   knopf(s, "Button2", "Speichern", { links: 304, oben: 312, breite: 75, hoehe: 25 }, () =>
     befehl(async () => {
       const antwort = kern().einstellungen_speichern(felder.map((f) => f.value), werte());
+      const gewechselt = kern().aufgabenordner_speichern(ordner.value.trim());
       await sichere();
       await zeige_antwort(antwort);
+      if ((await zeige_antwort(gewechselt)) && gewechselt.neu) {
+        aufgaben_neu_lesen();
+      }
     }),
   ).className = "knopf";
-  einstellungen_neu = () => zeige(kern().einstellungsseite());
+  ordner.addEventListener("keydown", (ereignis) => {
+    if (ereignis.key === "Enter") {
+      (document.getElementById("Button2") as HTMLButtonElement).click();
+    }
+  });
+  einstellungen_neu = () => {
+    zeige(kern().einstellungsseite());
+    ordner.value = kern().aufgabenordner();
+  };
   einstellungen_neu();
   // "Einstellungen" in the top panel.
   return async () => {
@@ -230,4 +253,46 @@ export function einstellungsseite(): () => Promise<void> {
       await meldung("Sie haben keine Berechtigung für diesen Menüpunkt!");
     }
   };
+}
+
+// The browser sees no folder of the school: "Ordner wählen…" takes the
+// exercise files of a folder the pupil or teacher picks (a USB stick, a
+// shared drive) into the working directory's folder "aufgabenordner"; its
+// name is then the field's value. Undefined when nothing was picked.
+const aufgabenziel = "aufgabenordner";
+
+function ordner_waehlen(): Promise<File[]> {
+  return new Promise((gewaehlt) => {
+    const eingabe = document.createElement("input");
+    eingabe.type = "file";
+    eingabe.multiple = true;
+    eingabe.webkitdirectory = true;
+    eingabe.onchange = () => gewaehlt([...(eingabe.files ?? [])]);
+    eingabe.oncancel = () => gewaehlt([]);
+    eingabe.click();
+  });
+}
+
+async function aufgabenordner_waehlen(): Promise<string | undefined> {
+  const dateien = await ordner_waehlen();
+  if (dateien.length === 0) {
+    return undefined;
+  }
+  const zwischen = "/tmp/aufgabenordner";
+  kern().FS.mkdirTree(`${zwischen}/loesungen`);
+  for (const datei of dateien) {
+    // "Ordner/Aufgabe10.txt" or "Ordner/loesungen/loesung10.sdn"; a plain file picker gives the name alone.
+    const teile = (datei.webkitRelativePath || datei.name).split("/");
+    const rest = teile.length > 1 ? teile.slice(1) : teile;
+    if (rest.length === 1 || (rest.length === 2 && rest[0] === "loesungen")) {
+      kern().FS.writeFile(`${zwischen}/${rest.join("/")}`, new Uint8Array(await datei.arrayBuffer()));
+    }
+  }
+  const antwort = kern().aufgaben_uebernehmen(zwischen, aufgabenziel);
+  await sichere();
+  if (!(await zeige_antwort(antwort))) {
+    return undefined;
+  }
+  await meldung(`${antwort.anzahl ?? 0} Aufgabendateien übernommen. „Speichern“ liest die Aufgaben aus diesem Ordner.`);
+  return aufgabenziel;
 }
