@@ -61,10 +61,10 @@ Ergebnis pruefe_datei(const std::string& loesung, const backup::Firma& loesungsf
     try {
         backup::Sicherungsleser schueler(pfad);
         ergebnis.firma = schueler.firma()[0];
+        // The solution's company alone does not tell: exercise 1 has every
+        // pupil type it. A loaded solution saved again is the solution byte for byte.
         ergebnis.loesungsdatei =
-            schueler.firma() == loesungsfirma &&
-            std::any_of(loesungsfirma.begin(), loesungsfirma.end(),
-                        [](const std::string& zeile) { return !zeile.empty(); });
+            schueler.firma() == loesungsfirma && runtime::gleicher_inhalt(pfad, loesung);
         ergebnis.pruefung = backup::vergleiche_sicherung(loesung, schueler);
     } catch (const backup::UngueltigeSicherung& f) {
         ergebnis.unlesbar =

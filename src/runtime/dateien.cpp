@@ -292,6 +292,28 @@ std::vector<std::string> teile_zeilen(std::string_view text, std::size_t hoechst
     return zeilen;
 }
 
+bool gleicher_inhalt(const std::string& a, const std::string& b) {
+    const Datei erste(a, Datei::Zugriff::lesen);
+    const Datei zweite(b, Datei::Zugriff::lesen);
+    if (erste.groesse() != zweite.groesse()) {
+        return false;
+    }
+    std::vector<char> block_a(64 * 1024);
+    std::vector<char> block_b(block_a.size());
+    for (std::int64_t position = 0;;) {
+        const std::size_t gelesen = erste.lies(position, block_a.data(), block_a.size());
+        if (zweite.lies(position, block_b.data(), block_b.size()) != gelesen ||
+            !std::equal(block_a.begin(), block_a.begin() + static_cast<std::ptrdiff_t>(gelesen),
+                        block_b.begin())) {
+            return false;
+        }
+        if (gelesen < block_a.size()) {
+            return true;
+        }
+        position += static_cast<std::int64_t>(gelesen);
+    }
+}
+
 void kopiere_datei(const std::string& quelle, const std::string& ziel) {
     Datei von(quelle, Datei::Zugriff::lesen);
     Datei nach(ziel, Datei::Zugriff::schreiben, true);

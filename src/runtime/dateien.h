@@ -126,6 +126,9 @@ private:
 // Copies a file byte for byte; the target is created or truncated.
 void kopiere_datei(const std::string& quelle, const std::string& ziel);
 
+// Whether two files hold the same bytes, read block by block.
+bool gleicher_inhalt(const std::string& a, const std::string& b);
+
 // The mark of the program's temporary files: "<target>.saldino.tmpXXXXXX".
 inline constexpr std::string_view temporaer_kennung = ".saldino.tmp";
 

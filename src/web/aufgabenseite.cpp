@@ -29,8 +29,9 @@ using emscripten::val;
 // The supplied files, solutions included, as the module packs them.
 constexpr const char* programmdaten = "/vorrat";
 
-bool lehrkraft() {
-    return masterdata::ist_zugangswort(gelesene_einstellungen().firma[0]);
+// As on the desktop, the company-name field as it stands (saved or not) opens the teacher's commands.
+bool lehrkraft(const std::string& firmenname) {
+    return masterdata::ist_zugangswort(runtime::utf8_nach_cp1252(firmenname));
 }
 
 } // namespace
@@ -118,10 +119,10 @@ val pruefen(std::int32_t n, const std::string& titel) {
 }
 
 // What "Aufgabe bearbeiten" starts with: exercise n (or the first free
-// number) as its files hold it; refused without the access word.
-val aufgabe_lesen(std::int32_t n) {
+// number) as its files hold it; refused without the access word as `firmenname`.
+val aufgabe_lesen(std::int32_t n, const std::string& firmenname) {
     return befehl([&](val& antwort) -> std::optional<std::string> {
-        if (!lehrkraft()) {
+        if (!lehrkraft(firmenname)) {
             return runtime::utf8_nach_cp1252(runtime::meldungen::keine_berechtigung);
         }
         const int nummer = n != 0 ? n : backup::freie_aufgabennummer();
@@ -171,9 +172,9 @@ val aufgabe_speichern(std::int32_t n, const std::string& titel, const val& punkt
 
 // "Als Lösung speichern" of exercise n: the question with the key figures;
 // with `speichern`, the journal written as the solution.
-val loesung_speichern(std::int32_t n, bool speichern) {
+val loesung_speichern(std::int32_t n, bool speichern, const std::string& firmenname) {
     return befehl([&](val& antwort) -> std::optional<std::string> {
-        if (!lehrkraft()) {
+        if (!lehrkraft(firmenname)) {
             return runtime::utf8_nach_cp1252(runtime::meldungen::keine_berechtigung);
         }
         if (n == 0) {

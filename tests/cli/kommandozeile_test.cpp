@@ -527,6 +527,20 @@ TEST_F(KlassenpruefungTest, ControlCharactersOfNamesNeverReachTheTerminal) {
     }
 }
 
+// Exercise 1 has every pupil type the solution's company: only the
+// solution's own bytes count as the solution handed in.
+TEST_F(KlassenpruefungTest, TheSolutionsCompanyWithOwnBookingsIsRight) {
+    std::string zeile = runtime::teile_zeilen(verzeichnis.lies("fritz.sdn"))[2];
+    zeile.replace(zeile.find("|selbst|"), 8, "|Hanna|");
+    verzeichnis.schreibe("hanna.sdn", verzeichnis.lies("fritz.sdn"));
+    zeilen_ersetzen("hanna.sdn", 2, zeile);
+    const Lauf lauf = starte({"pruefen", "--csv", "--loesung", "loesung2.sdn", "hanna.sdn"});
+    EXPECT_EQ(lauf.status, erfolg);
+    EXPECT_NE(lauf.aus.find("hanna.sdn;Fahrrad Müller KG;12;12;0;0;0;richtig\r\n"),
+              std::string::npos)
+        << lauf.aus;
+}
+
 TEST_F(KlassenpruefungTest, ChecksEveryFileReadOnlyInBothForms) {
     const std::string vorher = verzeichnis.dateien();
     const Lauf text = starte({"pruefen", "--loesung", "loesung2.sdn", "anna.sdn", "ben.sdn",

@@ -117,7 +117,7 @@ interface Modul {
   aufgabe_oeffnen(n: number, sichern: boolean): Antwort & { liste: string[] };
   haken_sichern(n: number, erledigt: boolean[]): Antwort;
   pruefen(n: number, titel: string): Antwort & { zeilen?: string[] };
-  aufgabe_lesen(n: number): Antwort & { nummer: number; titel: string; punkte: string[] };
+  aufgabe_lesen(n: number, firmenname: string): Antwort & { nummer: number; titel: string; punkte: string[] };
   aufgabe_speichern(
     n: number,
     titel: string,
@@ -125,7 +125,7 @@ interface Modul {
     ersetzen: boolean,
     offen: number,
   ): Antwort & { frage?: string; nochmal?: boolean };
-  loesung_speichern(n: number, speichern: boolean): Antwort & { frage?: string };
+  loesung_speichern(n: number, speichern: boolean, firmenname: string): Antwort & { frage?: string };
   aufgabenordner(): string;
   aufgabenordner_speichern(ordner: string): Antwort & { neu: boolean };
   aufgaben_uebernehmen(quelle: string, ziel: string): Antwort & { anzahl?: number };

@@ -9,6 +9,7 @@ import { aufgabe_bearbeiten, frage, zeige_antwort } from "../dialoge.js";
 import { seite } from "../fenster.js";
 import { kern, sichere } from "../kern.js";
 import { pruefergebnis_zeigen } from "./berichte.js";
+import { firmenname } from "./einstellungen.js";
 
 const zeilenhoehe = 32;
 const feste_zeilen = 8; // above the scroll area
@@ -80,7 +81,7 @@ async function pruefen(): Promise<void> {
 }
 
 async function bearbeiten(seite_neu: () => void): Promise<void> {
-  const vorgabe = kern().aufgabe_lesen(letzte_aufgabe);
+  const vorgabe = kern().aufgabe_lesen(letzte_aufgabe, firmenname());
   if (!(await zeige_antwort(vorgabe)) || vorgabe.meldung) {
     return;
   }
@@ -110,13 +111,13 @@ async function bearbeiten(seite_neu: () => void): Promise<void> {
 }
 
 async function als_loesung_speichern(): Promise<void> {
-  const antwort = kern().loesung_speichern(letzte_aufgabe, false);
+  const antwort = kern().loesung_speichern(letzte_aufgabe, false, firmenname());
   if (!antwort.frage) {
     await zeige_antwort(antwort);
     return;
   }
   if (await frage(antwort.frage)) {
-    const gespeichert = kern().loesung_speichern(letzte_aufgabe, true);
+    const gespeichert = kern().loesung_speichern(letzte_aufgabe, true, firmenname());
     await sichere();
     await zeige_antwort(gespeichert);
   }

@@ -30,6 +30,11 @@ export function firmendaten_zeigen(): void {
   einstellungen_neu();
 }
 
+// The company-name field as it stands: the access word opens the teacher's pages.
+export function firmenname(): string {
+  return felder[0]?.value ?? "";
+}
+
 export function firmenseite(): void {
   const s = seite("TabSheet2", "Grundeinstellungen");
   const kopf = beschriftung(s, "Label3", "Bitte geben Sie Ihre Firmendaten ein!", { links: 48, oben: 32 });
@@ -216,14 +221,16 @@ export function einstellungsseite(): () => Promise<void> {
   ).className = "knopf";
   const ordner = eingabe(s, "Aufgabenordner", "LabelAufgabenordner", "Aufgabenordner:", 216, 352, 321, 56, 360);
   ordner.title = "Ordner, aus dem Saldino die Aufgaben und ihre Lösungen liest (leer: das Arbeitsverzeichnis)";
-  knopf(s, "AufgabenordnerWaehlen", "Ordner wählen…", { links: 544, oben: 352, breite: 97, hoehe: 21 }, () =>
+  const waehlen = knopf(s, "AufgabenordnerWaehlen", "Ordner wählen…", { links: 544, oben: 352, breite: 97, hoehe: 21 }, () =>
     befehl(async () => {
       const name = await aufgabenordner_waehlen();
       if (name !== undefined) {
         ordner.value = name;
       }
     }),
-  ).title = "Einen Ordner mit Aufgaben und Lösungen (z. B. vom USB-Stick) in den Browser übernehmen";
+  );
+  waehlen.className = "knopf";
+  waehlen.title = "Einen Ordner mit Aufgaben und Lösungen (z. B. vom USB-Stick) in den Browser übernehmen";
   knopf(s, "Button2", "Speichern", { links: 304, oben: 312, breite: 75, hoehe: 25 }, () =>
     befehl(async () => {
       const antwort = kern().einstellungen_speichern(felder.map((f) => f.value), werte());
@@ -247,7 +254,7 @@ export function einstellungsseite(): () => Promise<void> {
   einstellungen_neu();
   // "Einstellungen" in the top panel.
   return async () => {
-    if (kern().zugang(felder[0]?.value ?? "")) {
+    if (kern().zugang(firmenname())) {
       await seite_zeigen("TabSheet7");
     } else {
       await meldung("Sie haben keine Berechtigung für diesen Menüpunkt!");
