@@ -115,6 +115,8 @@ test("exercise 1 from a new start passes the check against its solution", async 
   expect(await zoom()).toBe("1.1");
   await page.locator("#Memo3").press("Control+-");
   expect(await zoom()).toBe("1");
+  await page.locator("#Memo3").press("Control+a");
+  expect(await page.evaluate(() => getSelection()?.toString())).toBe(liste.replace(/\n$/, ""));
   // T-Konto: the account as a T, Schlussbestand on the smaller side; pressed again, the lists.
   await page.click("#TKonto");
   await expect(page.locator("#Memo3")).toContainText("| Schlussbestand");

@@ -78,7 +78,15 @@ function zoomtasten(ereignis: KeyboardEvent): void {
   if (!ereignis.ctrlKey || ereignis.altKey) {
     return;
   }
-  const aktion = { "+": groesser, "=": groesser, "-": kleiner, "0": () => setze_zoom(100) }[ereignis.key];
+  const memo = ereignis.currentTarget as HTMLElement;
+  const aktion = {
+    "+": groesser,
+    "=": groesser,
+    "-": kleiner,
+    "0": () => setze_zoom(100),
+    // Ctrl+A marks the whole report, not the whole page.
+    a: () => getSelection()?.selectAllChildren(memo),
+  }[ereignis.key.toLowerCase()];
   if (aktion) {
     ereignis.preventDefault();
     aktion();
