@@ -107,9 +107,9 @@ void AufgabenSeite::AlsLoesungSpeichernClick() {
     } catch (const runtime::Laufzeitfehler&) {
     }
     const std::string datei = aufgabenziel(loesungsdatei(letzte_aufgabe_));
-    const QString text = gui::aus_utf8(
-        loesungsfrage(letzte_aufgabe_, datei, kennzahlen(programm_.kontenplan_nr, liste),
-                      runtime::existiert(datei)));
+    const QString text = gui::aus_utf8(loesungsfrage(letzte_aufgabe_, datei,
+                                                     kennzahlen(programm_.kontenplan_nr, liste),
+                                                     runtime::existiert(datei)));
     if (!dialoge.frage(text)) {
         return;
     }

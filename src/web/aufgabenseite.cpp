@@ -29,7 +29,8 @@ using emscripten::val;
 // The supplied files, solutions included, as the module packs them.
 constexpr const char* programmdaten = "/vorrat";
 
-// As on the desktop, the company-name field as it stands (saved or not) opens the teacher's commands.
+// As on the desktop, the company-name field as it stands (saved or not) opens the teacher's
+// commands.
 bool lehrkraft(const std::string& firmenname) {
     return masterdata::ist_zugangswort(runtime::utf8_nach_cp1252(firmenname));
 }
@@ -100,11 +101,10 @@ val pruefen(std::int32_t n, const std::string& titel) {
         if (!runtime::existiert(loesung)) {
             return runtime::utf8_nach_cp1252("Zu dieser Aufgabe gibt es keine Lösung.");
         }
-        std::vector<std::string> zeilen = {
-            titel.empty() || titel == "Label36"
-                ? "Aufgabe " + std::to_string(n)
-                : runtime::utf8_nach_cp1252(titel),
-            ""};
+        std::vector<std::string> zeilen = {titel.empty() || titel == "Label36"
+                                               ? "Aufgabe " + std::to_string(n)
+                                               : runtime::utf8_nach_cp1252(titel),
+                                           ""};
         const backup::Pruefergebnis ergebnis =
             backup::pruefe(loesung, kontenplan_nr(), gelesene_einstellungen(),
                            [&zeilen](std::string_view zeile) { zeilen.emplace_back(zeile); });
@@ -141,9 +141,9 @@ val aufgabe_lesen(std::int32_t n, const std::string& firmenname) {
     });
 }
 
-// The dialog's exercise saved as number n (UTF-8, its title trimmed by the page). "frage" when another
-// exercise of that number would be replaced and `ersetzen` is not given;
-// "nochmal" when the dialog must come back.
+// The dialog's exercise saved as number n (UTF-8, its title trimmed by the page). "frage" when
+// another exercise of that number would be replaced and `ersetzen` is not given; "nochmal" when the
+// dialog must come back.
 val aufgabe_speichern(std::int32_t n, const std::string& titel, const val& punkte, bool ersetzen,
                       std::int32_t offen) {
     return befehl([&](val& antwort) -> std::optional<std::string> {
