@@ -5,30 +5,20 @@ import { writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { execFileSync } from "node:child_process";
 import { expect, test } from "@playwright/test";
-import { antworte, arbeitsverzeichnis, daten, fertig, gestartet, nativ, speichere } from "./hilfen";
+import {
+  aufgabe1_buchungen,
+  aufgabe1_eroeffnung,
+  antworte,
+  arbeitsverzeichnis,
+  daten,
+  fertig,
+  gestartet,
+  nativ,
+  speichere,
+} from "./hilfen";
 
-const eroeffnung: [string, string][] = [
-  ["Gebäude", "80000"],
-  ["Maschinen", "40000"],
-  ["Fuhrpark", "25000"],
-  ["Betriebs- und Geschäftsausstattung", "15000"],
-  ["Waren", "20000"],
-  ["Forderungen", "8000"],
-  ["Bank", "30000"],
-  ["Kasse", "2000"],
-  ["Eigenkapital", "150000"],
-  ["Darlehen", "50000"],
-  ["Verbindlichkeiten", "20000"],
-];
-
-const buchungen: [string, string, string, string, string][] = [
-  ["020104", "Barabhebung", "Kasse", "Bank", "1000"],
-  ["05.01.04", "Kunde überweist", "Bank", "Forderungen", "3000"],
-  ["08.01.2004", "Schreibtisch", "Betriebs- und Geschäftsausstattung", "Bank", "2500"],
-  ["12.01.", "Tilgung", "Darlehen", "Bank", "5000"],
-  ["1501", "Lieferantenrechnung", "Verbindlichkeiten", "Bank", "4000"],
-  ["20.01.2004", "Wareneinkauf", "Waren", "Verbindlichkeiten", "6000"],
-];
+const eroeffnung = aufgabe1_eroeffnung;
+const buchungen = aufgabe1_buchungen;
 
 test("exercise 1 from a new start passes the check against its solution", async ({ page }) => {
   await gestartet(page);

@@ -4,7 +4,7 @@ import { copyFileSync, mkdirSync, mkdtempSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { expect, test } from "@playwright/test";
-import { antworte, daten, fertig, gestartet, lade } from "./hilfen";
+import { antworte, buche, daten, fertig, gestartet, lade } from "./hilfen";
 
 test.beforeEach(async ({ page }) => {
   await gestartet(page);
@@ -71,13 +71,7 @@ test("a teacher writes an exercise and its solution, and Prüfen agrees", async 
 test("Rückgängig and Ctrl+Z take a booking back after asking, Ctrl+Y makes it again", async ({ page }) => {
   await page.click("#SpeedButton3");
   const anzahl = Number(await page.locator("#Label26").textContent());
-  await page.click("#SpeedButton8");
-  await page.fill("#Edit14", "0301");
-  await page.fill("#ComboBox1", "Kasse");
-  await page.fill("#Edit17", "50");
-  await page.fill("#ComboBox2", "Bank");
-  await page.fill("#Edit20", "50");
-  await page.click("#SpeedButton29");
+  await buche(page, "0301", "Kasse", "Bank", "50");
   const letzte = page.locator("#Label26");
   await page.click("#SpeedButton27");
   await expect(letzte).toHaveText(String(anzahl + 1));

@@ -7,10 +7,12 @@ import { expect, test } from "@playwright/test";
 import {
   antworte,
   arbeitsverzeichnis,
+  buche,
   daten,
   fertig,
   gestartet,
   lade,
+  lange_sicherung,
   nativ,
   nativ_bytes,
   nativ_status,
@@ -93,14 +95,8 @@ test("an invalid backup changes nothing and says which line", async ({ page }) =
 });
 
 test("a long journal is listed on demand, its first and last lines as saldino-cli's", async ({ page }) => {
-  // A backup of 3 000 bookings on chart 1: the company line, then "|" before the first booking.
-  const kopf = ["Lang GmbH", "", "", "", "", "", "", "", "1"].join("|");
-  const buchungen = Array.from(
-    { length: 3000 },
-    (_, n) => `${n}|02.01.2004|Kunde|Fall ${n}|Kasse|${n + 1}|0|Bank|0|${n + 1}||0|0||0|0||0|0|`,
-  );
-  const ordner = arbeitsverzeichnis();
-  writeFileSync(join(ordner, "lang.sdn"), `${kopf}\r\n|${buchungen.join("\r\n")}\r\n`, "latin1");
+  // A backup of 3 000 bookings on chart 1.
+  const ordner = lange_sicherung("Lang GmbH", "lang.sdn", 3000, "02.01.2004");
   nativ(ordner, "laden", "lang.sdn");
   const journal = nativ(ordner, "journal").split("\n");
   await gestartet(page);
@@ -117,13 +113,7 @@ test("a long journal is listed on demand, its first and last lines as saldino-cl
 // a booking at the end (four blocks on) and a deletion, which replaces the
 // file, each survive a reload byte for byte.
 test("a journal of many blocks keeps a change, a booking and a deletion through reloads", async ({ page }) => {
-  const kopf = ["Block GmbH", "", "", "", "", "", "", "", "1"].join("|");
-  const buchungen = Array.from(
-    { length: 400 },
-    (_, n) => `${n}|03.01.2004|Kunde|Fall ${n}|Kasse|${n + 1}|0|Bank|0|${n + 1}||0|0||0|0||0|0|`,
-  );
-  const ordner = arbeitsverzeichnis();
-  writeFileSync(join(ordner, "block.sdn"), `${kopf}\r\n|${buchungen.join("\r\n")}\r\n`, "latin1");
+  const ordner = lange_sicherung("Block GmbH", "block.sdn", 400, "03.01.2004");
   nativ(ordner, "laden", "block.sdn");
   nativ(ordner, "sichern", "cli.sdn");
   await gestartet(page);
@@ -144,14 +134,7 @@ test("a journal of many blocks keeps a change, a booking and a deletion through 
   await page.click("#SpeedButton28");
   expect(await antworte(page, "Ja")).toBe("Möchtest du den Buchungssatz wirklich ändern?");
   await fertig(page);
-  await page.click("#SpeedButton8");
-  await page.fill("#Edit14", "0401");
-  await page.fill("#ComboBox1", "Kasse");
-  await page.fill("#Edit17", "5");
-  await page.fill("#ComboBox2", "Bank");
-  await page.fill("#Edit20", "5");
-  await page.click("#SpeedButton29");
-  await fertig(page);
+  await buche(page, "0401", "Kasse", "Bank", "5");
   const vorher = (await speichere(page)).bytes;
   const text = vorher.toString("latin1");
   expect(text).toContain("Geändert");

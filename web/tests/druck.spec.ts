@@ -5,7 +5,7 @@ import { mkdtempSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { expect, Page, test } from "@playwright/test";
-import { arbeitsverzeichnis, daten, gestartet, lade, nativ } from "./hilfen";
+import { daten, gestartet, lade, lange_sicherung, nativ } from "./hilfen";
 
 // What "Drucken…" (or "Als PDF…", or Ctrl+P in the view) gives, as text of its pages.
 async function drucke(seite: Page, befehl: () => Promise<void>): Promise<string[]> {
@@ -42,13 +42,7 @@ test("a report prints with company, title and page numbers, every line whole", a
 // A journal longer than the page holds at once (its view makes only the
 // lines on screen) prints whole, over many pages.
 test("a long journal prints every line on pages with header and number", async ({ page }) => {
-  const kopf = ["Lang GmbH", "", "", "", "", "", "", "", "1"].join("|");
-  const buchungen = Array.from(
-    { length: 2600 },
-    (_, n) => `${n}|02.01.2004|Kunde|Fall ${n}|Kasse|${n + 1}|0|Bank|0|${n + 1}||0|0||0|0||0|0|`,
-  );
-  const ordner = arbeitsverzeichnis();
-  writeFileSync(join(ordner, "lang.sdn"), `${kopf}\r\n|${buchungen.join("\r\n")}\r\n`, "latin1");
+  const ordner = lange_sicherung("Lang GmbH", "lang.sdn", 2600, "02.01.2004");
   nativ(ordner, "laden", "lang.sdn");
   const journal = nativ(ordner, "journal").split("\n").filter((z) => z.trim());
   await gestartet(page);

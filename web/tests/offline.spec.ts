@@ -7,7 +7,7 @@ import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { expect, Page, test } from "@playwright/test";
-import { antworte, fertig, quelle } from "./hilfen";
+import { antworte, buche, fertig, quelle } from "./hilfen";
 
 // A copy of the built edition on a server of its own, so that a test can
 // put a new version in its place.
@@ -67,13 +67,7 @@ test("with the network cut off the page reloads, books and checks", async ({ pag
   await antworte(page, "Ja");
   await page.click("#SpeedButton10");
   await page.click("#SpeedButton3");
-  await page.click("#SpeedButton8");
-  await page.fill("#Edit14", "0201");
-  await page.fill("#ComboBox1", "Kasse");
-  await page.fill("#Edit17", "100");
-  await page.fill("#ComboBox2", "Bank");
-  await page.fill("#Edit20", "100");
-  await page.click("#SpeedButton29");
+  await buche(page, "0201", "Kasse", "Bank", "100");
   await expect(page.locator("#SpeedButton29")).toBeDisabled();
   await page.click("#SpeedButton22");
   await page.click("#SpeedButton37");
