@@ -141,7 +141,7 @@ void AufgabenSeite::SpeedButton37Click() {
     runtime::wechsle_verzeichnis(programm_.startverzeichnis.string());
     const std::string loesung = loesung_fuer(letzte_aufgabe_, programm_.programmdaten);
     if (!runtime::existiert(loesung)) {
-        dialoge.meldung(QStringLiteral("Zu dieser Aufgabe gibt es keine Lösung."));
+        dialoge.meldung(gui::aus_utf8(runtime::meldungen::keine_loesung));
         return;
     }
     // The page names the exercise it checked; its title is the label's.

@@ -76,6 +76,7 @@ inline constexpr std::string_view aufgabe_ohne_titel = "Bitte gib der Aufgabe ei
 inline constexpr std::string_view keine_berechtigung =
     "Sie haben keine Berechtigung für diesen Menüpunkt!";
 inline constexpr std::string_view zuerst_aufgabe_waehlen = "Bitte wähle zuerst eine Aufgabe aus!";
+inline constexpr std::string_view keine_loesung = "Zu dieser Aufgabe gibt es keine Lösung.";
 
 // "Das Zeichen „<zeichen>“ kann in einer Aufgabe nicht gespeichert werden."
 std::string zeichen_nicht_speicherbar(std::string_view zeichen);

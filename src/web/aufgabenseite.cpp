@@ -99,7 +99,7 @@ val pruefen(std::int32_t n, const std::string& titel) {
         }
         const std::string loesung = backup::loesung_fuer(n, programmdaten);
         if (!runtime::existiert(loesung)) {
-            return runtime::utf8_nach_cp1252("Zu dieser Aufgabe gibt es keine Lösung.");
+            return runtime::utf8_nach_cp1252(runtime::meldungen::keine_loesung);
         }
         std::vector<std::string> zeilen = {titel.empty() || titel == "Label36"
                                                ? "Aufgabe " + std::to_string(n)
