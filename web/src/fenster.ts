@@ -4,6 +4,8 @@
 import { bereich } from "./bausteine.js";
 
 const handler = new Map<string, () => void | Promise<void>>();
+// The page buttons: "pressed" while their page is shown, as on the desktop.
+const seitenknoepfe = new Map<string, HTMLElement>();
 let sichtbar = "TabSheet1";
 
 export const fenster = document.getElementById("Form1") as HTMLElement;
@@ -26,6 +28,11 @@ export function seite(id: string, beschriftung: string): HTMLElement {
   return s;
 }
 
+export function seitenknopf(knopf: HTMLElement, id: string): void {
+  seitenknoepfe.set(id, knopf);
+  knopf.setAttribute("aria-pressed", String(id === sichtbar));
+}
+
 export function registriere_zeige_handler(id: string, zeige: () => void | Promise<void>): void {
   handler.set(id, zeige);
 }
@@ -37,6 +44,9 @@ export async function seite_zeigen(id: string): Promise<void> {
   (document.getElementById(sichtbar) as HTMLElement).hidden = true;
   (document.getElementById(id) as HTMLElement).hidden = false;
   sichtbar = id;
+  for (const [seite, knopf] of seitenknoepfe) {
+    knopf.setAttribute("aria-pressed", String(seite === id));
+  }
   await handler.get(id)?.();
 }
 

@@ -4,7 +4,7 @@ import { befehl } from "./befehl.js";
 import { alles_speichern, ende, hilfe, sicherung_laden } from "./befehle.js";
 import { fehler, meldung } from "./dialoge.js";
 import { knopf } from "./bausteine.js";
-import { einpassen, Panel1, Panel3, seite_zeigen } from "./fenster.js";
+import { einpassen, Panel1, Panel3, seite_zeigen, seitenknopf } from "./fenster.js";
 import { arbeitsverzeichnis, kern, lade_kern, sichere } from "./kern.js";
 import { berichtsseiten, zoom_anwenden } from "./seiten/berichte.js";
 import { aufgabenseite } from "./seiten/aufgaben.js";
@@ -35,6 +35,18 @@ function panels(kontenplan_wechseln: () => void, einstellungen: () => Promise<vo
   for (const [id, text, oben, hoehe, aktion] of links) {
     knopf(Panel1, id, text, { links: 0, oben, breite: 129, hoehe }, () => befehl(aktion));
   }
+  const seiten: [string, string][] = [
+    ["SpeedButton2", "TabSheet3"],
+    ["SpeedButton3", "TabSheet4"],
+    ["SpeedButton4", "TabSheet5"],
+    ["SpeedButton1", "TabSheet11"],
+    ["SpeedButton5", "TabSheet6"],
+    ["SpeedButton6", "TabSheet10"],
+    ["SpeedButton22", "TabSheet8"],
+    ["SpeedButton23", "TabSheet9"],
+    ["SpeedButton24", "TabSheet7"],
+    ["SpeedButton35", "TabSheet2"],
+  ];
   const oben: [string, string, number, number, number, number][] = [
     ["SpeedButton22", "Aufgaben", -1, 0, 74, 89],
     ["SpeedButton23", "Kontenplan", 72, 0, 73, 89],
@@ -49,6 +61,9 @@ function panels(kontenplan_wechseln: () => void, einstellungen: () => Promise<vo
   };
   for (const [id, text, x, y, breite, hoehe] of oben) {
     knopf(Panel3, id, text, { links: x, oben: y, breite, hoehe }, befehle[id]);
+  }
+  for (const [knopf_id, seite] of seiten) {
+    seitenknopf(document.getElementById(knopf_id) as HTMLElement, seite);
   }
 }
 

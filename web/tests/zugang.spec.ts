@@ -63,7 +63,9 @@ test("every control of every page has a name, and axe-core finds nothing", async
   await antworte(page, "Ja");
   await page.click("#SpeedButton10");
   await pruefe("Kontenplan");
-  // The running sums are read out as they change.
+  // The running sums are read out as they change; the page button is pressed.
   await page.click("#SpeedButton3");
+  await expect(page.locator("#SpeedButton3")).toHaveAttribute("aria-pressed", "true");
+  await expect(page.locator("#SpeedButton23")).toHaveAttribute("aria-pressed", "false");
   await expect(page.locator("#SummeSoll")).toHaveAttribute("aria-live", "polite");
 });
