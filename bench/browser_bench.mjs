@@ -2,6 +2,7 @@
 // for a journal of 1 000 and 100 000 bookings (generated as a backup of
 // chart 1), the time of "Bilanz und GuV" and of the journal page in
 // Debian's chromium, of one booking until it is stored in IndexedDB, of
+// "Prüfen" of exercise 1, of a reload (from the service worker's cache), of
 // saldino-cli bilanz natively and as WebAssembly under Node, and the size of
 // the download. Needs ./run-tests (or the presets test and wasm) first.
 // Usage: node bench/browser_bench.mjs
@@ -129,6 +130,11 @@ for (const anzahl of [1000, 100000]) {
   if (box > 0 || !(await seite.locator("#SpeedButton29").isDisabled())) {
     throw new Error("the booking was not made");
   }
+  // "Prüfen" of exercise 1 against its solution, over the whole journal.
+  await seite.click("#SpeedButton22");
+  await seite.click("#SpeedButton14");
+  await seite.waitForFunction(() => !document.body.dataset.beschaeftigt);
+  const pruefen = await im_browser(seite, "SpeedButton37");
   const neu = process.hrtime.bigint();
   await seite.reload();
   await seite.waitForSelector("body[data-bereit=ja]");
@@ -138,6 +144,7 @@ for (const anzahl of [1000, 100000]) {
     `${anzahl} bookings: bilanz native ${nativ.toFixed(1)} ms, WebAssembly/Node ${als_wasm.toFixed(1)} ms; ` +
       `browser: first page ${erste_seite.toFixed(0)} ms, Bilanz page ${bilanz.toFixed(1)} ms, ` +
       `journal page ${journal.toFixed(1)} ms, one booking stored ${buchung.toFixed(1)} ms, ` +
+      `Prüfen ${pruefen.toFixed(1)} ms, ` +
       `reload with the journal stored ${neu_geladen.toFixed(0)} ms`,
   );
 }
