@@ -105,13 +105,19 @@ test("an exercise folder picked on Einstellungen gives its exercises and solutio
   writeFileSync(join(ordner, "aufgabe20.txt"), "Aufgabe 20: Aus dem Ordner (Kontenplan 1)\r\nBuchen\r\n", "latin1");
   copyFileSync(join(daten, "loesungen", "loesung1.sdn"), join(ordner, "loesungen", "loesung20.sdn"));
   writeFileSync(join(ordner, "notizen.txt"), "nicht übernehmen");
+  // Exercise 21's solution is damaged, exercise 22 has none.
+  for (const n of [21, 22]) {
+    writeFileSync(join(ordner, `Aufgabe${n}.txt`), `Aufgabe ${n} (Kontenplan 1)\r\n`);
+    writeFileSync(join(ordner, `aufgabe${n}.txt`), `Aufgabe ${n} (Kontenplan 1)\r\n`);
+  }
+  writeFileSync(join(ordner, "loesung21.sdn"), "nur eine Zeile\r\n");
   await page.click("#SpeedButton35");
   await page.fill("#Edit1", "Kustos");
   await page.click("#SpeedButton24");
   const auswahl = page.waitForEvent("filechooser");
   await page.click("#AufgabenordnerWaehlen");
   await (await auswahl).setFiles(ordner);
-  expect(await antworte(page, "OK")).toMatch(/^3 Aufgabendateien übernommen/);
+  expect(await antworte(page, "OK")).toMatch(/^8 Aufgabendateien übernommen/);
   await expect(page.locator("#Aufgabenordner")).toHaveValue("aufgabenordner");
   await page.click("#Button2");
   await fertig(page);
@@ -122,4 +128,25 @@ test("an exercise folder picked on Einstellungen gives its exercises and solutio
   await page.click("#Aufgabenknopf20");
   await page.click("#SpeedButton37");
   await expect(page.locator("#Memo5")).toContainText("Alles richtig gebucht!");
+  await page.click("#SpeedButton22");
+  await page.click("#Aufgabenknopf21");
+  await page.click("#SpeedButton37");
+  expect(await antworte(page, "OK")).toMatch(/loesung21\.sdn ist keine gültige Saldino-Sicherung \(Zeile 1\)\.$/);
+  await page.click("#Aufgabenknopf22");
+  await page.click("#SpeedButton37");
+  expect(await antworte(page, "OK")).toBe("Zu dieser Aufgabe gibt es keine Lösung.");
+  await expect(page.locator("#TabSheet8")).toBeVisible();
+});
+
+test("Nein to either question of Kontenplan changes nothing", async ({ page }) => {
+  for (const antworten of [["Nein"], ["Ja", "Nein"]]) {
+    await page.click("#SpeedButton23");
+    for (const antwort of antworten) {
+      await antworte(page, antwort);
+    }
+    await fertig(page);
+    await page.click("#SpeedButton3");
+    await page.click("#SpeedButton27");
+    await expect(page.locator("#Label26")).toHaveText("17");
+  }
 });
