@@ -55,7 +55,7 @@ interface Dateisystem {
   mkdirTree(pfad: string): void;
 }
 
-interface Modul {
+export interface Modul {
   FS: Dateisystem;
   speicher_oeffnen(pfad: string): Promise<void>;
   speicher_sichern(): Promise<void>;

@@ -7,7 +7,7 @@ import { befehl } from "../befehl.js";
 import { beschriftung, knopf } from "../bausteine.js";
 import { aufgabe_bearbeiten, frage, zeige_antwort } from "../dialoge.js";
 import { seite } from "../fenster.js";
-import { kern, sichere } from "../kern.js";
+import { kern, Modul, sichere } from "../kern.js";
 import { pruefergebnis_zeigen } from "./berichte.js";
 import { firmenname } from "./einstellungen.js";
 
@@ -123,8 +123,9 @@ async function als_loesung_speichern(): Promise<void> {
   }
 }
 
-// Puts up a button and a title per exercise, and the commands below them.
-function knoepfe_setzen(s: HTMLElement): void {
+// Puts up a button and a title per exercise, and the commands below them;
+// what the core said of the exercises (the one kept and its ticks too).
+function knoepfe_setzen(s: HTMLElement): ReturnType<Modul["aufgaben"]> {
   s.replaceChildren();
   beschriftung(s, "Label47", "Bitte wähle eine Aufgabe aus!", { links: 24, oben: 24 }).hidden =
     letzte_aufgabe !== 0;
@@ -168,13 +169,12 @@ function knoepfe_setzen(s: HTMLElement): void {
   knopf(s, "AlsLoesungSpeichern", "Als Lösung speichern", { links: 224, oben: unten, breite: 137, hoehe: 25 }, () =>
     befehl(als_loesung_speichern),
   );
+  return antwort;
 }
 
 // Builds the page and opens the exercise kept from the last visit with its ticks.
 export async function aufgabenseite(): Promise<void> {
-  const s = seite("TabSheet8", "Aufgaben");
-  knoepfe_setzen(s);
-  const stand = kern().aufgaben();
+  const stand = knoepfe_setzen(seite("TabSheet8", "Aufgaben"));
   if (stand.nummern.includes(stand.aufgabe)) {
     await oeffnen(stand.aufgabe, false, stand.erledigt);
     (document.getElementById("Label47") as HTMLElement).hidden = true;
