@@ -24,6 +24,8 @@ export default defineConfig({
         "--disable-background-networking",
         "--disable-component-update",
         "--disable-sync",
+        // A school server reached over plain HTTP: no secure context.
+        "--host-resolver-rules=MAP schule.test 127.0.0.1",
       ],
     },
   },

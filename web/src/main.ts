@@ -12,6 +12,7 @@ import { buchungsseite } from "./seiten/buchung.js";
 import { eroeffnungsseite } from "./seiten/eroeffnung.js";
 import { einstellungsseite, firmenseite, kontenplanseite } from "./seiten/einstellungen.js";
 import { speicherwarnung_zeigen, startseite } from "./seiten/start.js";
+import { allein } from "./ein_tab.js";
 import { dauerhaft, service_worker } from "./offline.js";
 import { tasten_einrichten } from "./tastatur.js";
 import { verlaufstasten } from "./verlauf.js";
@@ -100,14 +101,7 @@ async function starten(): Promise<void> {
 window.addEventListener("resize", einpassen);
 void service_worker();
 einpassen();
-// One tab at a time: a second one changes nothing.
-void navigator.locks.request("saldino-arbeitsverzeichnis", { ifAvailable: true }, async (sperre) => {
-  if (!sperre) {
-    document.body.dataset.bereit = "ja";
-    await meldung("Saldino ist bereits in einem anderen Tab geöffnet.");
-    return;
-  }
-  await starten();
-  // Held as long as the tab lives.
-  await new Promise<never>(() => undefined);
+allein(starten, async () => {
+  document.body.dataset.bereit = "ja";
+  await meldung("Saldino ist bereits in einem anderen Tab geöffnet.");
 });

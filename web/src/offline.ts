@@ -49,11 +49,12 @@ export async function service_worker(): Promise<void> {
 }
 
 // Whether the browser keeps the data for good (asked once; an installed app
-// is usually granted it). Without the Storage API there is nothing to ask.
+// is usually granted it). A page served over plain HTTP cannot ask: there
+// the browser may always delete them.
 export async function dauerhaft(): Promise<boolean> {
   const speicher = navigator.storage;
   if (!speicher?.persist) {
-    return true;
+    return false;
   }
   return (await speicher.persisted()) || (await speicher.persist().catch(() => false));
 }

@@ -61,26 +61,39 @@ for (const aufgabe of [4, 9]) {
   });
 }
 
-test("a reload and a closed tab keep what was loaded, and a second tab is refused", async ({ page, context }) => {
-  await gestartet(page);
-  await lade(page, join(daten, "loesungen", "loesung4.sdn"));
-  await page.reload();
-  await expect(page.locator("body")).toHaveAttribute("data-bereit", "ja");
-  await page.click("#SpeedButton4");
-  await expect(page.locator("#Memo1")).toContainText("Bilanz der Fahrrad Müller KG");
+// Also over plain HTTP from a school server (schule.test, see playwright.config.ts),
+// where the browser gives no Web Locks and no persistent storage.
+for (const unsicher of [false, true]) {
+  test(`a reload and a closed tab keep what was loaded, and a second tab is refused${unsicher ? " (plain HTTP)" : ""}`, async ({
+    page,
+    context,
+    baseURL,
+  }) => {
+    const adresse = unsicher ? (baseURL ?? "").replace("127.0.0.1", "schule.test") : "/";
+    await gestartet(page, adresse);
+    expect(await page.evaluate(() => isSecureContext)).toBe(!unsicher);
+    if (unsicher) {
+      await expect(page.locator("#Speicherwarnung")).toBeVisible();
+    }
+    await lade(page, join(daten, "loesungen", "loesung4.sdn"));
+    await page.reload();
+    await expect(page.locator("body")).toHaveAttribute("data-bereit", "ja");
+    await page.click("#SpeedButton4");
+    await expect(page.locator("#Memo1")).toContainText("Bilanz der Fahrrad Müller KG");
 
-  const zweite = await context.newPage();
-  await zweite.goto("/");
-  expect(await antworte(zweite, "OK")).toBe("Saldino ist bereits in einem anderen Tab geöffnet.");
-  await expect(zweite.locator("#SpeedButton4")).toHaveCount(0);
+    const zweite = await context.newPage();
+    await zweite.goto(adresse);
+    expect(await antworte(zweite, "OK")).toBe("Saldino ist bereits in einem anderen Tab geöffnet.");
+    await expect(zweite.locator("#SpeedButton4")).toHaveCount(0);
 
-  // The first tab closed, a new one works on what it stored.
-  await page.close();
-  const dritte = await context.newPage();
-  await gestartet(dritte);
-  await dritte.click("#SpeedButton4");
-  await expect(dritte.locator("#Memo1")).toContainText("Bilanz der Fahrrad Müller KG");
-});
+    // The first tab closed, a new one works on what it stored.
+    await page.close();
+    const dritte = await context.newPage();
+    await gestartet(dritte, adresse);
+    await dritte.click("#SpeedButton4");
+    await expect(dritte.locator("#Memo1")).toContainText("Bilanz der Fahrrad Müller KG");
+  });
+}
 
 test("an invalid backup changes nothing and says which line", async ({ page }) => {
   const ordner = arbeitsverzeichnis();

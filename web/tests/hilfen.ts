@@ -36,8 +36,8 @@ export function nativ_bytes(ordner: string, datei: string): Buffer {
   return readFileSync(join(ordner, datei));
 }
 
-export async function gestartet(seite: Page): Promise<void> {
-  await seite.goto("/");
+export async function gestartet(seite: Page, adresse = "/"): Promise<void> {
+  await seite.goto(adresse);
   await expect(seite.locator("body")).toHaveAttribute("data-bereit", "ja");
 }
 
