@@ -12,8 +12,11 @@ const beiwerk = ["Anleitung.pdf"];
 self.addEventListener("install", (ereignis) => {
   ereignis.waitUntil(
     caches.open(cachename).then(async (cache) => {
-      await cache.addAll(["./", ...dateien]);
-      await Promise.all(beiwerk.map((datei) => cache.add(datei).catch(() => undefined)));
+      // From the server itself, never from the browser's HTTP cache: a new
+      // version must not mix with files of the old one.
+      const frisch = (datei) => new Request(datei, { cache: "reload" });
+      await cache.addAll(["./", ...dateien].map(frisch));
+      await Promise.all(beiwerk.map((datei) => cache.add(frisch(datei)).catch(() => undefined)));
     }),
   );
 });
