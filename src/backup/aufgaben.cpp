@@ -206,19 +206,6 @@ int aufgaben_uebernehmen(const std::string& quelle, const std::string& ziel) {
     return anzahl;
 }
 
-std::string loesungsfrage(int n, const std::string& datei, const std::vector<std::string>& zahlen,
-                          bool ersetzt) {
-    std::string text = "Den Stand als Lösung der Aufgabe " + std::to_string(n) + " speichern (" +
-                       datei + ")?\nVergleiche die Zahlen mit dem Aufgabentext:\n";
-    for (const std::string& zeile : zahlen) {
-        text += '\n' + runtime::cp1252_nach_utf8(zeile);
-    }
-    if (ersetzt) {
-        text += "\n\nDie Datei " + datei + " gibt es schon und wird ersetzt.";
-    }
-    return text;
-}
-
 std::vector<std::string> eckzahlen(std::int32_t kontenplan_nr) {
     const reports::Abschluss ergebnis = reports::abschluss(masterdata::Kontenplan(kontenplan_nr));
     std::vector<std::string> zeilen;

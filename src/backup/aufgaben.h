@@ -85,12 +85,6 @@ int freie_aufgabennummer();
 std::vector<std::string> kennzahlen(std::int32_t kontenplan_nr,
                                     const std::vector<std::string>& liste);
 
-// The question "Als Lösung speichern" asks (UTF-8): exercise n, the file
-// `datei` it writes, the figures to compare (Windows-1252 lines, see
-// kennzahlen) and, when `ersetzt`, that the file is there already.
-std::string loesungsfrage(int n, const std::string& datei, const std::vector<std::string>& zahlen,
-                          bool ersetzt);
-
 // The first of those: profit or loss, the SBK total and the VAT payable.
 std::vector<std::string> eckzahlen(std::int32_t kontenplan_nr);
 

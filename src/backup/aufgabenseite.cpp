@@ -1,14 +1,12 @@
 #include "backup/aufgabenseite.h"
 #include "backup/aufgabenstand.h"
 
-#include "backup/pruefung.h"
+#include "backup/aufgabenbefehle.h"
 #include "gui/bausteine.h"
 #include "gui/dialoge.h"
 #include "gui/programm.h"
 #include "gui/qtext.h"
 #include "runtime/dateien.h"
-#include "runtime/meldungen.h"
-#include "runtime/text.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -132,35 +130,18 @@ void AufgabenSeite::aufgabe_oeffnen(int n, bool sichern) {
 }
 
 void AufgabenSeite::SpeedButton37Click() {
-    gui::Dialoge& dialoge = programm_.dialoge();
-    if (letzte_aufgabe_ == 0) {
-        dialoge.meldung(gui::aus_utf8(runtime::meldungen::zuerst_aufgabe_waehlen));
-        return;
-    }
     // A file dialog may have changed the working directory.
     runtime::wechsle_verzeichnis(programm_.startverzeichnis.string());
-    const std::string loesung = loesung_fuer(letzte_aufgabe_, programm_.programmdaten);
-    if (!runtime::existiert(loesung)) {
-        dialoge.meldung(gui::aus_utf8(runtime::meldungen::keine_loesung));
-        return;
-    }
     // The page names the exercise it checked; its title is the label's.
     const QLabel* label = titellabel(letzte_aufgabe_);
-    const QString titel = label == nullptr ? QString() : label->text();
-    std::vector<std::string> zeilen = {
-        gui::als_cp1252(titel.isEmpty() || titel == QLatin1String("Label36")
-                            ? QStringLiteral("Aufgabe %1").arg(letzte_aufgabe_)
-                            : titel),
-        ""};
-    const Pruefergebnis pruefung =
-        pruefe(loesung, programm_.kontenplan_nr, programm_.einstellungen(),
-               [&zeilen](std::string_view zeile) { zeilen.emplace_back(zeile); });
-    if (pruefung.ungueltige_zeile != 0) {
-        dialoge.meldung(gui::aus_utf8(runtime::meldungen::keine_sicherung(
-            runtime::cp1252_nach_utf8(runtime::voller_pfad(loesung)), pruefung.ungueltige_zeile)));
+    const Pruefseite seite = pruefseite(
+        letzte_aufgabe_, label == nullptr ? std::string() : gui::als_cp1252(label->text()),
+        programm_.programmdaten, programm_.kontenplan_nr, programm_.einstellungen());
+    if (!seite.meldung.empty()) {
+        programm_.dialoge().meldung(gui::aus_utf8(seite.meldung));
         return;
     }
-    programm_.pruefergebnis_zeigen(zeilen);
+    programm_.pruefergebnis_zeigen(seite.zeilen);
 }
 
 void AufgabenSeite::titel_setzen(int n, const QString& titel) {

@@ -2,8 +2,7 @@
 // saving the journal as its solution.
 #include "backup/aufgabenseite.h"
 
-#include "backup/aufgaben.h"
-#include "backup/pruefung.h"
+#include "backup/aufgabenbefehle.h"
 #include "backup/sicherung.h"
 #include "gui/dialoge.h"
 #include "gui/programm.h"
@@ -46,36 +45,24 @@ void AufgabenSeite::AufgabeBearbeitenClick() {
     }
     // A file dialog may have changed the working directory.
     runtime::wechsle_verzeichnis(programm_.startverzeichnis.string());
-    // The exercise open now, or the first free number for a new one.
-    const int vorgabe = letzte_aufgabe_ != 0 ? letzte_aufgabe_ : freie_aufgabennummer();
-    gui::Aufgabenformular formular{vorgabe, {}, {}};
-    if (vorgabe != 0 && runtime::existiert(aufgabenpfad(titeldatei(vorgabe)))) {
-        const Aufgabentext alt = lies_aufgabe(vorgabe);
-        formular.titel = QString::fromStdString(alt.titel);
-        QStringList punkte;
-        for (const std::string& punkt : alt.punkte) {
-            punkte.append(QString::fromStdString(punkt));
-        }
-        formular.punkte = punkte.join(u'\n');
+    const Aufgabenvorgabe vorgabe = aufgabenvorgabe(letzte_aufgabe_);
+    QStringList punkte;
+    for (const std::string& punkt : vorgabe.aufgabe.punkte) {
+        punkte.append(QString::fromStdString(punkt));
     }
+    gui::Aufgabenformular formular{vorgabe.nummer, QString::fromStdString(vorgabe.aufgabe.titel),
+                                   punkte.join(u'\n')};
     for (;;) {
         if (!programm_.dialoge().aufgabe_bearbeiten(formular)) {
             return;
         }
-        Aufgabentext aufgabe{formular.titel.trimmed().toStdString(), {}};
-        for (const QString& punkt : formular.punkte.split(u'\n')) {
-            aufgabe.punkte.push_back(punkt.toStdString());
-        }
-        while (!aufgabe.punkte.empty() && aufgabe.punkte.back().empty()) {
-            aufgabe.punkte.pop_back();
-        }
+        const Aufgabentext aufgabe{formular.titel.trimmed().toStdString(),
+                                   aufgabenpunkte(formular.punkte.toStdString())};
         if (const auto fehler = aufgabe_pruefen(aufgabe)) {
             programm_.dialoge().meldung(gui::aus_utf8(*fehler));
             continue;
         }
-        // Another exercise than the one opened is replaced only when asked.
-        if (formular.nummer != vorgabe &&
-            runtime::existiert(aufgabenpfad(titeldatei(formular.nummer))) &&
+        if (ersetzt_andere_aufgabe(formular.nummer, vorgabe.nummer) &&
             !programm_.dialoge().frage(
                 gui::aus_utf8(runtime::meldungen::datei_ersetzen(titeldatei(formular.nummer))))) {
             continue;
@@ -92,28 +79,17 @@ void AufgabenSeite::AlsLoesungSpeichernClick() {
         return;
     }
     gui::Dialoge& dialoge = programm_.dialoge();
-    if (letzte_aufgabe_ == 0) {
-        dialoge.meldung(gui::aus_utf8(runtime::meldungen::zuerst_aufgabe_waehlen));
-        return;
-    }
-    if (programm_.kontenplan_nr == 0) {
-        dialoge.meldung(gui::aus_utf8(runtime::meldungen::kein_kontenplan));
-        return;
-    }
     runtime::wechsle_verzeichnis(programm_.startverzeichnis.string());
-    std::vector<std::string> liste;
-    try {
-        liste = lies_aufgabenliste(letzte_aufgabe_);
-    } catch (const runtime::Laufzeitfehler&) {
-    }
-    const std::string datei = aufgabenziel(loesungsdatei(letzte_aufgabe_));
-    const QString text = gui::aus_utf8(loesungsfrage(letzte_aufgabe_, datei,
-                                                     kennzahlen(programm_.kontenplan_nr, liste),
-                                                     runtime::existiert(datei)));
-    if (!dialoge.frage(text)) {
+    const Loesungsvorhaben vorhaben = loesungsvorhaben(letzte_aufgabe_, programm_.kontenplan_nr);
+    if (!vorhaben.meldung.empty()) {
+        dialoge.meldung(gui::aus_utf8(vorhaben.meldung));
         return;
     }
-    if (schreibe_sicherung(datei, programm_.einstellungen().firma, programm_.kontenplan_nr)) {
+    if (!dialoge.frage(gui::aus_utf8(vorhaben.frage))) {
+        return;
+    }
+    if (schreibe_sicherung(vorhaben.datei, programm_.einstellungen().firma,
+                           programm_.kontenplan_nr)) {
         dialoge.meldung(gui::aus_utf8(runtime::meldungen::senkrechter_strich));
     }
 }

@@ -2,9 +2,8 @@
 // checklist and its ticks kept in ".saldino/aufgabe", "Prüfen" against the
 // solution, the teacher's two commands, and "Rückgängig"/"Wiederholen" on
 // the history the desktop keeps.
-#include "backup/aufgaben.h"
+#include "backup/aufgabenbefehle.h"
 #include "backup/aufgabenstand.h"
-#include "backup/pruefung.h"
 #include "backup/sicherung.h"
 #include "backup/verlauf.h"
 #include "masterdata/einstellungen.h"
@@ -94,26 +93,13 @@ val haken_sichern(std::int32_t n, const val& erledigt) {
 // "Prüfen" of exercise n, titled `titel`: the page "Prüfergebnis" as lines.
 val pruefen(std::int32_t n, const std::string& titel) {
     return befehl([&](val& antwort) -> std::optional<std::string> {
-        if (n == 0) {
-            return runtime::utf8_nach_cp1252(runtime::meldungen::zuerst_aufgabe_waehlen);
+        const backup::Pruefseite seite =
+            backup::pruefseite(n, runtime::utf8_nach_cp1252(titel), programmdaten, kontenplan_nr(),
+                               gelesene_einstellungen());
+        antwort.set("meldung", seite.meldung);
+        if (seite.meldung.empty()) {
+            antwort.set("zeilen", utf8_liste(seite.zeilen));
         }
-        const std::string loesung = backup::loesung_fuer(n, programmdaten);
-        if (!runtime::existiert(loesung)) {
-            return runtime::utf8_nach_cp1252(runtime::meldungen::keine_loesung);
-        }
-        std::vector<std::string> zeilen = {titel.empty() || titel == "Label36"
-                                               ? "Aufgabe " + std::to_string(n)
-                                               : runtime::utf8_nach_cp1252(titel),
-                                           ""};
-        const backup::Pruefergebnis ergebnis =
-            backup::pruefe(loesung, kontenplan_nr(), gelesene_einstellungen(),
-                           [&zeilen](std::string_view zeile) { zeilen.emplace_back(zeile); });
-        if (ergebnis.ungueltige_zeile != 0) {
-            return runtime::utf8_nach_cp1252(runtime::meldungen::keine_sicherung(
-                runtime::cp1252_nach_utf8(runtime::voller_pfad(loesung)),
-                ergebnis.ungueltige_zeile));
-        }
-        antwort.set("zeilen", utf8_liste(zeilen));
         return std::nullopt;
     });
 }
@@ -125,15 +111,11 @@ val aufgabe_lesen(std::int32_t n, const std::string& firmenname) {
         if (!lehrkraft(firmenname)) {
             return runtime::utf8_nach_cp1252(runtime::meldungen::keine_berechtigung);
         }
-        const int nummer = n != 0 ? n : backup::freie_aufgabennummer();
-        antwort.set("nummer", nummer);
-        backup::Aufgabentext aufgabe;
-        if (nummer != 0 && runtime::existiert(backup::aufgabenpfad(backup::titeldatei(nummer)))) {
-            aufgabe = backup::lies_aufgabe(nummer);
-        }
-        antwort.set("titel", aufgabe.titel);
+        const backup::Aufgabenvorgabe vorgabe = backup::aufgabenvorgabe(n);
+        antwort.set("nummer", vorgabe.nummer);
+        antwort.set("titel", vorgabe.aufgabe.titel);
         val punkte = val::array();
-        for (const std::string& punkt : aufgabe.punkte) {
+        for (const std::string& punkt : vorgabe.aufgabe.punkte) {
             punkte.call<void>("push", punkt);
         }
         antwort.set("punkte", punkte);
@@ -141,27 +123,20 @@ val aufgabe_lesen(std::int32_t n, const std::string& firmenname) {
     });
 }
 
-// The dialog's exercise saved as number n (UTF-8, its title trimmed by the page). "frage" when
-// another exercise of that number would be replaced and `ersetzen` is not given; "nochmal" when the
-// dialog must come back.
-val aufgabe_speichern(std::int32_t n, const std::string& titel, const val& punkte, bool ersetzen,
-                      std::int32_t offen) {
+// The dialog's exercise saved as number n (UTF-8: its title trimmed by the
+// page, its checklist one item per line). "frage" when another exercise of
+// that number would be replaced and `ersetzen` is not given; "nochmal" when
+// the dialog must come back.
+val aufgabe_speichern(std::int32_t n, const std::string& titel, const std::string& punkte,
+                      bool ersetzen, std::int32_t offen) {
     return befehl([&](val& antwort) -> std::optional<std::string> {
-        backup::Aufgabentext aufgabe{titel, {}};
-        const auto laenge = punkte["length"].as<std::size_t>();
-        for (std::size_t i = 0; i < laenge; ++i) {
-            aufgabe.punkte.push_back(punkte[i].as<std::string>());
-        }
-        while (!aufgabe.punkte.empty() && aufgabe.punkte.back().empty()) {
-            aufgabe.punkte.pop_back();
-        }
+        const backup::Aufgabentext aufgabe{titel, backup::aufgabenpunkte(punkte)};
         if (const auto fehler = backup::aufgabe_pruefen(aufgabe)) {
             antwort.set("nochmal", true);
             antwort.set("meldung", *fehler); // UTF-8: it may name a character Windows-1252 lacks
             return std::nullopt;
         }
-        if (n != offen && !ersetzen &&
-            runtime::existiert(backup::aufgabenpfad(backup::titeldatei(n)))) {
+        if (!ersetzen && backup::ersetzt_andere_aufgabe(n, offen)) {
             antwort.set("frage", runtime::meldungen::datei_ersetzen(backup::titeldatei(n)));
             return std::nullopt;
         }
@@ -171,33 +146,22 @@ val aufgabe_speichern(std::int32_t n, const std::string& titel, const val& punkt
 }
 
 // "Als Lösung speichern" of exercise n: the question with the key figures;
-// with `speichern`, the journal written as the solution.
+// with `speichern` (after Ja), the journal written as the solution.
 val loesung_speichern(std::int32_t n, bool speichern, const std::string& firmenname) {
     return befehl([&](val& antwort) -> std::optional<std::string> {
         if (!lehrkraft(firmenname)) {
             return runtime::utf8_nach_cp1252(runtime::meldungen::keine_berechtigung);
         }
-        if (n == 0) {
-            return runtime::utf8_nach_cp1252(runtime::meldungen::zuerst_aufgabe_waehlen);
-        }
-        const std::int32_t plan = kontenplan_nr();
-        if (plan == 0) {
-            return runtime::utf8_nach_cp1252(runtime::meldungen::kein_kontenplan);
-        }
-        const std::string datei = backup::aufgabenziel(backup::loesungsdatei(n));
         if (speichern) {
-            if (backup::schreibe_sicherung(datei, gelesene_einstellungen().firma, plan)) {
+            if (backup::schreibe_sicherung(backup::loesungsziel(n), gelesene_einstellungen().firma,
+                                           kontenplan_nr())) {
                 return runtime::utf8_nach_cp1252(runtime::meldungen::senkrechter_strich);
             }
             return std::nullopt;
         }
-        std::vector<std::string> liste;
-        try {
-            liste = backup::lies_aufgabenliste(n);
-        } catch (const runtime::Laufzeitfehler&) {
-        }
-        antwort.set("frage", backup::loesungsfrage(n, datei, backup::kennzahlen(plan, liste),
-                                                   runtime::existiert(datei)));
+        const backup::Loesungsvorhaben vorhaben = backup::loesungsvorhaben(n, kontenplan_nr());
+        antwort.set("meldung", vorhaben.meldung);
+        antwort.set("frage", vorhaben.frage);
         return std::nullopt;
     });
 }

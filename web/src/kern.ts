@@ -121,7 +121,7 @@ export interface Modul {
   aufgabe_speichern(
     n: number,
     titel: string,
-    punkte: string[],
+    punkte: string,
     ersetzen: boolean,
     offen: number,
   ): Antwort & { frage?: string; nochmal?: boolean };

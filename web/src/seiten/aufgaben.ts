@@ -92,13 +92,12 @@ async function bearbeiten(seite_neu: () => void): Promise<void> {
       return;
     }
     formular = eingabe;
-    const punkte = eingabe.punkte.split("\n");
-    let antwort = kern().aufgabe_speichern(eingabe.nummer, eingabe.titel.trim(), punkte, false, vorgabe.nummer);
+    let antwort = kern().aufgabe_speichern(eingabe.nummer, eingabe.titel.trim(), eingabe.punkte, false, vorgabe.nummer);
     if (antwort.frage) {
       if (!(await frage(antwort.frage))) {
         continue;
       }
-      antwort = kern().aufgabe_speichern(eingabe.nummer, eingabe.titel.trim(), punkte, true, vorgabe.nummer);
+      antwort = kern().aufgabe_speichern(eingabe.nummer, eingabe.titel.trim(), eingabe.punkte, true, vorgabe.nummer);
     }
     await sichere();
     await zeige_antwort(antwort);
