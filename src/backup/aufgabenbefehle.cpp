@@ -60,15 +60,7 @@ Aufgabenvorgabe aufgabenvorgabe(int offen) {
 }
 
 std::vector<std::string> aufgabenpunkte(std::string_view text) {
-    std::vector<std::string> punkte;
-    for (std::size_t anfang = 0;;) {
-        const std::size_t ende = text.find('\n', anfang);
-        punkte.emplace_back(text.substr(anfang, ende - anfang));
-        if (ende == std::string_view::npos) {
-            break;
-        }
-        anfang = ende + 1;
-    }
+    std::vector<std::string> punkte = runtime::teile_zeilen(text);
     while (!punkte.empty() && punkte.back().empty()) {
         punkte.pop_back();
     }
